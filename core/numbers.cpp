@@ -1,0 +1,21 @@
+#include "core/numbers.h"
+
+std::optional<qint64> parseWholeNumber(const QString& text, qint64 limit)
+{
+    const QString s = text.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == QLatin1Char('-') || s[i] == QLatin1Char('+')))
+        negative = s[i++] == QLatin1Char('-');
+    if (i == s.size())
+        return std::nullopt;
+    qint64 value = 0;
+    for (; i < s.size(); ++i) {
+        if (s[i] < QLatin1Char('0') || s[i] > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (s[i].unicode() - '0');
+        if (value > limit)
+            return std::nullopt;
+    }
+    return negative ? -value : value;
+}

@@ -1,0 +1,140 @@
+#include "core/rowlistmodel.h"
+
+RowListModel::RowListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+int RowListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant RowListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    if (role == Qt::DisplayRole)
+        return at(index.row()).text();
+    if (role == Qt::CheckStateRole)
+        return isChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
+    return {};
+}
+
+bool RowListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || !index.isValid() || index.row() >= count())
+        return false;
+    setChecked(index.row(), value.toInt() == Qt::Checked);
+    return true;
+}
+
+Qt::ItemFlags RowListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
+           Qt::ItemNeverHasChildren;
+}
+
+bool RowListModel::appendIfNew(ScoreRow row)
+{
+    if (contains(row))
+        return false;
+    const int position = count();
+    beginInsertRows(QModelIndex(), position, position);
+    m_rows.push_back(row);
+    m_checked.push_back(false);
+    m_index.insert(m_rows, quint32(position));
+    endInsertRows();
+    emit countChanged(count());
+    return true;
+}
+
+int RowListModel::appendNew(const std::vector<ScoreRow>& rows)
+{
+    // Filter first, so the view hears of one insertion only.
+    std::vector<ScoreRow> fresh;
+    fresh.reserve(rows.size());
+    const size_t first = m_rows.size();
+    m_rows.reserve(first + rows.size());
+    for (ScoreRow row : rows) {
+        m_rows.push_back(row);
+        if (m_index.insert(m_rows, quint32(m_rows.size() - 1)))
+            fresh.push_back(row);
+        else
+            m_rows.pop_back();
+    }
+    // The accepted rows are already stored (the index points at them); announce them.
+    if (fresh.empty())
+        return 0;
+    const size_t added = m_rows.size() - first;
+    m_rows.resize(first);
+    beginInsertRows(QModelIndex(), int(first), int(first + added - 1));
+    m_rows.insert(m_rows.end(), fresh.begin(), fresh.end());
+    m_checked.resize(m_rows.size(), false);
+    endInsertRows();
+    emit countChanged(count());
+    return int(added);
+}
+
+void RowListModel::appendAll(const std::vector<ScoreRow>& rows)
+{
+    if (rows.empty())
+        return;
+    const int first = count();
+    beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
+    m_rows.insert(m_rows.end(), rows.begin(), rows.end());
+    m_checked.resize(m_rows.size(), false);
+    for (size_t i = size_t(first); i < m_rows.size(); ++i)
+        m_index.insert(m_rows, quint32(i));
+    endInsertRows();
+    emit countChanged(count());
+}
+
+void RowListModel::clear()
+{
+    beginResetModel();
+    std::vector<ScoreRow>().swap(m_rows);
+    std::vector<bool>().swap(m_checked);
+    m_index.clear();
+    m_checkedCount = 0;
+    endResetModel();
+    emit countChanged(0);
+}
+
+void RowListModel::setChecked(int position, bool checked)
+{
+    if (m_checked[size_t(position)] == checked)
+        return;
+    m_checked[size_t(position)] = checked;
+    m_checkedCount += checked ? 1 : -1;
+    const QModelIndex changed = index(position);
+    emit dataChanged(changed, changed, {Qt::CheckStateRole});
+}
+
+void RowListModel::checkAll()
+{
+    if (m_rows.empty())
+        return;
+    m_checked.assign(m_rows.size(), true);
+    m_checkedCount = count();
+    emit dataChanged(index(0), index(count() - 1), {Qt::CheckStateRole});
+}
+
+int RowListModel::removeChecked()
+{
+    if (m_checkedCount == 0)
+        return 0;
+    const int removed = m_checkedCount;
+    beginResetModel();
+    size_t kept = 0;
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        if (!m_checked[i])
+            m_rows[kept++] = m_rows[i];
+    m_rows.resize(kept);
+    m_rows.shrink_to_fit();
+    m_checked.assign(kept, false);
+    m_checkedCount = 0;
+    m_index.rebuild(m_rows);
+    endResetModel();
+    emit countChanged(count());
+    return removed;
+}

@@ -1,0 +1,50 @@
+#pragma once
+#include "core/rowindex.h"
+#include "core/scorerow.h"
+#include <QAbstractListModel>
+#include <vector>
+
+// The row list: compact rows with a tick each, shown by a list view. Bulk operations emit
+// one model signal each, so that ticking or removing among millions of rows stays instant.
+class RowListModel : public QAbstractListModel
+{
+    Q_OBJECT
+public:
+    explicit RowListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    int count() const { return int(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+    ScoreRow at(int position) const { return m_rows[size_t(position)]; }
+    const std::vector<ScoreRow>& rows() const { return m_rows; }
+    bool contains(ScoreRow row) const { return m_index.contains(m_rows, row); }
+
+    // Appends unless an equal row is listed; returns whether it was appended.
+    bool appendIfNew(ScoreRow row);
+    // Appends the rows not yet listed (nor earlier in the batch); returns how many were new.
+    int appendNew(const std::vector<ScoreRow>& rows);
+    // Appends every row, duplicates included.
+    void appendAll(const std::vector<ScoreRow>& rows);
+    void clear();
+
+    bool isChecked(int position) const { return m_checked[size_t(position)]; }
+    void setChecked(int position, bool checked);
+    int checkedCount() const { return m_checkedCount; }
+    void checkAll();
+    // Removes the ticked rows, keeping the order of the rest; returns how many went.
+    int removeChecked();
+
+signals:
+    // Emitted after every change of the number of rows.
+    void countChanged(int count);
+
+private:
+    std::vector<ScoreRow> m_rows;
+    std::vector<bool> m_checked;
+    RowIndex m_index;
+    int m_checkedCount = 0;
+};

@@ -1,0 +1,42 @@
+#pragma once
+// Core domain of the multi-score pool. A ScoreRow is one bet: the exact final score of 2 or 3
+// matches. Rows are packed into 64 bits so that a list of millions stays small and hashable;
+// everything else (lists, files, printing, net play) goes through the row text "2-1 0-3 1-1".
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <optional>
+
+class ScoreRow
+{
+public:
+    static constexpr int MaxGoal = 99; // goal boxes take two digits; the grid goes to 11
+    static constexpr int MaxTeams = 6;
+    static constexpr int MaxTextLength = 17; // "99-99 99-99 99-99"
+
+    ScoreRow() = default;
+    // goals: home 1, away 1, home 2, away 2, home 3, away 3; only the first 2 * matches are used.
+    ScoreRow(int matches, const std::array<int, MaxTeams>& goals);
+
+    bool isValid() const { return m_key != 0; }
+    int matchCount() const { return int((m_key >> 48) & 0xff); }
+    int goal(int team) const { return int((m_key >> (8 * team)) & 0xff); }
+    quint64 key() const { return m_key; }
+
+    QString text() const;
+    // Writes the row text as Latin-1 into out (at least MaxTextLength bytes); returns its length.
+    int writeText(char* out) const;
+
+    // Strict reading of a row text: 2 or 3 pairs "home-away" of whole numbers 0..99 without
+    // leading zeros, one blank between pairs, nothing else.
+    static std::optional<ScoreRow> fromText(QStringView text);
+    static std::optional<ScoreRow> fromLatin1(const char* text, qsizetype length);
+
+    friend bool operator==(ScoreRow a, ScoreRow b) { return a.m_key == b.m_key; }
+    friend bool operator!=(ScoreRow a, ScoreRow b) { return a.m_key != b.m_key; }
+
+private:
+    quint64 m_key = 0; // byte k = goal of team k, byte 6 = match count (never 0 when valid)
+};

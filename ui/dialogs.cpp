@@ -1,0 +1,126 @@
+#include "ui/dialogs.h"
+#include <QFileDialog>
+#include <QQueue>
+
+namespace {
+QQueue<bool> answers;
+QStringList texts;
+QStringList titles;
+bool headless = false;
+QQueue<QString> fileNames;
+std::function<int(QDialog&)> modalHandler;
+
+QMessageBox::Icon qtIcon(MessageBox::Icon icon)
+{
+    switch (icon) {
+    case MessageBox::Information:
+        return QMessageBox::Information;
+    case MessageBox::Exclamation:
+        return QMessageBox::Warning;
+    case MessageBox::Critical:
+        return QMessageBox::Critical;
+    case MessageBox::NoIcon:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+const QString textFilter = QStringLiteral("Tekstitiedostot (*.txt)");
+} // namespace
+
+void MessageBox::show(QWidget* parent, const QString& title, const QString& text, Icon icon)
+{
+    texts << text;
+    titles << title;
+    if (headless)
+        return;
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool MessageBox::ask(QWidget* parent, const QString& title, const QString& text, Icon icon)
+{
+    texts << text;
+    titles << title;
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    if (headless)
+        return false;
+    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MessageBox::setNextAnswer(bool yes)
+{
+    answers.enqueue(yes);
+}
+
+QStringList MessageBox::shownTexts()
+{
+    return texts;
+}
+
+QStringList MessageBox::shownTitles()
+{
+    return titles;
+}
+
+void MessageBox::reset()
+{
+    answers.clear();
+    texts.clear();
+    titles.clear();
+    fileNames.clear();
+}
+
+void MessageBox::setHeadless(bool value)
+{
+    headless = value;
+}
+
+QString FileDialog::getOpenFileName(QWidget* parent, const QString& initialName)
+{
+    if (!fileNames.isEmpty())
+        return fileNames.dequeue();
+    if (headless)
+        return QString();
+    QFileDialog dialog(parent, QString(), QString(), textFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(initialName);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString FileDialog::getSaveFileName(QWidget* parent, const QString& initialName,
+                                    bool dialogConfirmsOverwrite)
+{
+    if (!fileNames.isEmpty())
+        return fileNames.dequeue();
+    if (headless)
+        return QString();
+    QFileDialog dialog(parent, QString(), QString(), textFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !dialogConfirmsOverwrite);
+    dialog.selectFile(initialName);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void FileDialog::setNextFileName(const QString& path)
+{
+    fileNames.enqueue(path);
+}
+
+int ModalRunner::exec(QDialog& dialog)
+{
+    if (modalHandler)
+        return modalHandler(dialog);
+    return dialog.exec();
+}
+
+void ModalRunner::setHandler(std::function<int(QDialog&)> handler)
+{
+    modalHandler = std::move(handler);
+}

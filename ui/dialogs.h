@@ -1,0 +1,57 @@
+#pragma once
+// Seams between the windows and the desktop: message boxes, file dialogs, modal windows and
+// the browser. Each goes through the Qt widget unless a test has queued an answer, so that
+// windows run headless and a test can check what the player would have been told.
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class MessageBox
+{
+public:
+    enum Icon
+    {
+        NoIcon,
+        Information,
+        Exclamation,
+        Critical
+    };
+
+    // OK-only message.
+    static void show(QWidget* parent, const QString& title, const QString& text, Icon icon = NoIcon);
+    // Yes / No question; returns true for Yes.
+    static bool ask(QWidget* parent, const QString& title, const QString& text, Icon icon = NoIcon);
+
+    // Test hooks: answers for the coming questions, and every text shown since the last reset.
+    static void setNextAnswer(bool yes);
+    static QStringList shownTexts();
+    static QStringList shownTitles();
+    static void reset(); // also forgets queued file names
+    static void setHeadless(bool headless); // messages are recorded, never shown
+};
+
+class FileDialog
+{
+public:
+    // Returns the chosen path, or an empty text when the player cancelled.
+    static QString getOpenFileName(QWidget* parent, const QString& initialName);
+    // The main window asks its own question before replacing a file; other savers let the
+    // dialog confirm it.
+    static QString getSaveFileName(QWidget* parent, const QString& initialName,
+                                   bool dialogConfirmsOverwrite = false);
+
+    // Test hook: the path the next dialog returns ("" for a cancelled dialog).
+    static void setNextFileName(const QString& path);
+};
+
+// Modal windows go through here so that a test can answer them instead of blocking.
+class ModalRunner
+{
+public:
+    static int exec(QDialog& dialog);
+    // While set, exec() calls this with the dialog (already set up) instead of running it.
+    static void setHandler(std::function<int(QDialog&)> handler);
+};
