@@ -1,4 +1,5 @@
 #include "core/rowlistmodel.h"
+#include <algorithm>
 
 RowListModel::RowListModel(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -117,6 +118,22 @@ void RowListModel::checkAll()
     m_checked.assign(m_rows.size(), true);
     m_checkedCount = count();
     emit dataChanged(index(0), index(count() - 1), {Qt::CheckStateRole});
+}
+
+void RowListModel::checkPositions(const std::vector<int>& positions)
+{
+    int first = count();
+    int last = -1;
+    for (int position : positions) {
+        if (m_checked[size_t(position)])
+            continue;
+        m_checked[size_t(position)] = true;
+        ++m_checkedCount;
+        first = std::min(first, position);
+        last = std::max(last, position);
+    }
+    if (last >= 0)
+        emit dataChanged(index(first), index(last), {Qt::CheckStateRole});
 }
 
 int RowListModel::removeChecked()

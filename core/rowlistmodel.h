@@ -35,6 +35,8 @@ public:
     void setChecked(int position, bool checked);
     int checkedCount() const { return m_checkedCount; }
     void checkAll();
+    // Ticks the given positions (in any order, repeats allowed) with one change signal.
+    void checkPositions(const std::vector<int>& positions);
     // Removes the ticked rows, keeping the order of the rest; returns how many went.
     int removeChecked();
 

@@ -1,0 +1,40 @@
+#pragma once
+// The row text file: one row text per line, no header. Files of millions of rows are common
+// (whole systems), so reading parses the raw bytes in large blocks and writing formats into a
+// buffer; neither builds a QString per line.
+
+#include "core/scorerow.h"
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace RowFile {
+
+enum class Status
+{
+    Ok,
+    CannotOpen, // missing, unreadable, a folder, or not a text file at all
+    BadData,    // a line that is not a row text, or rows of different widths
+    Cancelled   // the progress callback asked to stop
+};
+
+struct ReadResult
+{
+    Status status = Status::CannotOpen;
+    std::vector<ScoreRow> rows; // empty unless status is Ok
+    int columnCount = 0;        // matches per row; 0 for an empty file
+};
+
+// Called after each block read; returning false stops the reading.
+using Progress = std::function<bool(qint64 bytesDone, qint64 bytesTotal)>;
+
+// A line ends at CR LF, a bare LF or a bare CR. Every line must be a row text and all rows of
+// one file have the same number of matches; an empty line (other than after the final line
+// end) is bad data.
+ReadResult read(const QString& path, const Progress& progress = {});
+
+// Writes every row followed by CR LF. The file is replaced only when everything was written,
+// so a failure leaves any old file as it was.
+bool write(const QString& path, const std::vector<ScoreRow>& rows);
+
+} // namespace RowFile

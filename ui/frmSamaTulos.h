@@ -1,0 +1,12 @@
+#pragma once
+#include <QDialog>
+
+// Tells how many rows of an opened file were left out as already listed.
+class frmSamaTulos : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmSamaTulos(QWidget* parent = nullptr);
+    // Shows the count modally; the caller waits for "OK".
+    static void ShowSamaLuku(qint64 Maara, QWidget* parent);
+};
