@@ -10,7 +10,7 @@
 class GoalGrid
 {
 public:
-    static constexpr int Teams = 6; // home 1, away 1, home 2, away 2, home 3, away 3
+    static constexpr int Teams = 6;  // home 1, away 1, home 2, away 2, home 3, away 3
     static constexpr int Goals = 12; // boxes 0..11
 
     bool isTicked(int team, int goal) const;

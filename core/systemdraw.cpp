@@ -139,8 +139,7 @@ std::optional<int> GridDraw::readMaxGoal(QStringView text)
     return int(value);
 }
 
-GridDraw::WantedResult GridDraw::drawWanted(qint64 wanted, QStringView maxGoalText,
-                                            int columnCount,
+GridDraw::WantedResult GridDraw::drawWanted(qint64 wanted, QStringView maxGoalText, int columnCount,
                                             const std::function<bool(int)>& progress)
 {
     WantedResult result;

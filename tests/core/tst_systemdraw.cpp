@@ -125,31 +125,35 @@ void TestSystemDraw::arvo_data()
     QTest::addColumn<QString>("after");
     QTest::addColumn<qint64>("shown");
 
-    QTest::newRow("whole row, three matches")
-        << 3 << true << "|||||" << 9 << "g1 g2 g3 g4 g5 g6" << "1|2|3|4|5|6" << qint64(1);
+    QTest::newRow("whole row, three matches") << 3 << true << "|||||" << 9 << "g1 g2 g3 g4 g5 g6"
+                                              << "1|2|3|4|5|6" << qint64(1);
     QTest::newRow("whole row, two matches ticks hidden home 3")
-        << 2 << true << "|||||" << 9 << "g1 g2 g3 g4 g5" << "1|2|3|4|5|" << qint64(1);
+        << 2 << true << "|||||" << 9 << "g1 g2 g3 g4 g5"
+        << "1|2|3|4|5|" << qint64(1);
     QTest::newRow("whole row on 2 rows adds no extra")
         << 3 << true << "0,1|0|0|0|0|0" << 9 << "g1 g1 g1 g1 g1 g1"
         << "0,1|0,1|0,1|0,1|0,1|0,1" << qint64(64);
     QTest::newRow("goals above 11 tick nothing")
-        << 3 << true << "|||||" << 20 << "g15 g3 g12 g0 g20 g11" << "|3||0||11" << qint64(0);
-    QTest::newRow("single result, away 2")
-        << 3 << false << "0|0|0|0|0|0" << 9 << "t4 g7" << "0|0|0|0,7|0|0" << qint64(2);
+        << 3 << true << "|||||" << 20 << "g15 g3 g12 g0 g20 g11"
+        << "|3||0||11" << qint64(0);
+    QTest::newRow("single result, away 2") << 3 << false << "0|0|0|0|0|0" << 9 << "t4 g7"
+                                           << "0|0|0|0,7|0|0" << qint64(2);
     QTest::newRow("single result, hidden away 3 with two matches")
-        << 2 << false << "0|0|0|0||" << 9 << "t6 g3" << "0|0|0|0||3" << qint64(1);
-    QTest::newRow("single result on a ticked box")
-        << 3 << false << "0|0|0|0|0|0" << 9 << "t3 g0" << "0|0|0|0|0|0" << qint64(1);
+        << 2 << false << "0|0|0|0||" << 9 << "t6 g3"
+        << "0|0|0|0||3" << qint64(1);
+    QTest::newRow("single result on a ticked box") << 3 << false << "0|0|0|0|0|0" << 9 << "t3 g0"
+                                                   << "0|0|0|0|0|0" << qint64(1);
     QTest::newRow("single result, home 1 below 2 rows")
-        << 3 << false << "0|0|0|0|0|0" << 9 << "t1 g5" << "0,5|0|0|0|0|0" << qint64(2);
-    QTest::newRow("single result, home 1 on an empty grid")
-        << 3 << false << "|||||" << 9 << "t1 g5" << "5|||||" << qint64(0);
+        << 3 << false << "0|0|0|0|0|0" << 9 << "t1 g5"
+        << "0,5|0|0|0|0|0" << qint64(2);
+    QTest::newRow("single result, home 1 on an empty grid") << 3 << false << "|||||" << 9 << "t1 g5"
+                                                            << "5|||||" << qint64(0);
     QTest::newRow("single result, home 1 on 2 rows is a whole row")
         << 3 << false << "0|0,1|0|0|0|0" << 9 << "t1 g2 g2 g2 g2 g2 g2"
-        << "0,2|0,1,2|0,2|0,2|2|0,2" << qint64(0);
+        << "0,2|0,1,2|0,2|0,2|0,2|0,2" << qint64(96);
     QTest::newRow("single result, home 1 on 2 rows, two matches")
-        << 2 << false << "0|0,1|0|0||" << 9 << "t1 g2 g2 g2 g2 g2" << "0,2|0,1,2|0,2|0,2|2|"
-        << qint64(24);
+        << 2 << false << "0|0,1|0|0||" << 9 << "t1 g2 g2 g2 g2 g2"
+        << "0,2|0,1,2|0,2|0,2|2|" << qint64(24);
 }
 
 void TestSystemDraw::arvo()
@@ -185,11 +189,10 @@ void TestSystemDraw::wantedAttempts_data()
         << 3 << zeros + "t3 g1" << 1 << "0|0|0,1|0|0|0" << qint64(2);
     QTest::newRow("extra tick for home 1 below 2 rows")
         << 3 << zeros + "t1 g4" << 1 << "0,4|0|0|0|0|0" << qint64(2);
-    QTest::newRow("extra tick on a ticked box") << 3 << zeros + "t2 g0" << 1 << "0|0|0|0|0|0"
-                                                << qint64(1);
+    QTest::newRow("extra tick on a ticked box")
+        << 3 << zeros + "t2 g0" << 1 << "0|0|0|0|0|0" << qint64(1);
     QTest::newRow("no extra once the grid has 2 rows")
-        << 3 << zeros + "t3 g1 g2 g2 g2 g2 g2 g2" << 2 << "0,2|0,2|0,1,2|0,2|0,2|0,2"
-        << qint64(96);
+        << 3 << zeros + "t3 g1 g2 g2 g2 g2 g2 g2" << 2 << "0,2|0,2|0,1,2|0,2|0,2|0,2" << qint64(96);
     QTest::newRow("home 1 after the size reached 2 draws a further row")
         << 3 << zeros + "t2 g0 g1 g0 g0 g0 g0 g0 t1 g2 g3 g3 g3 g3 g3" << 2
         << "0,1,2|0,3|0,3|0,3|0,3|0,3" << qint64(96);
@@ -200,8 +203,8 @@ void TestSystemDraw::wantedAttempts_data()
     QTest::newRow("a change of away 3 shows the size to home 1")
         << 3 << zeros + "t2 g0 g0 g1 g0 g0 g0 g1 t1 g2 g3 g3 g3 g3 g3" << 2
         << "0,2|0,1,3|0,3|0,3|0,3|0,1,3" << qint64(288);
-    QTest::newRow("two matches: no extra tick") << 2 << "g0 g0 g0 g0 g5" << 1 << "0|0|0|0|5|"
-                                                << qint64(1);
+    QTest::newRow("two matches: no extra tick")
+        << 2 << "g0 g0 g0 g0 g5" << 1 << "0|0|0|0|5|" << qint64(1);
 }
 
 void TestSystemDraw::wantedAttempts()
