@@ -9,7 +9,7 @@
 namespace Money {
 
 // The twelve stake boxes in their order, 0,2 to 100 euros.
-constexpr std::array<int, 12> StakeBoxCents = {20, 30, 50, 100, 200, 300,
+constexpr std::array<int, 12> StakeBoxCents = {20,  30,   50,   100,  200,  300,
                                                500, 1000, 2000, 3000, 5000, 10000};
 
 QString formatCents(qint64 cents, const QLocale& locale = QLocale());

@@ -71,10 +71,9 @@ ScoreRow ResultDrawer::rowOf(const std::array<std::optional<int>, 6>& goals) con
 
 QString limitErrorText(int limitError)
 {
-    static const char* const texts[] = {"Kohde 1; koti", "Kohde 1; vieras",
-                                        "Kohde 2; koti", "Kohde 2; vieras",
-                                        "Kohde 3; koti", "Kohde 3; vieras",
-                                        "Max. maalimäärä puuttuu"};
+    static const char* const texts[] = {
+        "Kohde 1; koti", "Kohde 1; vieras", "Kohde 2; koti",          "Kohde 2; vieras",
+        "Kohde 3; koti", "Kohde 3; vieras", "Max. maalimäärä puuttuu"};
     if (limitError < 0 || limitError > 6)
         return QString();
     return QString::fromUtf8(texts[limitError]);

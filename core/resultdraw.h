@@ -11,17 +11,17 @@
 // its own minimum and maximum when it has a maximum, else between 0 and the overall maximum.
 struct GoalLimitTexts
 {
-    QString overallMax;                  // "Max Maalimäärä"
-    std::array<QString, 6> teamMax;      // "Enint."
-    std::array<QString, 6> teamMin;      // "Vähint."
+    QString overallMax;             // "Max Maalimäärä"
+    std::array<QString, 6> teamMax; // "Enint."
+    std::array<QString, 6> teamMin; // "Vähint."
 };
 
 enum class LimitCheck
 {
     Ok,
-    TeamError,   // a team's maximum below its minimum, or a minimum without a maximum
-    MissingMax,  // no overall maximum and some team in use without its own
-    NotANumber,  // a box holds something that is not a whole number
+    TeamError,  // a team's maximum below its minimum, or a minimum without a maximum
+    MissingMax, // no overall maximum and some team in use without its own
+    NotANumber, // a box holds something that is not a whole number
 };
 
 struct LimitCheckResult

@@ -54,8 +54,11 @@ StartupSettings StartupSettings::load()
 {
     StartupSettings settings;
     const QString section = QStringLiteral("Rekisteri");
-    settings.accepted = SettingsStore::read(section, QStringLiteral("Hyvaksy")) == QLatin1String("True");
-    settings.skipNotice = StoredSettings::isTrue(SettingsStore::read(section, QStringLiteral("AlaNaytaInfoa")));
-    settings.warningsOn = StoredSettings::warningsOn(SettingsStore::read(section, QStringLiteral("Varoitus")));
+    settings.accepted =
+        SettingsStore::read(section, QStringLiteral("Hyvaksy")) == QLatin1String("True");
+    settings.skipNotice =
+        StoredSettings::isTrue(SettingsStore::read(section, QStringLiteral("AlaNaytaInfoa")));
+    settings.warningsOn =
+        StoredSettings::warningsOn(SettingsStore::read(section, QStringLiteral("Varoitus")));
     return settings;
 }

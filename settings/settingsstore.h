@@ -9,7 +9,10 @@ public:
     static QString read(const QString& section, const QString& key);
     static void write(const QString& section, const QString& key, const QString& value);
 
-    static QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+    static QString boolText(bool value)
+    {
+        return value ? QStringLiteral("True") : QStringLiteral("False");
+    }
 };
 
 // How the stored texts of the start-up read as switches.

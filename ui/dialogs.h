@@ -21,7 +21,8 @@ public:
     };
 
     // OK-only message.
-    static void show(QWidget* parent, const QString& title, const QString& text, Icon icon = NoIcon);
+    static void show(QWidget* parent, const QString& title, const QString& text,
+                     Icon icon = NoIcon);
     // Yes / No question; returns true for Yes.
     static bool ask(QWidget* parent, const QString& title, const QString& text, Icon icon = NoIcon);
 
@@ -29,7 +30,7 @@ public:
     static void setNextAnswer(bool yes);
     static QStringList shownTexts();
     static QStringList shownTitles();
-    static void reset(); // also forgets queued file names
+    static void reset();                    // also forgets queued file names
     static void setHeadless(bool headless); // messages are recorded, never shown
 };
 

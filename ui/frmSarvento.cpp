@@ -26,8 +26,8 @@
 
 namespace {
 const QString AppTitle = QStringLiteral("Sarvento");
-const char* const StakeNames[12] = {"Chk1Markka",  "Chk2Markka",  "Chk3Markka",   "Chk5Markka",
-                                    "Chk10markka", "Chk20Markka", "Chk30Markka",  "Chk50Markka",
+const char* const StakeNames[12] = {"Chk1Markka",   "Chk2Markka",   "Chk3Markka",   "Chk5Markka",
+                                    "Chk10markka",  "Chk20Markka",  "Chk30Markka",  "Chk50Markka",
                                     "Chk100Markka", "Chk200Markka", "Chk300Markka", "Chk500Markka"};
 const char* const StakeCaptions[12] = {"0,2", "0,3", "0,5", "1",  "2",  "3",
                                        "5",   "10",  "20",  "30", "50", "100"};
@@ -88,14 +88,15 @@ void frmSarvento::buildRowsTab(QWidget* page)
     const char* heads[3] = {"Label3", "Label6", "Label4"};
     const char* sides[6] = {"Label1", "Label11", "Label10", "Label9", "lbl_K3", "lbl_V3"};
     for (int match = 0; match < 3; ++match) {
-        QLabel* head = makeLabel(fraMaalit, heads[match],
-                                 QStringLiteral("%1. Kohde").arg(match + 1));
+        QLabel* head =
+            makeLabel(fraMaalit, heads[match], QStringLiteral("%1. Kohde").arg(match + 1));
         limits->addWidget(head, 0, 1 + 2 * match, 1, 2, Qt::AlignCenter);
         if (match == 2)
             m_thirdMatchWidgets << head;
     }
     for (int k = 0; k < 6; ++k) {
-        QLabel* side = makeLabel(fraMaalit, sides[k], k % 2 ? QStringLiteral("V") : QStringLiteral("K"));
+        QLabel* side =
+            makeLabel(fraMaalit, sides[k], k % 2 ? QStringLiteral("V") : QStringLiteral("K"));
         limits->addWidget(side, 1, 1 + k, Qt::AlignCenter);
         if (k >= 4)
             m_thirdMatchWidgets << side;
@@ -107,14 +108,17 @@ void frmSarvento::buildRowsTab(QWidget* page)
         box->setObjectName(name);
         box->setToolTip(tip);
         box->setMaxLength(2);
-        box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), box));
+        box->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), box));
         box->setMaximumWidth(32);
         box->installEventFilter(this);
         return box;
     };
     for (int k = 0; k < 6; ++k) {
-        txtMaalivah[size_t(k)] = goalBox(fraMaalit, indexed("txtMaalivah", k), QStringLiteral(" Anna luku 1-9. "));
-        txtMaaliEnint[size_t(k)] = goalBox(fraMaalit, indexed("txtMaaliEnint", k), QStringLiteral(" Anna luku 1-9. "));
+        txtMaalivah[size_t(k)] =
+            goalBox(fraMaalit, indexed("txtMaalivah", k), QStringLiteral(" Anna luku 1-9. "));
+        txtMaaliEnint[size_t(k)] =
+            goalBox(fraMaalit, indexed("txtMaaliEnint", k), QStringLiteral(" Anna luku 1-9. "));
         limits->addWidget(txtMaalivah[size_t(k)], 2, 1 + k);
         limits->addWidget(txtMaaliEnint[size_t(k)], 3, 1 + k);
         if (k >= 4)
@@ -125,7 +129,8 @@ void frmSarvento::buildRowsTab(QWidget* page)
     auto* drawRow = new QHBoxLayout;
     cmdArvo_Tulokset = new QPushButton(QStringLiteral("Arvo lopputulokset"), page);
     cmdArvo_Tulokset->setObjectName(QStringLiteral("cmdArvo_Tulokset"));
-    cmdArvo_Tulokset->setToolTip(QStringLiteral(" Arpoo satunnaiset tulokset - Max maalimäärän rajoissa."));
+    cmdArvo_Tulokset->setToolTip(
+        QStringLiteral(" Arpoo satunnaiset tulokset - Max maalimäärän rajoissa."));
     txtKertaa = new QLineEdit(QStringLiteral("1"), page);
     txtKertaa->setObjectName(QStringLiteral("txtKertaa"));
     txtKertaa->setToolTip(QStringLiteral(" Montako riviä arvotaan."));
@@ -205,8 +210,9 @@ void frmSarvento::buildSystemTab(QWidget* page)
         grid->setVerticalSpacing(0);
         for (int side = 0; side < 2; ++side) {
             const int team = 2 * match + side;
-            const QString column = (side == 0 ? QStringLiteral("chkKoti") : QStringLiteral("chkVieras")) +
-                                   QString::number(match + 1);
+            const QString column =
+                (side == 0 ? QStringLiteral("chkKoti") : QStringLiteral("chkVieras")) +
+                QString::number(match + 1);
             for (int goal = 0; goal < 12; ++goal) {
                 auto* box = new QCheckBox(QString::number(goal), frame);
                 box->setObjectName(column + QLatin1Char('_') + QString::number(goal));
@@ -248,14 +254,15 @@ void frmSarvento::buildSystemTab(QWidget* page)
     cboJarjestelma->setToolTip(QStringLiteral("Valitse järjestelmä tai syötä haluttu."));
     cboJarjestelma->setEditable(true);
     cboJarjestelma->setInsertPolicy(QComboBox::NoInsert);
-    cmdHaluttu_Jarjestelma = button("cmdHaluttu_Jarjestelma", QStringLiteral("Järjestelmä"),
-                                    QStringLiteral(" Arvo haluttu järjestelmä, yritän 300 kertaa.  "));
+    cmdHaluttu_Jarjestelma =
+        button("cmdHaluttu_Jarjestelma", QStringLiteral("Järjestelmä"),
+               QStringLiteral(" Arvo haluttu järjestelmä, yritän 300 kertaa.  "));
     cmdHaluttu_Jarjestelma->setEnabled(false);
     lblJarjestelma_arvottu = makeLabel(page, "lblJarjestelma_arvottu", QString());
     lblJarjestelma_arvottu->setToolTip(QStringLiteral(" Järjestelmää yritetty arpoa.  "));
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdListaa_Rivit, cmdNollaaSysteemi, cmd_Arvo_Jarjestelma,
-                                                      ChkArvo_Koko_Rivi, cboJarjestelma,
-                                                      cmdHaluttu_Jarjestelma, lblJarjestelma_arvottu})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             cmdListaa_Rivit, cmdNollaaSysteemi, cmd_Arvo_Jarjestelma, ChkArvo_Koko_Rivi,
+             cboJarjestelma, cmdHaluttu_Jarjestelma, lblJarjestelma_arvottu})
         side->addWidget(w);
     side->addStretch();
     layout->addLayout(side, 0, 3, 9, 1);
@@ -329,7 +336,8 @@ QWidget* frmSarvento::buildBottomStrip()
     txtMaali->setObjectName(QStringLiteral("txtMaali"));
     txtMaali->setMaxLength(2);
     txtMaali->setMaximumWidth(40);
-    txtMaali->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), txtMaali));
+    txtMaali->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,2}")), txtMaali));
     txtMaali->installEventFilter(this);
     maxLayout->addWidget(txtMaali);
     maxLayout->addWidget(makeLabel(fraMaxMaali, "LblMaxMaaliMaara", QString()));
@@ -340,7 +348,8 @@ QWidget* frmSarvento::buildBottomStrip()
     courier.setPointSize(15);
     courier.setBold(true);
     lblSamaTulos->setFont(courier);
-    lblSamaTulos->setStyleSheet(QStringLiteral("color: yellow; background-color: rgb(192, 64, 0);"));
+    lblSamaTulos->setStyleSheet(
+        QStringLiteral("color: yellow; background-color: rgb(192, 64, 0);"));
     lblSamaTulos->hide();
     layout->addWidget(lblSamaTulos);
 
@@ -376,29 +385,37 @@ void frmSarvento::buildMenus()
     separator(MnuTiedosto, "MnuVali");
     MnuLopeta = item(MnuTiedosto, "MnuLopeta", QStringLiteral("&Lopeta"));
     connect(MnuLopeta, &QAction::triggered, this, &QWidget::close);
-    connect(MnuTiedosto, &QMenu::aboutToShow, this, [this] { MnuTallenna->setEnabled(!m_rows.isEmpty()); });
+    connect(MnuTiedosto, &QMenu::aboutToShow, this,
+            [this] { MnuTallenna->setEnabled(!m_rows.isEmpty()); });
 
     QMenu* MnuKomentoja = menu("MnuKomentoja", QStringLiteral("&Muokkaa"));
-    MnuPoistavalitutListalta = item(MnuKomentoja, "MnuPoistavalitutListalta", QStringLiteral("&Poista valitut listalta"));
+    MnuPoistavalitutListalta =
+        item(MnuKomentoja, "MnuPoistavalitutListalta", QStringLiteral("&Poista valitut listalta"));
     MnuPoistavalitutListalta->setEnabled(false);
     separator(MnuKomentoja, "MnuVali2");
     MnuTyhjennaLista = item(MnuKomentoja, "MnuTyhjennäLista", QStringLiteral("Tyhjennä &lista"));
-    MnuTyhjennaMaalit = item(MnuKomentoja, "MnuTyhjennäMaalit", QStringLiteral("Tyhjennä &maalit "));
+    MnuTyhjennaMaalit =
+        item(MnuKomentoja, "MnuTyhjennäMaalit", QStringLiteral("Tyhjennä &maalit "));
     MnuTyhjennaKaikki = item(MnuKomentoja, "MnuTyhjennäKaikki", QStringLiteral("Tyhjennä &kaikki"));
     connect(MnuKomentoja, &QMenu::aboutToShow, this, &frmSarvento::MnuKomentoja_Click);
-    connect(MnuPoistavalitutListalta, &QAction::triggered, this, &frmSarvento::MnuPoistavalitutListalta_Click);
+    connect(MnuPoistavalitutListalta, &QAction::triggered, this,
+            &frmSarvento::MnuPoistavalitutListalta_Click);
     connect(MnuTyhjennaLista, &QAction::triggered, this, &frmSarvento::MnuTyhjennaLista_Click);
     connect(MnuTyhjennaMaalit, &QAction::triggered, this, &frmSarvento::MnuTyhjennaMaalit_Click);
     connect(MnuTyhjennaKaikki, &QAction::triggered, this, &frmSarvento::MnuTyhjennaKaikki_Click);
 
     QMenu* MnuTulosta = menu("MnuTulosta", QStringLiteral("T&ulosta"));
-    MnuTulostaKupongille = item(MnuTulosta, "MnuTulostaKupongille", QStringLiteral("&Rivit Kupongille"));
-    MnuTulostaValitutKupongille = item(MnuTulosta, "MnuTulostaValitutKupongille", QStringLiteral("&Valitut kupongille"));
+    MnuTulostaKupongille =
+        item(MnuTulosta, "MnuTulostaKupongille", QStringLiteral("&Rivit Kupongille"));
+    MnuTulostaValitutKupongille =
+        item(MnuTulosta, "MnuTulostaValitutKupongille", QStringLiteral("&Valitut kupongille"));
     MnuTulostaLista = item(MnuTulosta, "MnuTulostaLista", QStringLiteral("Rivit &paperille"));
-    MnuTulostaSysteemiKupongille = item(MnuTulosta, "MnuTulostaSysteemiKupongille", QStringLiteral("&Järjestelmä kupongille"));
+    MnuTulostaSysteemiKupongille =
+        item(MnuTulosta, "MnuTulostaSysteemiKupongille", QStringLiteral("&Järjestelmä kupongille"));
 
     QMenu* MnuAsetuksia = menu("MnuAsetuksia", QStringLiteral("&Asetukset"));
-    MnuMuutaTulostusKohtaa = item(MnuAsetuksia, "MnuMuutaTulostusKohtaa", QStringLiteral("&Muuta tulostus kohtaa"));
+    MnuMuutaTulostusKohtaa =
+        item(MnuAsetuksia, "MnuMuutaTulostusKohtaa", QStringLiteral("&Muuta tulostus kohtaa"));
     MnuVaroitukset = item(MnuAsetuksia, "MnuVaroitukset", QStringLiteral("&Varoitukset"));
     MnuVaroitukset->setCheckable(true);
     MnuVaroitukset->setChecked(true);
@@ -415,9 +432,14 @@ void frmSarvento::buildMenus()
     connect(MnuInfo, &QAction::triggered, this, &frmSarvento::MnuInfo_Click);
 
     QMenu* MnuBonus = menu("MnuBonus", QStringLiteral("&Bonus"));
-    QList<QAction*> later = {MnuAvaa, MnuTallenna, MnuVetaile, MnuTulostaKupongille,
-                             MnuTulostaValitutKupongille, MnuTulostaLista,
-                             MnuTulostaSysteemiKupongille, MnuMuutaTulostusKohtaa};
+    QList<QAction*> later = {MnuAvaa,
+                             MnuTallenna,
+                             MnuVetaile,
+                             MnuTulostaKupongille,
+                             MnuTulostaValitutKupongille,
+                             MnuTulostaLista,
+                             MnuTulostaSysteemiKupongille,
+                             MnuMuutaTulostusKohtaa};
     later << item(MnuBonus, "MnuLotto", QStringLiteral("Lotto"))
           << item(MnuBonus, "MnuVakio", QStringLiteral("Vakio"))
           << item(MnuBonus, "MnuRandom", QStringLiteral("Random"))
@@ -712,9 +734,9 @@ void frmSarvento::MnuPoistavalitutListalta_Click()
 void frmSarvento::MnuTyhjennaLista_Click()
 {
     if (!m_rows.isEmpty()) {
-        if (!m_warningsOn || MessageBox::ask(this, QStringLiteral("Arvotut rivit katoo!!!"),
-                                             QStringLiteral("Haluatko jatkaa? "),
-                                             MessageBox::Exclamation)) {
+        if (!m_warningsOn ||
+            MessageBox::ask(this, QStringLiteral("Arvotut rivit katoo!!!"),
+                            QStringLiteral("Haluatko jatkaa? "), MessageBox::Exclamation)) {
             m_rows.clear();
             Laske_Koko_Hinta();
         }
