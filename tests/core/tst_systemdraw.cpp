@@ -202,7 +202,7 @@ void TestSystemDraw::wantedAttempts_data()
         << 3 << zeros + "t2 g0 g0 g1 g0 g0 g0 g0 t1 g2" << 2 << "0,2|0,1|0|0|0|0" << qint64(4);
     QTest::newRow("a change of away 3 shows the size to home 1")
         << 3 << zeros + "t2 g0 g0 g1 g0 g0 g0 g1 t1 g2 g3 g3 g3 g3 g3" << 2
-        << "0,2|0,1,3|0,3|0,3|0,3|0,1,3" << qint64(288);
+        << "0,2|0,1,3|0,3|0,3|0,3|0,1,3" << qint64(144);
     QTest::newRow("two matches: no extra tick")
         << 2 << "g0 g0 g0 g0 g5" << 1 << "0|0|0|0|5|" << qint64(1);
 }
