@@ -35,6 +35,20 @@ Qt::ItemFlags RowListModel::flags(const QModelIndex& index) const
            Qt::ItemNeverHasChildren;
 }
 
+const RowIndex& RowListModel::duplicateIndex() const
+{
+    if (m_indexStale) {
+        m_index.rebuild(m_rows);
+        m_indexStale = false;
+    }
+    return m_index;
+}
+
+bool RowListModel::contains(ScoreRow row) const
+{
+    return duplicateIndex().contains(m_rows, row);
+}
+
 bool RowListModel::appendIfNew(ScoreRow row)
 {
     if (contains(row))
@@ -52,6 +66,7 @@ bool RowListModel::appendIfNew(ScoreRow row)
 int RowListModel::appendNew(const std::vector<ScoreRow>& rows)
 {
     // Filter first, so the view hears of one insertion only.
+    duplicateIndex();
     std::vector<ScoreRow> fresh;
     fresh.reserve(rows.size());
     const size_t first = m_rows.size();
@@ -84,8 +99,7 @@ void RowListModel::appendAll(const std::vector<ScoreRow>& rows)
     beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
     m_rows.insert(m_rows.end(), rows.begin(), rows.end());
     m_checked.resize(m_rows.size(), false);
-    for (size_t i = size_t(first); i < m_rows.size(); ++i)
-        m_index.insert(m_rows, quint32(i));
+    m_indexStale = true;
     endInsertRows();
     emit countChanged(count());
 }
@@ -96,6 +110,7 @@ void RowListModel::clear()
     std::vector<ScoreRow>().swap(m_rows);
     std::vector<bool>().swap(m_checked);
     m_index.clear();
+    m_indexStale = false;
     m_checkedCount = 0;
     endResetModel();
     emit countChanged(0);
@@ -150,7 +165,7 @@ int RowListModel::removeChecked()
     m_rows.shrink_to_fit();
     m_checked.assign(kept, false);
     m_checkedCount = 0;
-    m_index.rebuild(m_rows);
+    m_indexStale = true;
     endResetModel();
     emit countChanged(count());
     return removed;

@@ -21,7 +21,7 @@ public:
     bool isEmpty() const { return m_rows.empty(); }
     ScoreRow at(int position) const { return m_rows[size_t(position)]; }
     const std::vector<ScoreRow>& rows() const { return m_rows; }
-    bool contains(ScoreRow row) const { return m_index.contains(m_rows, row); }
+    bool contains(ScoreRow row) const;
 
     // Appends unless an equal row is listed; returns whether it was appended.
     bool appendIfNew(ScoreRow row);
@@ -47,6 +47,10 @@ signals:
 private:
     std::vector<ScoreRow> m_rows;
     std::vector<bool> m_checked;
-    RowIndex m_index;
+    // Built when a duplicate test first needs it: listing a large system or removing rows
+    // then costs no hashing until the next test.
+    const RowIndex& duplicateIndex() const;
+    mutable RowIndex m_index;
+    mutable bool m_indexStale = false;
     int m_checkedCount = 0;
 };

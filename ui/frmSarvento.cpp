@@ -34,6 +34,7 @@ const char* const StakeCaptions[12] = {"0,2", "0,3", "0,5", "1",  "2",  "3",
 // Draws of this many rows or more show a progress window that can stop them.
 constexpr qint64 ProgressFrom = 20000;
 constexpr qint64 DrawBatch = 20000;
+constexpr qint64 AppendBatch = 1000000;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 {
@@ -580,25 +581,31 @@ void frmSarvento::cmdArvo_Tulokset_Click()
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(300);
     }
-    std::vector<ScoreRow> batch;
+    // Rows reach the list in few large appends: every append makes the view lay out anew.
+    std::vector<ScoreRow> pending;
     std::array<std::optional<int>, 6> last;
     bool lastWasNew = true;
+    auto flush = [&] {
+        lastWasNew = m_rows.appendNew(pending) > 0;
+        pending.clear();
+    };
     for (qint64 done = 0; done < count;) {
         const qint64 size = std::min(DrawBatch, count - done);
-        batch.clear();
         for (qint64 i = 0; i < size; ++i) {
             last = drawer.draw(m_random);
-            batch.push_back(drawer.rowOf(last));
+            pending.push_back(drawer.rowOf(last));
         }
-        const int added = m_rows.appendNew(batch);
-        lastWasNew = added > 0;
         done += size;
+        if (qint64(pending.size()) >= AppendBatch)
+            flush();
         if (progress) {
             progress->setValue(int(done * 1000 / count));
             if (progress->wasCanceled())
                 break;
         }
     }
+    if (!pending.empty())
+        flush();
     showResult(last);
     if (count == 1 && !lastWasNew)
         lblSamaTulos->show();

@@ -1,0 +1,103 @@
+// Figures of the main window with a large list: start-up to the shown window, a large draw,
+// and scrolling, ticking and removing among 3,000,000 rows with the list view attached.
+#include "ui/dialogs.h"
+#include "ui/frmSarvento.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+long peakKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+double settle(QElapsedTimer& timer)
+{
+    QApplication::processEvents();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QElapsedTimer startup;
+    startup.start();
+    QApplication app(argc, argv);
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "SarVento", "SarVento")
+        .setValue("Rekisteri/AlaNaytaInfoa", "True");
+    MessageBox::setHeadless(true);
+
+    frmSarvento window;
+    window.Form_Load();
+    window.show();
+    std::printf("start-up to the shown main window: %.1f ms\n", settle(startup));
+
+    auto* view = window.findChild<QListView*>(QStringLiteral("lstLista"));
+    QElapsedTimer timer;
+
+    timer.start();
+    window.findChild<QLineEdit*>(QStringLiteral("txtMaali"))->setText(QStringLiteral("11"));
+    window.findChild<QLineEdit*>(QStringLiteral("txtKertaa"))->setText(QStringLiteral("1000000"));
+    window.findChild<QPushButton*>(QStringLiteral("cmdArvo_Tulokset"))->click();
+    std::printf("1,000,000 draws through the window (%d new rows): %.1f ms\n",
+                window.rowList().count(), settle(timer));
+    window.rowList().clear();
+
+    std::vector<ScoreRow> rows;
+    rows.reserve(3'000'000);
+    for (int i = 0; rows.size() < 3'000'000; ++i) {
+        std::array<int, 6> goals{};
+        int rest = i;
+        for (int& g : goals) {
+            g = rest % 13;
+            rest /= 13;
+        }
+        rows.emplace_back(3, goals);
+    }
+    timer.start();
+    window.rowList().appendAll(rows);
+    std::printf("listing 3,000,000 rows: %.1f ms\n", settle(timer));
+    rows = {};
+
+    timer.start();
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum() / 2);
+    view->viewport()->repaint();
+    std::printf("scrolling to the middle: %.1f ms\n", settle(timer));
+
+    timer.start();
+    window.rowList().setChecked(1'500'000, true);
+    std::printf("ticking one row: %.1f ms\n", settle(timer));
+
+    timer.start();
+    window.rowList().checkAll();
+    view->viewport()->repaint();
+    std::printf("ticking all 3,000,000 rows: %.1f ms\n", settle(timer));
+
+    for (int i = 0; i < window.rowList().count(); i += 2)
+        window.rowList().setChecked(i, false);
+    QApplication::processEvents();
+    timer.start();
+    window.rowList().removeChecked();
+    view->viewport()->repaint();
+    std::printf("removing every second of 3,000,000 ticked rows: %.1f ms (%d left)\n",
+                settle(timer), window.rowList().count());
+
+    std::printf("peak resident memory: %.1f MB\n", double(peakKilobytes()) / 1024.0);
+    return 0;
+}
