@@ -119,18 +119,6 @@ private slots:
         QCOMPARE(texts(list2), second);
     }
 
-    void tickingTwiceChangesNothing()
-    {
-        RowListModel list1, list2;
-        fill(list1, {"1-1 1-1", "2-2 2-2"});
-        fill(list2, {"2-2 2-2"});
-        QCOMPARE(Comparison::tickShared(list1, list2), 2);
-        QSignalSpy changed(&list1, &RowListModel::dataChanged);
-        QCOMPARE(Comparison::tickShared(list1, list2), 0);
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(ticks(list1), QString(".x"));
-    }
-
     void appendMissing_data()
     {
         QTest::addColumn<QStringList>("main");

@@ -1,0 +1,61 @@
+#pragma once
+#include "core/rowlistmodel.h"
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QListView;
+class QPushButton;
+
+// Two row files side by side: ticks the rows found in both, removes ticked rows, saves either
+// side and moves either side into the main window's list. Not modal; the main list may change
+// while it is open, so every move looks at the main list as it is at that moment.
+class frmVertaile : public QWidget
+{
+    Q_OBJECT
+public:
+    // mainColumnCount gives the main window's number of matches (2 or 3) when rows are moved.
+    frmVertaile(RowListModel& mainList, std::function<int()> mainColumnCount,
+                QWidget* parent = nullptr);
+
+signals:
+    // The window was closed; the main window shows itself again.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void cmdAvaa_1_Click();
+    void cmdAvaa_2_Click();
+    void cmdVertaa_Click();
+    void cmdPoista1_Samat_Click();
+    void cmdPoista2_Samat_Click();
+    void cmdTalleta1_Click();
+    void cmdTalleta2_Click();
+    void cmdListaa_1_Click();
+    void cmdListaa_2_Click();
+
+private:
+    struct Side
+    {
+        RowListModel model;
+        QListView* list = nullptr;
+        QLabel* count = nullptr;
+    };
+
+    void Avaa(int n);
+    void AvaaRivit();
+    void Poista(int n);
+    void Talleta(int n);
+    void Listaa(int n);
+    Side& side(int n) { return n == 1 ? m_side1 : m_side2; }
+    void showCount(int n);
+
+    RowListModel& m_mainList;
+    std::function<int()> m_mainColumnCount;
+    Side m_side1;
+    Side m_side2;
+    int m_target = 1; // the list AvaaRivit reads into
+    QPushButton* cmdVertaa = nullptr;
+};
