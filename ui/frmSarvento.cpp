@@ -35,6 +35,14 @@ const char* const StakeCaptions[12] = {"0,2", "0,3", "0,5", "1",  "2",  "3",
 constexpr qint64 ProgressFrom = 20000;
 constexpr qint64 DrawBatch = 20000;
 constexpr qint64 AppendBatch = 1000000;
+// The system sizes offered in the wanted-size box.
+constexpr int SystemSizes[] = {
+    2,    3,    4,    6,    8,    9,    12,   16,   18,   24,   27,   32,   36,   48,   54,   60,
+    64,   72,   80,   81,   96,   108,  120,  128,  144,  160,  162,  180,  192,  216,  240,  243,
+    256,  270,  288,  320,  324,  360,  384,  405,  432,  480,  486,  512,  540,  576,  600,  640,
+    648,  720,  729,  768,  810,  864,  900,  960,  972,  1024, 1080, 1152, 1200, 1215, 1280, 1296,
+    1350, 1440, 1536, 1600, 1620, 1728, 1800, 1920, 1944, 2025, 2048, 2160, 2250, 2304, 2400, 2560,
+    2592, 2700, 2880, 3000, 3072, 3200, 3240, 3375, 3456, 3600, 3840, 4000, 4050, 4096};
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 {
@@ -50,7 +58,7 @@ QString indexed(const char* name, int index)
 } // namespace
 
 frmSarvento::frmSarvento(RandomSource& random, QWidget* parent)
-    : QMainWindow(parent), m_random(random)
+    : QMainWindow(parent), m_random(random), m_grid(random)
 {
     setObjectName(QStringLiteral("frmSarvento"));
     setWindowTitle(AppTitle);
@@ -219,6 +227,8 @@ void frmSarvento::buildSystemTab(QWidget* page)
                 box->setObjectName(column + QLatin1Char('_') + QString::number(goal));
                 m_gridBoxes[size_t(team)][size_t(goal)] = box;
                 grid->addWidget(box, goal, side);
+                connect(box, &QCheckBox::toggled, this,
+                        [this, team, goal](bool ticked) { chkGrid_Click(team, goal, ticked); });
             }
         }
         layout->addWidget(frame, 1, match, 8, 1);
@@ -259,6 +269,18 @@ void frmSarvento::buildSystemTab(QWidget* page)
         button("cmdHaluttu_Jarjestelma", QStringLiteral("Järjestelmä"),
                QStringLiteral(" Arvo haluttu järjestelmä, yritän 300 kertaa.  "));
     cmdHaluttu_Jarjestelma->setEnabled(false);
+    cboJarjestelma->addItem(QString());
+    for (int size : SystemSizes)
+        cboJarjestelma->addItem(QString::number(size));
+    cboJarjestelma->setCurrentIndex(0);
+    connect(cboJarjestelma, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { cmdHaluttu_Jarjestelma->setEnabled(!text.isEmpty()); });
+    connect(cmdListaa_Rivit, &QPushButton::clicked, this, &frmSarvento::Systeemi);
+    connect(cmdNollaaSysteemi, &QPushButton::clicked, this, &frmSarvento::Systeemi_Tyhjaksi);
+    connect(cmd_Arvo_Jarjestelma, &QPushButton::clicked, this,
+            &frmSarvento::cmd_Arvo_Jarjestelma_Click);
+    connect(cmdHaluttu_Jarjestelma, &QPushButton::clicked, this,
+            &frmSarvento::cmdHaluttu_Jarjestelma_Click);
     lblJarjestelma_arvottu = makeLabel(page, "lblJarjestelma_arvottu", QString());
     lblJarjestelma_arvottu->setToolTip(QStringLiteral(" Järjestelmää yritetty arpoa.  "));
     for (QWidget* w : std::initializer_list<QWidget*>{
@@ -688,17 +710,119 @@ void frmSarvento::setThirdMatchVisible(bool visible)
         w->setVisible(visible);
 }
 
+void frmSarvento::syncGridBoxes()
+{
+    for (int team = 0; team < GoalGrid::Teams; ++team)
+        for (int goal = 0; goal < GoalGrid::Goals; ++goal) {
+            QCheckBox* box = gridBox(team, goal);
+            const QSignalBlocker quiet(box);
+            box->setChecked(m_grid.grid().isTicked(team, goal));
+        }
+}
+
+void frmSarvento::showSystemSize()
+{
+    const qint64 size = m_grid.shownSize();
+    lblRiviMaara->setText(QString::number(size));
+    if (size > 0)
+        Laske_Koko_Hinta();
+    else
+        lblKokoHinta->clear();
+}
+
+void frmSarvento::chkGrid_Click(int team, int goal, bool ticked)
+{
+    if (m_grid.setTicked(team, goal, ticked, ColumnCount()))
+        showSystemSize();
+}
+
 void frmSarvento::Systeemi_Tyhjaksi()
 {
+    m_grid.clearGrid();
+    syncGridBoxes();
     lblRiviMaara->setText(QStringLiteral("0"));
     lblKokoHinta->setText(QStringLiteral("0"));
     lblJarjestelma_arvottu->clear();
-    for (auto& team : m_gridBoxes)
-        for (QCheckBox* box : team) {
-            const QSignalBlocker quiet(box);
-            box->setChecked(false);
-        }
     ChkArvo_Koko_Rivi->setChecked(true);
+}
+
+void frmSarvento::Systeemi()
+{
+    if (parseWholeNumber(lblRiviMaara->text()).value_or(0) < 1)
+        return;
+    if (!m_rows.isEmpty() &&
+        MessageBox::ask(this, QStringLiteral("Poisto"),
+                        QStringLiteral("Poistetaanko listalla jo olevat rivit? ")))
+        m_rows.clear();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_rows.appendAll(m_grid.grid().rows(ColumnCount()));
+    QApplication::restoreOverrideCursor();
+    lblArvottu->repaint();
+}
+
+bool frmSarvento::maxGoalMissing()
+{
+    if (!txtMaali->text().isEmpty())
+        return false;
+    if (m_warningsOn)
+        MessageBox::show(this, QStringLiteral("Herätys pelimies"), limitErrorText(6));
+    txtMaali->setFocus();
+    return true;
+}
+
+void frmSarvento::cmd_Arvo_Jarjestelma_Click()
+{
+    lblJarjestelma_arvottu->clear();
+    if (maxGoalMissing())
+        return;
+    const auto maxGoal = GridDraw::readMaxGoal(txtMaali->text());
+    if (!maxGoal) {
+        MessageBox::show(this, AppTitle, QStringLiteral("Tarkista annetut Maaliluvut"));
+        return;
+    }
+    m_grid.drawOnce(*maxGoal, ChkArvo_Koko_Rivi->isChecked(), ColumnCount());
+    syncGridBoxes();
+    showSystemSize();
+}
+
+void frmSarvento::cmdHaluttu_Jarjestelma_Click()
+{
+    const int columns = ColumnCount();
+    const QString wantedText = cboJarjestelma->currentText().trimmed();
+    const auto wanted = parseWholeNumber(wantedText);
+    if (!wanted) {
+        MessageBox::show(this, AppTitle, QStringLiteral("Anna järjestelmän kooksi kokonaisluku."));
+        return;
+    }
+    if (*wanted <= 0)
+        return;
+    if (*wanted > GoalGrid::maxSize(columns)) {
+        MessageBox::show(this, AppTitle,
+                         QStringLiteral("Suurin mahdollinen järjestelmä on %1 riviä.")
+                             .arg(GoalGrid::maxSize(columns)));
+        return;
+    }
+    ChkArvo_Koko_Rivi->setChecked(true);
+    if (maxGoalMissing())
+        return;
+    if (!GridDraw::readMaxGoal(txtMaali->text())) {
+        MessageBox::show(this, AppTitle, QStringLiteral("Tarkista annetut Maaliluvut"));
+        return;
+    }
+    const GridDraw::WantedResult result =
+        m_grid.drawWanted(*wanted, txtMaali->text(), columns, [this](int attempts) {
+            lblJarjestelma_arvottu->setText(QString::number(attempts));
+            lblJarjestelma_arvottu->repaint();
+            return true;
+        });
+    cboJarjestelma->setEditText(QString::number(result.wanted));
+    syncGridBoxes();
+    if (result.reached) {
+        showSystemSize();
+        lblJarjestelma_arvottu->setText(QString::number(result.attempts));
+    } else {
+        Systeemi_Tyhjaksi();
+    }
 }
 
 void frmSarvento::MnuVaroitukset_Click()
@@ -782,11 +906,9 @@ void frmSarvento::lblArvottutxt_DblClick()
 
 void frmSarvento::lblRivimaara_DblClick()
 {
-    for (int goal = 0; goal < 12; ++goal)
-        for (int team : {0, 2, 4, 1, 3, 5}) {
-            const QSignalBlocker quiet(gridBox(team, goal));
-            gridBox(team, goal)->setChecked(true);
-        }
+    // The size label keeps its text until the next box change.
+    m_grid.fillAll();
+    syncGridBoxes();
     for (size_t i = 0; i < 10; ++i)
         m_stakeBoxes[i]->setChecked(true);
 }

@@ -5,6 +5,7 @@
 
 #include "core/random.h"
 #include "core/rowlistmodel.h"
+#include "core/systemdraw.h"
 #include "settings/settingsstore.h"
 #include <QMainWindow>
 #include <QPointer>
@@ -80,12 +81,20 @@ private:
     void drawResults(qint64 count);
     void showResult(const std::array<std::optional<int>, 6>& goals);
     void Systeemi_Tyhjaksi();
+    void Systeemi();
+    void chkGrid_Click(int team, int goal, bool ticked);
+    void showSystemSize();
+    void syncGridBoxes();
+    void cmd_Arvo_Jarjestelma_Click();
+    void cmdHaluttu_Jarjestelma_Click();
+    bool maxGoalMissing();
     void lblArvottutxt_DblClick();
     void lblRivimaara_DblClick();
     QCheckBox* gridBox(int team, int goal) const { return m_gridBoxes[size_t(team)][size_t(goal)]; }
 
     RandomSource& m_random;
     RowListModel m_rows;
+    GridDraw m_grid;
     StartupSettings m_stored;
     bool m_warningsOn = true;
     bool m_closingConfirmed = false;

@@ -1,7 +1,5 @@
-#include "settings/settingsstore.h"
-#include "ui/dialogs.h"
 #include "ui/frmAbout.h"
-#include "ui/frmSarvento.h"
+#include "windowtest.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -16,60 +14,23 @@
 #include <QtTest>
 
 // The main window driven as a player would, headless, with every message box answered ahead.
+using namespace WindowTest;
+
 class TestFrmSarvento : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_settingsDir;
 
-    template <typename T> static T* child(QWidget& w, const char* name)
-    {
-        T* found = w.findChild<T*>(QString::fromUtf8(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    static QString text(QWidget& w, const char* name) { return child<QLabel>(w, name)->text(); }
-    static QStringList listed(frmSarvento& w)
-    {
-        QStringList rows;
-        for (ScoreRow row : w.rowList().rows())
-            rows << row.text();
-        return rows;
-    }
     static void draw(frmSarvento& w, const QString& maximum, const QString& times)
     {
         child<QLineEdit>(w, "txtMaali")->setText(maximum);
         child<QLineEdit>(w, "txtKertaa")->setText(times);
         child<QPushButton>(w, "cmdArvo_Tulokset")->click();
     }
-    static void store(const char* key, const char* value)
-    {
-        SettingsStore::write(QStringLiteral("Rekisteri"), QString::fromLatin1(key),
-                             QString::fromLatin1(value));
-    }
-    // A started window with the notice skipped.
-    static void start(frmSarvento& w)
-    {
-        store("AlaNaytaInfoa", "True");
-        QVERIFY(w.Form_Load());
-    }
-
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
-        QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
-        MessageBox::setHeadless(true);
-    }
-
-    void init()
-    {
-        QFile::remove(m_settingsDir.path() + QStringLiteral("/SarVento/SarVento.ini"));
-        MessageBox::reset();
-        ModalRunner::setHandler({});
-    }
+    void initTestCase() { setUpHeadless(m_settingsDir); }
+    void init() { resetBetweenTests(m_settingsDir); }
 
     void firstStartShowsNoticeAndDefaults()
     {
@@ -126,7 +87,7 @@ private slots:
         QFETCH(bool, noticeShown);
         SettingsStore::write("Rekisteri", "Varoitus", varoitus);
         SettingsStore::write("Rekisteri", "AlaNaytaInfoa", alaNayta);
-        store("Hyvaksy", "True");
+        storeSetting("Hyvaksy", "True");
         bool shown = false;
         ModalRunner::setHandler([&](QDialog& dialog) {
             shown = true;
@@ -159,7 +120,7 @@ private slots:
     {
         GeneratorRandom random(2);
         frmSarvento w(random);
-        start(w);
+        QVERIFY(start(w));
         w.show();
         draw(w, "3", "4");
         ModalRunner::setHandler([](QDialog& dialog) {
@@ -199,7 +160,7 @@ private slots:
         QFETCH(QList<int>, high);
         GeneratorRandom random(3);
         frmSarvento w(random);
-        start(w);
+        QVERIFY(start(w));
         for (int k = 0; k < 6; ++k) {
             child<QLineEdit>(w, QStringLiteral("txtMaaliEnint_%1").arg(k).toUtf8())
                 ->setText(teamMax[k]);
@@ -208,15 +169,16 @@ private slots:
         }
         draw(w, maximum, "50");
         QVERIFY(w.rowList().count() > 0);
-        QCOMPARE(text(w, "lblArvottu"), QString::number(w.rowList().count()));
+        QCOMPARE(labelText(w, "lblArvottu"), QString::number(w.rowList().count()));
         for (ScoreRow row : w.rowList().rows())
             for (int k = 0; k < 6; ++k) {
                 QVERIFY2(row.goal(k) >= low[k] && row.goal(k) <= high[k], qPrintable(row.text()));
             }
-        // The result labels show the last row drawn.
-        const ScoreRow last = w.rowList().at(w.rowList().count() - 1);
+        // The result labels show the last row drawn, which is listed (new or not).
+        std::array<int, 6> shown{};
         for (int k = 0; k < 6; ++k)
-            QCOMPARE(text(w, QStringLiteral("lbl1_%1").arg(k).toUtf8()).toInt(), last.goal(k));
+            shown[size_t(k)] = labelText(w, QStringLiteral("lbl1_%1").arg(k).toUtf8()).toInt();
+        QVERIFY(w.rowList().contains(ScoreRow(3, shown)));
         QVERIFY(!child<QLabel>(w, "lblVirhe")->isVisibleTo(&w));
     }
 
@@ -243,7 +205,7 @@ private slots:
         QFETCH(QString, min);
         QFETCH(QString, shown);
         frmSarvento w;
-        start(w);
+        QVERIFY(start(w));
         child<QLineEdit>(w, QStringLiteral("txtMaaliEnint_%1").arg(team).toUtf8())->setText(max);
         child<QLineEdit>(w, QStringLiteral("txtMaalivah_%1").arg(team).toUtf8())->setText(min);
         draw(w, "3", "5");
@@ -261,7 +223,7 @@ private slots:
     void missingMaximum()
     {
         frmSarvento w;
-        start(w);
+        QVERIFY(start(w));
         draw(w, "", "1");
         QCOMPARE(MessageBox::shownTexts(), QStringList{"Max. maalimäärä puuttuu"});
         QCOMPARE(MessageBox::shownTitles(), QStringList{"Herätys pelimies"});
@@ -295,7 +257,7 @@ private slots:
         QFETCH(int, rows);
         GeneratorRandom random(4);
         frmSarvento w(random);
-        start(w);
+        QVERIFY(start(w));
         draw(w, "9", times);
         QCOMPARE(w.rowList().count(), rows);
         QCOMPARE(MessageBox::shownTexts(),
@@ -305,50 +267,50 @@ private slots:
     void duplicateSingleDrawShowsNotice()
     {
         frmSarvento w;
-        start(w);
+        QVERIFY(start(w));
         draw(w, "0", "1");
         QLabel* notice = child<QLabel>(w, "lblSamaTulos");
         QVERIFY(!notice->isVisibleTo(&w));
-        QCOMPARE(text(w, "lblArvottu"), QStringLiteral("1"));
+        QCOMPARE(labelText(w, "lblArvottu"), QStringLiteral("1"));
         draw(w, "0", "1");
         QCOMPARE(w.rowList().count(), 1);
-        QCOMPARE(text(w, "lblArvottu"), QStringLiteral("1"));
+        QCOMPARE(labelText(w, "lblArvottu"), QStringLiteral("1"));
         QVERIFY(notice->isVisibleTo(&w));
         QCOMPARE(notice->text(), QStringLiteral("SAMA TULOS EI LISÄYSTÄ"));
         // Several draws skip duplicates silently.
         draw(w, "0", "3");
         QVERIFY(!notice->isVisibleTo(&w));
-        QCOMPARE(listed(w), QStringList{"0-0 0-0 0-0"});
+        QCOMPARE(listed(w.rowList()), QStringList{"0-0 0-0 0-0"});
     }
 
     void priceFollowsStakesListAndTab()
     {
         GeneratorRandom random(5);
         frmSarvento w(random);
-        start(w);
+        QVERIFY(start(w));
         draw(w, "9", "3");
-        QCOMPARE(text(w, "lblKokoHinta"), QStringLiteral("0,6"));
+        QCOMPARE(labelText(w, "lblKokoHinta"), QStringLiteral("0,6"));
         child<QCheckBox>(w, "Chk2Markka")->setChecked(true);
-        QCOMPARE(text(w, "lblKokoHinta"), QStringLiteral("1,5"));
+        QCOMPARE(labelText(w, "lblKokoHinta"), QStringLiteral("1,5"));
         QCOMPARE(w.PriceText(), QStringLiteral("1,5"));
         child<QCheckBox>(w, "Chk1Markka")->setChecked(false);
         child<QCheckBox>(w, "Chk2Markka")->setChecked(false);
-        QCOMPARE(text(w, "lblKokoHinta"), QStringLiteral("0"));
+        QCOMPARE(labelText(w, "lblKokoHinta"), QStringLiteral("0"));
         child<QPushButton>(w, "cmdOnNet")->click();
-        QCOMPARE(text(w, "lblVirhe"), QStringLiteral("Tarkista panos"));
+        QCOMPARE(labelText(w, "lblVirhe"), QStringLiteral("Tarkista panos"));
         QVERIFY(child<QLabel>(w, "lblVirhe")->isVisibleTo(&w));
         child<QCheckBox>(w, "Chk5Markka")->setChecked(true);
-        QCOMPARE(text(w, "lblKokoHinta"), QStringLiteral("3"));
+        QCOMPARE(labelText(w, "lblKokoHinta"), QStringLiteral("3"));
         QVERIFY(!child<QLabel>(w, "lblVirhe")->isVisibleTo(&w));
         // The system tab prices the (empty) system.
         child<QTabWidget>(w, "SSTab1")->setCurrentIndex(1);
-        QCOMPARE(text(w, "lblKokoHinta"), QStringLiteral("0"));
+        QCOMPARE(labelText(w, "lblKokoHinta"), QStringLiteral("0"));
     }
 
     void onNetWithNothingDoesNothing()
     {
         frmSarvento w;
-        start(w);
+        QVERIFY(start(w));
         child<QCheckBox>(w, "Chk1Markka")->setChecked(false);
         child<QPushButton>(w, "cmdOnNet")->click();
         QVERIFY(!child<QLabel>(w, "lblVirhe")->isVisibleTo(&w));
@@ -365,7 +327,7 @@ private slots:
         QFETCH(bool, answer);
         GeneratorRandom random(6);
         frmSarvento w(random);
-        start(w);
+        QVERIFY(start(w));
         w.show();
         child<QLineEdit>(w, "txtMaaliEnint_0")->setText("4");
         draw(w, "5", "3");
@@ -400,19 +362,20 @@ private slots:
     {
         GeneratorRandom random(7);
         frmSarvento w(random);
-        start(w);
+        QVERIFY(start(w));
         draw(w, "9", "8");
         QCOMPARE(w.rowList().count(), 8);
-        const QStringList before = listed(w);
+        const QStringList before = listed(w.rowList());
         for (int i : {1, 2, 6})
             w.rowList().setChecked(i, true);
         w.Tarkista_Valinta();
         QAction* remove = child<QAction>(w, "MnuPoistavalitutListalta");
         QVERIFY(remove->isEnabled());
         remove->trigger();
-        QCOMPARE(listed(w), (QStringList{before[0], before[3], before[4], before[5], before[7]}));
-        QCOMPARE(text(w, "lblArvottu"), QStringLiteral("5"));
-        QCOMPARE(text(w, "lblKokoHinta"), QStringLiteral("1"));
+        QCOMPARE(listed(w.rowList()),
+                 (QStringList{before[0], before[3], before[4], before[5], before[7]}));
+        QCOMPARE(labelText(w, "lblArvottu"), QStringLiteral("5"));
+        QCOMPARE(labelText(w, "lblKokoHinta"), QStringLiteral("1"));
         w.Tarkista_Valinta();
         QVERIFY(!remove->isEnabled());
     }
@@ -421,7 +384,7 @@ private slots:
     {
         GeneratorRandom random(8);
         frmSarvento w(random);
-        start(w);
+        QVERIFY(start(w));
         draw(w, "9", "6");
         QTest::mouseDClick(child<QLabel>(w, "lblArvottutxt"), Qt::LeftButton);
         QCOMPARE(w.rowList().checkedCount(), 6);
@@ -442,23 +405,23 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(int, rowsLeft);
         if (!warnings)
-            store("Varoitus", "False");
+            storeSetting("Varoitus", "False");
         GeneratorRandom random(9);
         frmSarvento w(random);
-        start(w);
+        QVERIFY(start(w));
         draw(w, "9", "4");
         MessageBox::setNextAnswer(answer);
         child<QAction>(w, "MnuTyhjennäLista")->trigger();
         QCOMPARE(MessageBox::shownTexts().size(), warnings ? 1 : 0);
         QCOMPARE(w.rowList().count(), rowsLeft);
-        QCOMPARE(text(w, "lblArvottu"), QString::number(rowsLeft));
+        QCOMPARE(labelText(w, "lblArvottu"), QString::number(rowsLeft));
     }
 
     void clearEverythingAnsweredNo()
     {
         GeneratorRandom random(10);
         frmSarvento w(random);
-        start(w);
+        QVERIFY(start(w));
         child<QLineEdit>(w, "txtMaaliEnint_1")->setText("3");
         draw(w, "9", "4");
         child<QCheckBox>(w, "Chk50Markka")->setChecked(true);
@@ -469,18 +432,18 @@ private slots:
         QCOMPARE(w.rowList().count(), 4);
         QCOMPARE(child<QLineEdit>(w, "txtMaali")->text(), QString());
         QCOMPARE(child<QLineEdit>(w, "txtMaaliEnint_1")->text(), QString());
-        QCOMPARE(text(w, "lbl1_0"), QString());
+        QCOMPARE(labelText(w, "lbl1_0"), QString());
         QVERIFY(!child<QCheckBox>(w, "chkVieras2_3")->isChecked());
         QVERIFY(child<QCheckBox>(w, "Chk1Markka")->isChecked());
         QVERIFY(!child<QCheckBox>(w, "Chk50Markka")->isChecked());
         QCOMPARE(child<QLineEdit>(w, "txtKertaa")->text(), QStringLiteral("1"));
-        QCOMPARE(text(w, "lblKokoHinta"), QString());
+        QCOMPARE(labelText(w, "lblKokoHinta"), QString());
     }
 
     void editMenuFollowsList()
     {
         frmSarvento w;
-        start(w);
+        QVERIFY(start(w));
         QMenu* menu = w.findChild<QMenu*>(QStringLiteral("MnuKomentoja"));
         emit menu->aboutToShow();
         for (const char* name : {"MnuTyhjennäLista", "MnuTyhjennäMaalit", "MnuTyhjennäKaikki",
@@ -503,7 +466,7 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(QString, stored);
         frmSarvento w;
-        start(w);
+        QVERIFY(start(w));
         MessageBox::setNextAnswer(answer);
         child<QAction>(w, "MnuVaroitukset")->trigger();
         QVERIFY(!w.WarningsOn());
@@ -526,9 +489,9 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(bool, closed);
         if (!warnings)
-            store("Varoitus", "False");
+            storeSetting("Varoitus", "False");
         frmSarvento w;
-        start(w);
+        QVERIFY(start(w));
         w.show();
         MessageBox::setNextAnswer(answer);
         child<QAction>(w, "MnuLopeta")->trigger();
