@@ -70,7 +70,10 @@ int RowListModel::appendNew(const std::vector<ScoreRow>& rows)
     std::vector<ScoreRow> fresh;
     fresh.reserve(rows.size());
     const size_t first = m_rows.size();
-    m_rows.reserve(first + rows.size());
+    // Grow by at least doubling: reserving the exact size on every batch copies the whole
+    // list each time, and a long draw appends thousands of batches.
+    if (m_rows.capacity() < first + rows.size())
+        m_rows.reserve(std::max(first + rows.size(), 2 * m_rows.capacity()));
     for (ScoreRow row : rows) {
         m_rows.push_back(row);
         if (m_index.insert(m_rows, quint32(m_rows.size() - 1)))

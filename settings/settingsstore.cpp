@@ -1,5 +1,6 @@
 #include "settings/settingsstore.h"
 #include <QSettings>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -20,7 +21,8 @@ std::optional<bool> readTruth(const QString& stored)
         return false;
     bool isNumber = false;
     const double number = text.toDouble(&isNumber);
-    if (isNumber)
+    // toDouble also takes "nan" and "inf", which are no stored numbers but garbage.
+    if (isNumber && std::isfinite(number))
         return number == -1.0;
     return std::nullopt;
 }
