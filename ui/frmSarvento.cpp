@@ -4,11 +4,15 @@
 #include "core/resultdraw.h"
 #include "ui/dialogs.h"
 #include "ui/frmAbout.h"
+#include "ui/frmSamaTulos.h"
+#include "ui/frmVertaile.h"
+#include "ui/rowfiledialogs.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -408,6 +412,9 @@ void frmSarvento::buildMenus()
     separator(MnuTiedosto, "MnuVali");
     MnuLopeta = item(MnuTiedosto, "MnuLopeta", QStringLiteral("&Lopeta"));
     connect(MnuLopeta, &QAction::triggered, this, &QWidget::close);
+    connect(MnuAvaa, &QAction::triggered, this, &frmSarvento::MnuAvaa_Click);
+    connect(MnuTallenna, &QAction::triggered, this, &frmSarvento::MnuTallenna_Click);
+    connect(MnuVetaile, &QAction::triggered, this, &frmSarvento::MnuVetaile_Click);
     connect(MnuTiedosto, &QMenu::aboutToShow, this,
             [this] { MnuTallenna->setEnabled(!m_rows.isEmpty()); });
 
@@ -455,14 +462,8 @@ void frmSarvento::buildMenus()
     connect(MnuInfo, &QAction::triggered, this, &frmSarvento::MnuInfo_Click);
 
     QMenu* MnuBonus = menu("MnuBonus", QStringLiteral("&Bonus"));
-    QList<QAction*> later = {MnuAvaa,
-                             MnuTallenna,
-                             MnuVetaile,
-                             MnuTulostaKupongille,
-                             MnuTulostaValitutKupongille,
-                             MnuTulostaLista,
-                             MnuTulostaSysteemiKupongille,
-                             MnuMuutaTulostusKohtaa};
+    QList<QAction*> later = {MnuTulostaKupongille, MnuTulostaValitutKupongille, MnuTulostaLista,
+                             MnuTulostaSysteemiKupongille, MnuMuutaTulostusKohtaa};
     later << item(MnuBonus, "MnuLotto", QStringLiteral("Lotto"))
           << item(MnuBonus, "MnuVakio", QStringLiteral("Vakio"))
           << item(MnuBonus, "MnuRandom", QStringLiteral("Random"))
@@ -845,6 +846,79 @@ void frmSarvento::MnuInfo_Click()
     if (m_rows.isEmpty())
         m_closingConfirmed = true; // nothing to lose: end at once
     close();
+}
+
+void frmSarvento::MnuTallenna_Click()
+{
+    if (m_rows.isEmpty())
+        return;
+    const QString path = FileDialog::getSaveFileName(this, QStringLiteral("Sarvento.txt"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) &&
+        !MessageBox::ask(this, QStringLiteral("Tiedosto jo olemassa"),
+                         QStringLiteral("Talletetaanko olemassa olevan tiedoston päälle"),
+                         MessageBox::Exclamation))
+        return;
+    RowFileDialogs::write(this, path, m_rows.rows());
+}
+
+void frmSarvento::MnuAvaa_Click()
+{
+    const QString openTitle = QStringLiteral("Tiedostoa ei voi avata");
+    const QString path = FileDialog::getOpenFileName(this, QStringLiteral("Sarvento.txt"));
+    if (path.isEmpty()) {
+        RowFileDialogs::showReadFailure(this, RowFile::Status::CannotOpen, openTitle);
+        return;
+    }
+    const RowFile::ReadResult file = RowFileDialogs::read(this, path);
+    if (file.status != RowFile::Status::Ok) {
+        RowFileDialogs::showReadFailure(this, file.status, openTitle);
+        return;
+    }
+
+    if (m_rows.isEmpty()) {
+        // The mode follows the file, and only a file of the other width clears the window.
+        if (file.columnCount != 0 && file.columnCount != ColumnCount())
+            switchColumns(file.columnCount);
+        m_rows.appendAll(file.rows);
+        return;
+    }
+    if (file.columnCount != m_rows.at(0).matchCount()) {
+        MessageBox::show(this, QStringLiteral("Ei voi avata tiedostoa"),
+                         QStringLiteral("Toisessa 2 saraketta ja toisessa 3 saraketta!"),
+                         MessageBox::Critical);
+        return;
+    }
+    const bool skipDuplicates = MessageBox::ask(
+        this, QStringLiteral("Samat rivit pois "),
+        QStringLiteral("Tarkistetaanko onko samoja rivejä\rlistassa ja / tai tiedostossa?? "));
+    qint64 skipped = 0;
+    {
+        BusyCursor busy;
+        if (skipDuplicates)
+            skipped = qint64(file.rows.size()) - m_rows.appendNew(file.rows);
+        else
+            m_rows.appendAll(file.rows);
+    }
+    if (skipped > 0)
+        frmSamaTulos::ShowSamaLuku(skipped, this);
+}
+
+void frmSarvento::MnuVetaile_Click()
+{
+    if (!m_compareWindow) {
+        m_compareWindow = new frmVertaile(
+            m_rows, [this] { return ColumnCount(); }, this);
+        m_compareWindow->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_compareWindow, &frmVertaile::closed, this, [this] {
+            show();
+            raise();
+        });
+    }
+    m_compareWindow->show();
+    m_compareWindow->raise();
+    m_compareWindow->activateWindow();
 }
 
 void frmSarvento::MnuKomentoja_Click()

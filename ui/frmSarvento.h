@@ -23,6 +23,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class frmVertaile;
 
 class frmSarvento : public QMainWindow
 {
@@ -61,6 +62,9 @@ private slots:
     void MnuSarake3_Click();
     void MnuVaroitukset_Click();
     void MnuInfo_Click();
+    void MnuAvaa_Click();
+    void MnuTallenna_Click();
+    void MnuVetaile_Click();
     void MnuKomentoja_Click();
     void MnuPoistavalitutListalta_Click();
     void MnuTyhjennaLista_Click();
@@ -100,6 +104,7 @@ private:
     bool m_closingConfirmed = false;
     qint64 m_stakePerRowCents = 0;
     QString m_priceText;
+    QPointer<frmVertaile> m_compareWindow;
 
     // Controls, named as their objectNames.
     QTabWidget* SSTab1;

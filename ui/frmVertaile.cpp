@@ -2,30 +2,18 @@
 #include "compare/comparison.h"
 #include "files/rowfile.h"
 #include "ui/dialogs.h"
+#include "ui/rowfiledialogs.h"
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListView>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
-// Smaller files open faster than a progress dialog could appear.
-constexpr qint64 ProgressFromBytes = 8 << 20;
-
 const QString programTitle = QStringLiteral("Sarvento");
-
-struct BusyCursor
-{
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 QString initialName(int n)
 {
@@ -193,46 +181,16 @@ void frmVertaile::Avaa(int n)
 
 void frmVertaile::AvaaRivit()
 {
+    const QString openTitle = QStringLiteral("Tiedostoa ei voi avata tai peruutus");
     const QString path = FileDialog::getOpenFileName(this, initialName(m_target));
     if (path.isEmpty()) {
-        MessageBox::show(this, QStringLiteral("Tiedostoa ei voi avata tai peruutus"),
-                         QStringLiteral("Yritä uudelleen!"), MessageBox::Information);
+        RowFileDialogs::showReadFailure(this, RowFile::Status::CannotOpen, openTitle);
         return;
     }
-
-    RowFile::ReadResult file;
-    {
-        BusyCursor busy;
-        const qint64 size = QFileInfo(path).size();
-        if (size >= ProgressFromBytes) {
-            QProgressDialog progress(QStringLiteral("Avataan tiedostoa..."),
-                                     QStringLiteral("Peruuta"), 0, 1000, this);
-            progress.setWindowModality(Qt::WindowModal);
-            progress.setMinimumDuration(0);
-            file = RowFile::read(path, [&progress](qint64 done, qint64 total) {
-                progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
-                return !progress.wasCanceled();
-            });
-        } else {
-            file = RowFile::read(path);
-        }
-        if (file.status == RowFile::Status::Ok)
-            side(m_target).model.appendAll(file.rows);
-    }
-
-    switch (file.status) {
-    case RowFile::Status::Ok:
-    case RowFile::Status::Cancelled:
-        break;
-    case RowFile::Status::CannotOpen:
-        MessageBox::show(this, QStringLiteral("Tiedostoa ei voi avata tai peruutus"),
-                         QStringLiteral("Yritä uudelleen!"), MessageBox::Information);
-        break;
-    case RowFile::Status::BadData:
-        MessageBox::show(this, programTitle,
-                         QStringLiteral("Tiedosto sisältää vääränlaista dataa!!"));
-        break;
-    }
+    const RowFile::ReadResult file = RowFileDialogs::read(this, path);
+    if (file.status == RowFile::Status::Ok)
+        side(m_target).model.appendAll(file.rows);
+    RowFileDialogs::showReadFailure(this, file.status, openTitle);
 }
 
 void frmVertaile::cmdVertaa_Click()
@@ -254,14 +212,7 @@ void frmVertaile::Talleta(int n)
     const QString path = FileDialog::getSaveFileName(this, initialName(n), true);
     if (path.isEmpty())
         return;
-    bool saved;
-    {
-        BusyCursor busy;
-        saved = RowFile::write(path, model.rows());
-    }
-    if (!saved)
-        MessageBox::show(this, QStringLiteral("Tiedostoa ei voi tallentaa"),
-                         QStringLiteral("Tallennus epäonnistui!"), MessageBox::Exclamation);
+    RowFileDialogs::write(this, path, model.rows());
 }
 
 void frmVertaile::Listaa(int n)

@@ -1,0 +1,58 @@
+#include "ui/rowfiledialogs.h"
+#include "ui/dialogs.h"
+#include <QFileInfo>
+#include <QProgressDialog>
+
+namespace {
+// Smaller files open faster than a progress window could appear.
+constexpr qint64 ProgressFromBytes = 8 << 20;
+} // namespace
+
+namespace RowFileDialogs {
+
+RowFile::ReadResult read(QWidget* parent, const QString& path)
+{
+    BusyCursor busy;
+    if (QFileInfo(path).size() < ProgressFromBytes)
+        return RowFile::read(path);
+    QProgressDialog progress(QStringLiteral("Avataan tiedostoa..."), QStringLiteral("Peruuta"), 0,
+                             1000, parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    return RowFile::read(path, [&progress](qint64 done, qint64 total) {
+        progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
+        return !progress.wasCanceled();
+    });
+}
+
+void showReadFailure(QWidget* parent, RowFile::Status status, const QString& openTitle)
+{
+    switch (status) {
+    case RowFile::Status::Ok:
+    case RowFile::Status::Cancelled:
+        break;
+    case RowFile::Status::CannotOpen:
+        MessageBox::show(parent, openTitle, QStringLiteral("Yritä uudelleen!"),
+                         MessageBox::Information);
+        break;
+    case RowFile::Status::BadData:
+        MessageBox::show(parent, QStringLiteral("Sarvento"),
+                         QStringLiteral("Tiedosto sisältää vääränlaista dataa!!"));
+        break;
+    }
+}
+
+bool write(QWidget* parent, const QString& path, const std::vector<ScoreRow>& rows)
+{
+    bool saved;
+    {
+        BusyCursor busy;
+        saved = RowFile::write(path, rows);
+    }
+    if (!saved)
+        MessageBox::show(parent, QStringLiteral("Tiedostoa ei voi tallentaa"),
+                         QStringLiteral("Tallennus epäonnistui!"), MessageBox::Exclamation);
+    return saved;
+}
+
+} // namespace RowFileDialogs
