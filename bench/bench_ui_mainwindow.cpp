@@ -3,13 +3,17 @@
 #include "ui/dialogs.h"
 #include "ui/frmSarvento.h"
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -97,6 +101,34 @@ int main(int argc, char* argv[])
     view->viewport()->repaint();
     std::printf("removing every second of 3,000,000 ticked rows: %.1f ms (%d left)\n",
                 settle(timer), window.rowList().count());
+
+    // The goal-grid tab: the full three-match system listed into an empty list, then a
+    // wanted-size search that cannot succeed and so runs all its attempts.
+    window.rowList().clear();
+    window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+    for (const char* column :
+         {"chkKoti1", "chkVieras1", "chkKoti2", "chkVieras2", "chkKoti3", "chkVieras3"})
+        for (int goal = 0; goal < 12; ++goal)
+            window
+                .findChild<QCheckBox*>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(goal))
+                ->setChecked(true);
+    QApplication::processEvents();
+    timer.start();
+    window.findChild<QPushButton*>(QStringLiteral("cmdListaa_Rivit"))->click();
+    std::printf("listing the full system (%d rows) until the count is shown: %.1f ms\n",
+                window.rowList().count(), settle(timer));
+    timer.start();
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    window.rowList().setChecked(window.rowList().count() - 1, true);
+    std::printf("then scrolling to the end and ticking a row: %.1f ms\n", settle(timer));
+
+    window.findChild<QLineEdit*>(QStringLiteral("txtMaali"))->setText(QStringLiteral("5"));
+    window.findChild<QComboBox*>(QStringLiteral("cboJarjestelma"))
+        ->setEditText(QStringLiteral("7"));
+    timer.start();
+    window.findChild<QPushButton*>(QStringLiteral("cmdHaluttu_Jarjestelma"))->click();
+    std::printf("wanted-size search of 1000 attempts, counting on screen: %.1f ms\n",
+                settle(timer));
 
     std::printf("peak resident memory: %.1f MB\n", double(peakKilobytes()) / 1024.0);
     return 0;
