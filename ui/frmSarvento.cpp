@@ -160,8 +160,6 @@ void frmSarvento::buildRowsTab(QWidget* page)
     lstLista->setObjectName(QStringLiteral("lstLista"));
     lstLista->setToolTip(QStringLiteral("Ruksaamalla rivi(t) voit tulostaa / poistaa niitä. "));
     lstLista->setUniformItemSizes(true);
-    lstLista->setLayoutMode(QListView::Batched);
-    lstLista->setBatchSize(1000);
     lstLista->setModel(&m_rows);
     lstLista->setStyleSheet(QStringLiteral("QListView { background-color: rgb(192, 255, 192); }"));
     layout->addWidget(lstLista, 2, 0, 2, 1);
