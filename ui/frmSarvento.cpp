@@ -39,6 +39,8 @@ const char* const StakeCaptions[12] = {"0,2", "0,3", "0,5", "1",  "2",  "3",
 constexpr qint64 ProgressFrom = 20000;
 constexpr qint64 DrawBatch = 20000;
 constexpr qint64 AppendBatch = 1000000;
+// More draws than this in one click could not fit in the list anyway.
+constexpr qint64 MaxDrawCount = 100'000'000;
 // The system sizes offered in the wanted-size box.
 constexpr int SystemSizes[] = {
     2,    3,    4,    6,    8,    9,    12,   16,   18,   24,   27,   32,   36,   48,   54,   60,
@@ -555,7 +557,7 @@ void frmSarvento::cmdArvo_Tulokset_Click()
 {
     lblVirhe->hide();
     const int columns = ColumnCount();
-    const auto requested = parseWholeNumber(txtKertaa->text());
+    const auto requested = parseWholeNumber(txtKertaa->text(), MaxDrawCount);
     if (!txtKertaa->text().trimmed().isEmpty() && !requested) {
         MessageBox::show(this, AppTitle, QStringLiteral("Tarkista annetut Maaliluvut"));
         return;
