@@ -69,6 +69,17 @@ ScoreRow ResultDrawer::rowOf(const std::array<std::optional<int>, 6>& goals) con
     return ScoreRow(m_columnCount, values);
 }
 
+std::array<std::optional<int>, 6> ResultDrawer::drawRows(qint64 count, RandomSource& random,
+                                                         std::vector<ScoreRow>& out) const
+{
+    std::array<std::optional<int>, 6> goals;
+    for (qint64 i = 0; i < count; ++i) {
+        goals = draw(random);
+        out.push_back(rowOf(goals));
+    }
+    return goals;
+}
+
 QString limitErrorText(int limitError)
 {
     static const char* const texts[] = {

@@ -43,6 +43,9 @@ public:
     // maximum (the hidden match 3) get no value.
     std::array<std::optional<int>, 6> draw(RandomSource& random) const;
     ScoreRow rowOf(const std::array<std::optional<int>, 6>& goals) const;
+    // Appends count drawn rows to out; returns the goals of the last draw (for the labels).
+    std::array<std::optional<int>, 6> drawRows(qint64 count, RandomSource& random,
+                                               std::vector<ScoreRow>& out) const;
 
 private:
     struct Team

@@ -27,8 +27,6 @@ public:
     int drawStep() const { return m_drawStep; }
     bool singleResultMode() const { return m_singleResultMode; }
     bool wantedMode() const { return m_wantedMode; }
-    bool isBulkFilling() const { return m_bulkFilling; }
-    bool isClearing() const { return m_clearing; }
 
     // Recounts the size into shownSize unless a bulk change or a running draw suppresses it;
     // returns whether it counted (the window reprices then).

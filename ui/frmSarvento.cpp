@@ -218,7 +218,6 @@ void frmSarvento::buildSystemTab(QWidget* page)
         layout->addWidget(head, 0, match, Qt::AlignCenter);
         auto* frame = new QGroupBox(QStringLiteral("Koti    Vieras"), page);
         frame->setObjectName(QStringLiteral("FraPeli%1").arg(match + 1));
-        FraPeli[size_t(match)] = frame;
         auto* grid = new QGridLayout(frame);
         grid->setVerticalSpacing(0);
         for (int side = 0; side < 2; ++side) {
@@ -614,10 +613,7 @@ void frmSarvento::cmdArvo_Tulokset_Click()
     };
     for (qint64 done = 0; done < count;) {
         const qint64 size = std::min(DrawBatch, count - done);
-        for (qint64 i = 0; i < size; ++i) {
-            last = drawer.draw(m_random);
-            pending.push_back(drawer.rowOf(last));
-        }
+        last = drawer.drawRows(size, m_random, pending);
         done += size;
         if (qint64(pending.size()) >= AppendBatch)
             flush();

@@ -82,7 +82,6 @@ private:
     void switchColumns(int columns);
     void askAndSwitchColumns(QAction* clicked, int columns);
     void onRowCountChanged(int count);
-    void drawResults(qint64 count);
     void showResult(const std::array<std::optional<int>, 6>& goals);
     void Systeemi_Tyhjaksi();
     void Systeemi();
@@ -127,7 +126,6 @@ private:
 
     // Goal grid tab.
     std::array<std::array<QCheckBox*, 12>, 6> m_gridBoxes;
-    std::array<QGroupBox*, 3> FraPeli;
     QLabel* lblRivimaara;
     QLabel* lblRiviMaara;
     QPushButton* cmdListaa_Rivit;

@@ -61,10 +61,10 @@ private slots:
         QTest::addColumn<QString>("alaNayta");
         QTest::addColumn<bool>("warnings");
         QTest::addColumn<bool>("noticeShown");
-        QTest::newRow("warnings stored false") << "False"
-                                               << "" << false << true;
-        QTest::newRow("notice skipped") << "True"
-                                        << "True" << true << false;
+        // clang-format off
+        QTest::newRow("warnings stored false") << "False" << "" << false << true;
+        QTest::newRow("notice skipped") << "True" << "True" << true << false;
+        // clang-format on
     }
     void startupSwitches()
     {
@@ -126,34 +126,15 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("errorLabel");
         QTest::addColumn<int>("rows");
-        QTest::newRow("letters") << "9"
-                                 << "kaksi"
-                                 << "Tarkista annetut Maaliluvut"
-                                 << "" << 0;
-        QTest::newRow("decimal") << "9"
-                                 << "2,5"
-                                 << "Tarkista annetut Maaliluvut"
-                                 << "" << 0;
-        QTest::newRow("too large") << "9"
-                                   << "99999999999999999999"
-                                   << "Tarkista annetut Maaliluvut"
-                                   << "" << 0;
-        QTest::newRow("zero is one") << "9"
-                                     << "0"
-                                     << ""
-                                     << "" << 1;
-        QTest::newRow("leading zero") << "9"
-                                      << "05"
-                                      << ""
-                                      << "" << 5;
-        QTest::newRow("no maximum") << ""
-                                    << "1"
-                                    << "Max. maalimäärä puuttuu"
-                                    << "" << 0;
-        QTest::newRow("team max below min") << "9"
-                                            << "1"
-                                            << ""
-                                            << "Tarkista maalirajat :\rKohde 2; vieras" << 0;
+        // clang-format off
+        QTest::newRow("letters") << "9" << "kaksi" << "Tarkista annetut Maaliluvut" << "" << 0;
+        QTest::newRow("decimal") << "9" << "2,5" << "Tarkista annetut Maaliluvut" << "" << 0;
+        QTest::newRow("too large") << "9" << "99999999999999999999" << "Tarkista annetut Maaliluvut" << "" << 0;
+        QTest::newRow("zero is one") << "9" << "0" << "" << "" << 1;
+        QTest::newRow("leading zero") << "9" << "05" << "" << "" << 5;
+        QTest::newRow("no maximum") << "" << "1" << "Max. maalimäärä puuttuu" << "" << 0;
+        QTest::newRow("team max below min") << "9" << "1" << "" << "Tarkista maalirajat :\rKohde 2; vieras" << 0;
+        // clang-format on
     }
     void badInput()
     {
