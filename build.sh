@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libxkbcommon-dev)
+packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-charts-dev
+          libgl-dev libxkbcommon-dev poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
