@@ -69,15 +69,25 @@ ScoreRow ResultDrawer::rowOf(const std::array<std::optional<int>, 6>& goals) con
     return ScoreRow(m_columnCount, values);
 }
 
-std::array<std::optional<int>, 6> ResultDrawer::drawRows(qint64 count, RandomSource& random,
-                                                         std::vector<ScoreRow>& out) const
+DrawOutcome ResultDrawer::drawInto(RowListModel& list, qint64 count, RandomSource& random,
+                                   const Progress& progress) const
 {
-    std::array<std::optional<int>, 6> goals;
-    for (qint64 i = 0; i < count; ++i) {
-        goals = draw(random);
-        out.push_back(rowOf(goals));
+    // Rows become visible in few large steps: each one makes the view lay out the list anew.
+    constexpr qint64 ReportEvery = 20000;
+    constexpr qint64 AnnounceEvery = 1000000;
+    DrawOutcome outcome;
+    while (outcome.drawn < count) {
+        outcome.lastGoals = draw(random);
+        outcome.lastWasNew = list.stageIfNew(rowOf(outcome.lastGoals));
+        ++outcome.drawn;
+        if (list.stagedCount() >= AnnounceEvery)
+            list.announceStaged();
+        if (progress && outcome.drawn % ReportEvery == 0 && outcome.drawn < count &&
+            !progress(outcome.drawn, count))
+            break;
     }
-    return goals;
+    list.announceStaged();
+    return outcome;
 }
 
 QString limitErrorText(int limitError)

@@ -1,9 +1,11 @@
 #pragma once
 #include "core/random.h"
+#include "core/rowlistmodel.h"
 #include "core/scorerow.h"
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -30,6 +32,13 @@ struct LimitCheckResult
     int team = -1; // the failing team for TeamError
 };
 
+struct DrawOutcome
+{
+    std::array<std::optional<int>, 6> lastGoals; // for the result labels
+    bool lastWasNew = true;                      // the last row drawn went into the list
+    qint64 drawn = 0;                            // fewer than asked when stopped
+};
+
 class ResultDrawer
 {
 public:
@@ -43,9 +52,12 @@ public:
     // maximum (the hidden match 3) get no value.
     std::array<std::optional<int>, 6> draw(RandomSource& random) const;
     ScoreRow rowOf(const std::array<std::optional<int>, 6>& goals) const;
-    // Appends count drawn rows to out; returns the goals of the last draw (for the labels).
-    std::array<std::optional<int>, 6> drawRows(qint64 count, RandomSource& random,
-                                               std::vector<ScoreRow>& out) const;
+    // Called every few thousand draws with the draws done so far; false stops the draw.
+    using Progress = std::function<bool(qint64 done, qint64 total)>;
+    // Draws count rows into list, leaving out rows already listed. A stopped draw keeps the
+    // rows drawn so far.
+    DrawOutcome drawInto(RowListModel& list, qint64 count, RandomSource& random,
+                         const Progress& progress = {}) const;
 
 private:
     struct Team

@@ -51,56 +51,51 @@ bool RowListModel::contains(ScoreRow row) const
 
 bool RowListModel::appendIfNew(ScoreRow row)
 {
-    if (contains(row))
-        return false;
-    const int position = count();
-    beginInsertRows(QModelIndex(), position, position);
-    m_rows.push_back(row);
-    m_checked.push_back(false);
-    m_index.insert(m_rows, quint32(position));
-    endInsertRows();
-    emit countChanged(count());
-    return true;
+    const bool added = stageIfNew(row);
+    announceStaged();
+    return added;
 }
 
 int RowListModel::appendNew(const std::vector<ScoreRow>& rows)
 {
-    // Filter first, so the view hears of one insertion only.
+    announceStaged();
+    int added = 0;
+    for (ScoreRow row : rows)
+        added += stageIfNew(row) ? 1 : 0;
+    announceStaged();
+    return added;
+}
+
+bool RowListModel::stageIfNew(ScoreRow row)
+{
     duplicateIndex();
-    std::vector<ScoreRow> fresh;
-    fresh.reserve(rows.size());
-    const size_t first = m_rows.size();
-    // Grow by at least doubling: reserving the exact size on every batch copies the whole
-    // list each time, and a long draw appends thousands of batches.
-    if (m_rows.capacity() < first + rows.size())
-        m_rows.reserve(std::max(first + rows.size(), 2 * m_rows.capacity()));
-    for (ScoreRow row : rows) {
-        m_rows.push_back(row);
-        if (m_index.insert(m_rows, quint32(m_rows.size() - 1)))
-            fresh.push_back(row);
-        else
-            m_rows.pop_back();
-    }
-    // The accepted rows are already stored (the index points at them); announce them.
-    if (fresh.empty())
-        return 0;
-    const size_t added = m_rows.size() - first;
-    m_rows.resize(first);
-    beginInsertRows(QModelIndex(), int(first), int(first + added - 1));
-    m_rows.insert(m_rows.end(), fresh.begin(), fresh.end());
-    m_checked.resize(m_rows.size(), false);
+    m_rows.push_back(row);
+    if (m_index.insert(m_rows, quint32(m_rows.size() - 1)))
+        return true;
+    m_rows.pop_back();
+    return false;
+}
+
+void RowListModel::announceStaged()
+{
+    if (m_rows.size() == m_shown)
+        return;
+    beginInsertRows(QModelIndex(), int(m_shown), int(m_rows.size()) - 1);
+    m_shown = m_rows.size();
+    m_checked.resize(m_shown, false);
     endInsertRows();
     emit countChanged(count());
-    return int(added);
 }
 
 void RowListModel::appendAll(const std::vector<ScoreRow>& rows)
 {
+    announceStaged();
     if (rows.empty())
         return;
     const int first = count();
     beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
     m_rows.insert(m_rows.end(), rows.begin(), rows.end());
+    m_shown = m_rows.size();
     m_checked.resize(m_rows.size(), false);
     m_indexStale = true;
     endInsertRows();
@@ -111,6 +106,7 @@ void RowListModel::clear()
 {
     beginResetModel();
     std::vector<ScoreRow>().swap(m_rows);
+    m_shown = 0;
     std::vector<bool>().swap(m_checked);
     m_index.clear();
     m_indexStale = false;
@@ -131,9 +127,9 @@ void RowListModel::setChecked(int position, bool checked)
 
 void RowListModel::checkAll()
 {
-    if (m_rows.empty())
+    if (isEmpty())
         return;
-    m_checked.assign(m_rows.size(), true);
+    m_checked.assign(m_shown, true);
     m_checkedCount = count();
     emit dataChanged(index(0), index(count() - 1), {Qt::CheckStateRole});
 }
@@ -156,6 +152,7 @@ void RowListModel::checkPositions(const std::vector<int>& positions)
 
 int RowListModel::removeChecked()
 {
+    announceStaged();
     if (m_checkedCount == 0)
         return 0;
     const int removed = m_checkedCount;
@@ -166,6 +163,7 @@ int RowListModel::removeChecked()
             m_rows[kept++] = m_rows[i];
     m_rows.resize(kept);
     m_rows.shrink_to_fit();
+    m_shown = kept;
     m_checked.assign(kept, false);
     m_checkedCount = 0;
     m_indexStale = true;

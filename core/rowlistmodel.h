@@ -17,8 +17,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    int count() const { return int(m_rows.size()); }
-    bool isEmpty() const { return m_rows.empty(); }
+    int count() const { return int(m_shown); }
+    bool isEmpty() const { return m_shown == 0; }
     ScoreRow at(int position) const { return m_rows[size_t(position)]; }
     const std::vector<ScoreRow>& rows() const { return m_rows; }
     bool contains(ScoreRow row) const;
@@ -29,6 +29,14 @@ public:
     int appendNew(const std::vector<ScoreRow>& rows);
     // Appends every row, duplicates included.
     void appendAll(const std::vector<ScoreRow>& rows);
+
+    // Bulk appending without a batch copy: a new row goes straight into the list and its
+    // duplicate index but stays unseen (not counted, not shown) until announceStaged(), so a
+    // draw of millions needs no second copy and the view lays out only at each announcement.
+    bool stageIfNew(ScoreRow row);
+    void announceStaged();
+    qint64 stagedCount() const { return qint64(m_rows.size() - m_shown); }
+
     void clear();
 
     bool isChecked(int position) const { return m_checked[size_t(position)]; }
@@ -45,7 +53,8 @@ signals:
     void countChanged(int count);
 
 private:
-    std::vector<ScoreRow> m_rows;
+    std::vector<ScoreRow> m_rows; // shown rows, then any staged ones
+    size_t m_shown = 0;
     std::vector<bool> m_checked;
     // Built when a duplicate test first needs it: listing a large system or removing rows
     // then costs no hashing until the next test.

@@ -3,9 +3,16 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstring>
+#include <limits>
+#include <new>
 
 namespace {
 constexpr qint64 BlockSize = 1 << 20;
+// The shortest line, "0-0 0-0" and a bare line end: no file holds more rows than this allows.
+constexpr qint64 ShortestLine = 8;
+// Reserving for the whole file up front saves growth copies, but only up to a bound: the
+// size of a file says nothing about whether memory has room for it.
+constexpr size_t MaxReservedRows = 4u << 20;
 
 bool isLineEnd(char c)
 {
@@ -22,7 +29,7 @@ RowFile::ReadResult failed(RowFile::Status status)
 
 namespace RowFile {
 
-ReadResult read(const QString& path, const Progress& progress)
+ReadResult readRows(const QString& path, const Progress& progress)
 {
     if (QFileInfo(path).isDir())
         return failed(Status::CannotOpen);
@@ -32,7 +39,9 @@ ReadResult read(const QString& path, const Progress& progress)
 
     ReadResult result;
     const qint64 total = file.size();
-    result.rows.reserve(size_t(total / 9 + 1)); // "0-0 0-0\r\n", the shortest line
+    if (total / ShortestLine > qint64(std::numeric_limits<int>::max()))
+        return failed(Status::TooLarge);
+    result.rows.reserve(std::min(size_t(total / ShortestLine + 1), MaxReservedRows));
 
     // A line cut by the end of a block is moved to the front of the buffer; a row text is at
     // most MaxTextLength bytes, so anything longer is bad data whatever follows.
@@ -40,6 +49,7 @@ ReadResult read(const QString& path, const Progress& progress)
     size_t carried = 0;
     bool skipLineFeed = false; // the previous line ended at CR: a LF right after it is part of it
     qint64 done = 0;
+    bool atStart = true;
 
     auto takeLine = [&result](const char* begin, const char* end) {
         const std::optional<ScoreRow> row = ScoreRow::fromLatin1(begin, end - begin);
@@ -68,6 +78,11 @@ ReadResult read(const QString& path, const Progress& progress)
         done += got;
         const char* p = buffer.data();
         const char* end = p + carried + got;
+        if (atStart) {
+            atStart = false;
+            if (end - p >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0)
+                p += 3;
+        }
         if (skipLineFeed && p < end) {
             if (*p == '\n')
                 ++p;
@@ -105,11 +120,30 @@ ReadResult read(const QString& path, const Progress& progress)
     return result;
 }
 
-bool write(const QString& path, const std::vector<ScoreRow>& rows)
+ReadResult read(const QString& path, const Progress& progress)
+{
+    try {
+        return readRows(path, progress);
+    } catch (const std::bad_alloc&) {
+        // The rows read so far are freed with the failed result; the caller's list is untouched.
+        return failed(Status::TooLarge);
+    }
+}
+
+bool write(const QString& path, const std::vector<ScoreRow>& rows, QString* errorText)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    file.setDirectWriteFallback(true);
+    auto fail = [&file, errorText] {
+        if (errorText)
+            *errorText = file.errorString();
+        file.cancelWriting();
         return false;
+    };
+    // Unbuffered: the blocks below are already large, and every failed write shows at once
+    // instead of in a flush hidden inside commit().
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail();
     constexpr size_t LineMax = ScoreRow::MaxTextLength + 2;
     std::vector<char> buffer(size_t(BlockSize) + LineMax);
     size_t used = 0;
@@ -120,18 +154,21 @@ bool write(const QString& path, const std::vector<ScoreRow>& rows)
         out[length + 1] = '\n';
         used += size_t(length) + 2;
         if (used >= size_t(BlockSize)) {
-            if (file.write(buffer.data(), qint64(used)) != qint64(used)) {
-                file.cancelWriting();
-                return false;
-            }
+            if (file.write(buffer.data(), qint64(used)) != qint64(used))
+                return fail();
             used = 0;
         }
     }
-    if (used > 0 && file.write(buffer.data(), qint64(used)) != qint64(used)) {
-        file.cancelWriting();
+    if (used > 0 && file.write(buffer.data(), qint64(used)) != qint64(used))
+        return fail();
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return fail();
+    if (!file.commit()) {
+        if (errorText)
+            *errorText = file.errorString();
         return false;
     }
-    return file.commit();
+    return true;
 }
 
 } // namespace RowFile

@@ -15,6 +15,7 @@ enum class Status
     Ok,
     CannotOpen, // missing, unreadable, a folder, or not a text file at all
     BadData,    // a line that is not a row text, or rows of different widths
+    TooLarge,   // more rows than a list can hold, or than memory has room for
     Cancelled   // the progress callback asked to stop
 };
 
@@ -28,13 +29,15 @@ struct ReadResult
 // Called after each block read; returning false stops the reading.
 using Progress = std::function<bool(qint64 bytesDone, qint64 bytesTotal)>;
 
-// A line ends at CR LF, a bare LF or a bare CR. Every line must be a row text and all rows of
+// A line ends at CR LF, a bare LF or a bare CR. A UTF-8 byte-order mark at the very start
+// (some editors write one) is passed over. Every line must be a row text and all rows of
 // one file have the same number of matches; an empty line (other than after the final line
 // end) is bad data.
 ReadResult read(const QString& path, const Progress& progress = {});
 
 // Writes every row followed by CR LF. The file is replaced only when everything was written,
-// so a failure leaves any old file as it was.
-bool write(const QString& path, const std::vector<ScoreRow>& rows);
+// so a failure leaves any old file as it was. Where no new file can be made beside an existing
+// writable one, that file is written in place. On failure, errorText (if given) says why.
+bool write(const QString& path, const std::vector<ScoreRow>& rows, QString* errorText = nullptr);
 
 } // namespace RowFile

@@ -1,29 +1,28 @@
 #pragma once
 // The main window. It owns the state other windows read (the row list, the match count, the
-// warnings switch, the stake and the goal grid) and stays thin: it reads its controls, calls
-// the domain in core/, files/ and settings/, and shows the results.
+// warnings switch, the stake and the goal grid), keeps the menus and the rows tab, and wires
+// the areas together: the goal-grid tab (GoalGridTab) and the stake column (StakeColumn) do
+// their own work and tell of changes by signals. Long work (draws, file reads) runs in the
+// domain below with a progress callback; this window only shows the progress.
 
 #include "core/random.h"
 #include "core/rowlistmodel.h"
-#include "core/systemdraw.h"
 #include "settings/settingsstore.h"
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
+#include <optional>
 
+class GoalGridTab;
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListView;
-class QMenu;
-class QPushButton;
-class QRadioButton;
-class QTabWidget;
+class StakeColumn;
 class frmVertaile;
+namespace Ui {
+class frmSarvento;
+}
 
 class frmSarvento : public QMainWindow
 {
@@ -39,10 +38,14 @@ public:
     // Shared state read by other windows.
     int ColumnCount() const;
     bool WarningsOn() const { return m_warningsOn; }
-    qint64 StakePerRowCents() const { return m_stakePerRowCents; }
+    qint64 StakePerRowCents() const;
     QString PriceText() const { return m_priceText; }
     int GameNumber() const;
     RowListModel& rowList() { return m_rows; }
+    GoalGridTab& goalGrid() { return *m_gridTab; }
+    StakeColumn& stakes() { return *m_stakes; }
+    // Whether the "Järjestelmä" tab is shown.
+    bool systemTabShown() const;
 
     void Laske_Koko_Hinta();
     void Tarkista_Valinta();
@@ -73,85 +76,35 @@ private slots:
     void SSTab1_Click();
 
 private:
-    void buildRowsTab(QWidget* page);
-    void buildSystemTab(QWidget* page);
-    QWidget* buildRightColumn();
-    QWidget* buildBottomStrip();
-    void buildMenus();
+    void buildLimitBoxes();
+    void buildResultLabels();
+    void nameMenus();
+    void connectMenus();
     void setThirdMatchVisible(bool visible);
     void switchColumns(int columns);
     void askAndSwitchColumns(QAction* clicked, int columns);
     void onRowCountChanged(int count);
+    void onSystemSizeChanged(qint64 size);
     void showResult(const std::array<std::optional<int>, 6>& goals);
-    void Systeemi_Tyhjaksi();
-    void Systeemi();
-    void chkGrid_Click(int team, int goal, bool ticked);
-    void showSystemSize();
-    void syncGridBoxes();
-    void cmd_Arvo_Jarjestelma_Click();
-    void cmdHaluttu_Jarjestelma_Click();
-    bool maxGoalMissing();
+    void showLimitError(int limitError);
     void lblArvottutxt_DblClick();
-    void lblRivimaara_DblClick();
-    QCheckBox* gridBox(int team, int goal) const { return m_gridBoxes[size_t(team)][size_t(goal)]; }
 
+    std::unique_ptr<Ui::frmSarvento> ui;
     RandomSource& m_random;
     RowListModel m_rows;
-    GridDraw m_grid;
+    GoalGridTab* m_gridTab = nullptr;
+    StakeColumn* m_stakes = nullptr;
     StartupSettings m_stored;
     bool m_warningsOn = true;
     bool m_closingConfirmed = false;
-    qint64 m_stakePerRowCents = 0;
+    // The row count label is blank after a mode switch until the list changes; while blank,
+    // the rows are not priced.
+    bool m_rowCountShown = true;
     QString m_priceText;
     QPointer<frmVertaile> m_compareWindow;
 
-    // Controls, named as their objectNames.
-    QTabWidget* SSTab1;
-    std::array<QLineEdit*, 6> txtMaalivah;
-    std::array<QLineEdit*, 6> txtMaaliEnint;
-    std::array<QLabel*, 6> lbl1;
-    QLineEdit* txtKertaa;
-    QLineEdit* txtMaali;
-    QPushButton* cmdArvo_Tulokset;
-    QListView* lstLista;
-    QLabel* lblArvottutxt;
-    QLabel* lblArvottu;
-    QLabel* lblVirhe;
-    QLabel* lblSamaTulos;
-    QLabel* lblKokoHinta;
-    QPushButton* cmdOnNet;
-    std::array<QCheckBox*, 12> m_stakeBoxes;
-    std::array<QRadioButton*, 6> OptPeli;
+    std::array<QLineEdit*, 6> txtMaalivah{};
+    std::array<QLineEdit*, 6> txtMaaliEnint{};
+    std::array<QLabel*, 6> lbl1{};
     QList<QWidget*> m_thirdMatchWidgets;
-
-    // Goal grid tab.
-    std::array<std::array<QCheckBox*, 12>, 6> m_gridBoxes;
-    QLabel* lblRivimaara;
-    QLabel* lblRiviMaara;
-    QPushButton* cmdListaa_Rivit;
-    QPushButton* cmdNollaaSysteemi;
-    QPushButton* cmd_Arvo_Jarjestelma;
-    QCheckBox* ChkArvo_Koko_Rivi;
-    QComboBox* cboJarjestelma;
-    QPushButton* cmdHaluttu_Jarjestelma;
-    QLabel* lblJarjestelma_arvottu;
-
-    // Menus.
-    QAction* MnuAvaa;
-    QAction* MnuTallenna;
-    QAction* MnuVetaile;
-    QAction* MnuLopeta;
-    QAction* MnuPoistavalitutListalta;
-    QAction* MnuTyhjennaLista;
-    QAction* MnuTyhjennaMaalit;
-    QAction* MnuTyhjennaKaikki;
-    QAction* MnuTulostaKupongille;
-    QAction* MnuTulostaValitutKupongille;
-    QAction* MnuTulostaLista;
-    QAction* MnuTulostaSysteemiKupongille;
-    QAction* MnuMuutaTulostusKohtaa;
-    QAction* MnuVaroitukset;
-    QAction* MnuSarake2;
-    QAction* MnuSarake3;
-    QAction* MnuInfo;
 };

@@ -35,6 +35,11 @@ void showReadFailure(QWidget* parent, RowFile::Status status, const QString& ope
         MessageBox::show(parent, openTitle, QStringLiteral("Yritä uudelleen!"),
                          MessageBox::Information);
         break;
+    case RowFile::Status::TooLarge:
+        MessageBox::show(parent, QStringLiteral("Sarvento"),
+                         QStringLiteral("Tiedosto on liian suuri avattavaksi."),
+                         MessageBox::Exclamation);
+        break;
     case RowFile::Status::BadData:
         MessageBox::show(parent, QStringLiteral("Sarvento"),
                          QStringLiteral("Tiedosto sisältää vääränlaista dataa!!"));

@@ -1,5 +1,8 @@
 #include "files/rowfile.h"
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using RowFile::Status;
 
@@ -45,6 +48,9 @@ private slots:
         row("CR", "2-1 0-3 1-1\r0-0 9-9 4-2\r", Status::Ok, two);
         row("two matches", "10-2 99-0\r\n10-2 99-0\r\n", Status::Ok, {"10-2 99-0", "10-2 99-0"});
         row("empty file", "", Status::Ok);
+        row("byte-order mark", "\xEF\xBB\xBF" "2-1 0-3 1-1\r\n0-0 9-9 4-2\r\n", Status::Ok, two);
+        row("byte-order mark on a later line", "2-1 0-3 1-1\r\n\xEF\xBB\xBF" "0-0 9-9 4-2\r\n",
+            Status::BadData);
         row("leading zero", "1-1 1-00\r\n", Status::BadData);
         row("three-digit goal", "100-0 1-1\r\n", Status::BadData);
         row("double blank", "1-1  1-1\r\n", Status::BadData);
@@ -86,6 +92,20 @@ private slots:
                  Status::Cancelled);
     }
 
+    // A file with more rows than a list can hold is refused before anything is read or
+    // reserved. Sparse, so it costs no disk.
+    void tooLargeFileIsRefused()
+    {
+        QFile huge(m_dir.filePath("huge.txt"));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        if (!huge.resize(qint64(18) << 30))
+            QSKIP("the temporary folder takes no sparse file this large");
+        huge.close();
+        const RowFile::ReadResult result = RowFile::read(huge.fileName());
+        QCOMPARE(result.status, Status::TooLarge);
+        QVERIFY(result.rows.empty());
+    }
+
     // More than one write block, unsorted, with duplicates.
     void saveAndOpenKeepTheOrder()
     {
@@ -106,6 +126,47 @@ private slots:
         QVERIFY(!RowFile::write(plain + "/rows.txt", rows));
         QVERIFY(QFileInfo(m_dir.filePath("folder.txt")).isDir());
         QCOMPARE(contentOf(plain), QByteArray("3-3 3-3\r\n"));
+    }
+
+    // A disk that fills up while saving: the data reaches it only on the final flush, which
+    // must fail the save instead of replacing the old file with a cut-off one.
+    void saveOnAFullDiskKeepsTheOldFile()
+    {
+        const QString path = fileWith("3-3 3-3\r\n", "full.txt");
+        const std::vector<ScoreRow> rows(1000, ScoreRow::fromText(u"1-1 2-2 3-3").value());
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit small = old;
+        small.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        QString error;
+        const bool saved = RowFile::write(path, rows, &error);
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(!saved);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(contentOf(path), QByteArray("3-3 3-3\r\n"));
+    }
+
+    // A folder where no new file can be made: the safe save has no room for its temporary
+    // file, so the existing file is written in place.
+    void saveInPlaceWhereNoNewFileFits()
+    {
+        if (geteuid() == 0)
+            QSKIP("root makes files in any folder");
+        QTemporaryDir locked;
+        const QString path = locked.filePath("rows.txt");
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("3-3 3-3\r\n");
+        }
+        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const bool saved = RowFile::write(path, {ScoreRow::fromText(u"1-1 1-1").value()});
+        QFile::setPermissions(locked.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(saved);
+        QCOMPARE(contentOf(path), QByteArray("1-1 1-1\r\n"));
     }
 };
 

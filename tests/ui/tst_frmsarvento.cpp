@@ -133,7 +133,7 @@ private slots:
         QTest::newRow("zero is one") << "9" << "0" << "" << "" << 1;
         QTest::newRow("leading zero") << "9" << "05" << "" << "" << 5;
         QTest::newRow("no maximum") << "" << "1" << "Max. maalimäärä puuttuu" << "" << 0;
-        QTest::newRow("team max below min") << "9" << "1" << "" << "Tarkista maalirajat :\rKohde 2; vieras" << 0;
+        QTest::newRow("team max below min") << "9" << "1" << "" << "Tarkista maalirajat :\nKohde 2; vieras" << 0;
         // clang-format on
     }
     void badInput()

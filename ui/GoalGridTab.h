@@ -1,0 +1,71 @@
+#pragma once
+// The "Järjestelmä" tab: the goal grid of 72 boxes, its size, listing the system into the row
+// list, "Arvo" and the search for a system of a wanted size. It reads the main window's state
+// through GoalGridHost at the moment of each click and tells of changes by signals.
+
+#include "core/random.h"
+#include "core/rowlistmodel.h"
+#include "core/systemdraw.h"
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+namespace Ui {
+class GoalGridTab;
+}
+
+struct GoalGridHost
+{
+    std::function<int()> columnCount;
+    std::function<QString()> maxGoalText; // "Max Maalimäärä"
+    std::function<bool()> warningsOn;
+};
+
+class GoalGridTab : public QWidget
+{
+    Q_OBJECT
+public:
+    GoalGridTab(RowListModel& rows, RandomSource& random, GoalGridHost host,
+                QWidget* parent = nullptr);
+    ~GoalGridTab() override;
+
+    // The size the tab shows; what the price of the system is counted from.
+    qint64 shownSize() const { return m_grid.shownSize(); }
+    const GoalGrid& grid() const { return m_grid.grid(); }
+    void setThirdMatchVisible(bool visible);
+
+    void Systeemi_Tyhjaksi();
+    void Systeemi();
+
+signals:
+    // The shown size changed: the main window reprices (or clears the price for size 0).
+    void sizeChanged(qint64 size);
+    // The grid was emptied: the price shows 0.
+    void gridCleared();
+    // A draw needs "Max Maalimäärä" and found it empty.
+    void maxGoalMissing();
+    // Double-clicking "Rivimäärä" fills the grid and ticks the first ten stake boxes.
+    void fillStakesWanted();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildBoxes();
+    void chkGrid_Click(int team, int goal, bool ticked);
+    void showSystemSize();
+    void syncGridBoxes();
+    void cmd_Arvo_Jarjestelma_Click();
+    void cmdHaluttu_Jarjestelma_Click();
+    bool checkMaxGoal();
+    void lblRivimaara_DblClick();
+
+    std::unique_ptr<Ui::GoalGridTab> ui;
+    RowListModel& m_rows;
+    GridDraw m_grid;
+    GoalGridHost m_host;
+    std::array<std::array<QCheckBox*, 12>, 6> m_boxes{};
+};

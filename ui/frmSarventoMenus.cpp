@@ -1,0 +1,155 @@
+// The main window's menu commands: files, list editing and settings.
+#include "files/rowmerge.h"
+#include "settings/settingskeys.h"
+#include "ui/GoalGridTab.h"
+#include "ui/StakeColumn.h"
+#include "ui/dialogs.h"
+#include "ui/frmAbout.h"
+#include "ui/frmSamaTulos.h"
+#include "ui/frmSarvento.h"
+#include "ui/frmVertaile.h"
+#include "ui/rowfiledialogs.h"
+#include "ui/texts.h"
+#include "ui/ui_frmSarvento.h"
+#include <QFileInfo>
+
+void frmSarvento::MnuVaroitukset_Click()
+{
+    // The action has already flipped its own check mark.
+    m_warningsOn = ui->MnuVaroitukset->isChecked();
+    const QString word = m_warningsOn ? QStringLiteral("päällä") : QStringLiteral("pois");
+    if (MessageBox::ask(this, QStringLiteral(" Varoitukset ") + word + QStringLiteral("!!"),
+                        QStringLiteral("Asetetaanko tämä oletukseksi?")))
+        SettingsStore::write(SettingsKeys::Rekisteri, SettingsKeys::Varoitus,
+                             SettingsStore::boolText(m_warningsOn));
+}
+
+void frmSarvento::MnuInfo_Click()
+{
+    frmAbout notice(m_stored, this);
+    ModalRunner::exec(notice);
+    if (!notice.refused())
+        return;
+    if (m_rows.isEmpty())
+        m_closingConfirmed = true; // nothing to lose: end at once
+    close();
+}
+
+void frmSarvento::MnuTallenna_Click()
+{
+    if (m_rows.isEmpty())
+        return;
+    const QString path = FileDialog::getSaveFileName(this, QStringLiteral("Sarvento.txt"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) &&
+        !MessageBox::ask(this, QStringLiteral("Tiedosto jo olemassa"),
+                         QStringLiteral("Talletetaanko olemassa olevan tiedoston päälle"),
+                         MessageBox::Exclamation))
+        return;
+    RowFileDialogs::write(this, path, m_rows.rows());
+}
+
+void frmSarvento::MnuAvaa_Click()
+{
+    const QString openTitle = QStringLiteral("Tiedostoa ei voi avata");
+    const QString path = FileDialog::getOpenFileName(this, QStringLiteral("Sarvento.txt"));
+    if (path.isEmpty()) {
+        RowFileDialogs::showReadFailure(this, RowFile::Status::CannotOpen, openTitle);
+        return;
+    }
+    const RowFile::ReadResult file = RowFileDialogs::read(this, path);
+    if (file.status != RowFile::Status::Ok) {
+        RowFileDialogs::showReadFailure(this, file.status, openTitle);
+        return;
+    }
+
+    bool skipDuplicates = false;
+    switch (RowMerge::plan(m_rows, ColumnCount(), file.columnCount)) {
+    case RowMerge::Plan::SwitchModeThenAppend:
+        switchColumns(file.columnCount);
+        break;
+    case RowMerge::Plan::Append:
+        break;
+    case RowMerge::Plan::WidthMismatch:
+        MessageBox::show(this, QStringLiteral("Ei voi avata tiedostoa"),
+                         QStringLiteral("Toisessa 2 saraketta ja toisessa 3 saraketta!"),
+                         MessageBox::Critical);
+        return;
+    case RowMerge::Plan::AskAboutDuplicates:
+        skipDuplicates = MessageBox::ask(
+            this, QStringLiteral("Samat rivit pois "),
+            QStringLiteral("Tarkistetaanko onko samoja rivejä\rlistassa ja / tai tiedostossa?? "));
+        break;
+    }
+    qint64 skipped = 0;
+    {
+        BusyCursor busy;
+        skipped = RowMerge::append(m_rows, file.rows, skipDuplicates);
+    }
+    if (skipped > 0)
+        frmSamaTulos::ShowSamaLuku(skipped, this);
+}
+
+void frmSarvento::MnuVetaile_Click()
+{
+    if (!m_compareWindow) {
+        m_compareWindow = new frmVertaile(
+            m_rows, [this] { return ColumnCount(); }, this);
+        m_compareWindow->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_compareWindow, &frmVertaile::closed, this, [this] {
+            show();
+            raise();
+        });
+    }
+    m_compareWindow->show();
+    m_compareWindow->raise();
+    m_compareWindow->activateWindow();
+}
+
+void frmSarvento::MnuKomentoja_Click()
+{
+    Tarkista_Valinta();
+    const bool hasRows = !m_rows.isEmpty();
+    ui->MnuTyhjennaLista->setEnabled(hasRows);
+    ui->MnuTyhjennaMaalit->setEnabled(hasRows);
+    ui->MnuTyhjennaKaikki->setEnabled(hasRows);
+}
+
+void frmSarvento::MnuPoistavalitutListalta_Click()
+{
+    m_rows.removeChecked();
+    Laske_Koko_Hinta();
+}
+
+void frmSarvento::MnuTyhjennaLista_Click()
+{
+    if (!m_rows.isEmpty() &&
+        (!m_warningsOn || MessageBox::ask(this, QStringLiteral("Arvotut rivit katoo!!!"),
+                                          Texts::ContinueQuestion, MessageBox::Exclamation)))
+        m_rows.clear();
+    onRowCountChanged(m_rows.count());
+    ui->cmdArvo_Tulokset->setFocus();
+}
+
+void frmSarvento::MnuTyhjennaMaalit_Click()
+{
+    ui->txtMaali->clear();
+    for (size_t k = 0; k < 6; ++k) {
+        lbl1[k]->clear();
+        txtMaaliEnint[k]->clear();
+        txtMaalivah[k]->clear();
+    }
+    ui->txtMaali->setFocus();
+}
+
+void frmSarvento::MnuTyhjennaKaikki_Click()
+{
+    MnuTyhjennaMaalit_Click();
+    m_gridTab->Systeemi_Tyhjaksi();
+    MnuTyhjennaLista_Click();
+    m_stakes->resetStakes();
+    ui->txtKertaa->setText(QStringLiteral("1"));
+    ui->txtMaali->setFocus();
+    m_stakes->showPriceText(QString());
+}
