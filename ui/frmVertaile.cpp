@@ -143,6 +143,7 @@ void frmVertaile::Listaa(int n)
         BusyCursor busy;
         moved = Comparison::appendMissing(side(n).model.rows(), m_mainList, columns);
     }
+    emit mainListChanged();
     if (moved.leftOutForWidth == 0)
         return;
     // Rows have 2 or 3 matches, so the left-out rows have the other count.

@@ -26,6 +26,9 @@ public:
 signals:
     // The window was closed; the main window shows itself again.
     void closed();
+    // After every move into the main list, also when nothing moved: a mode switch of the main
+    // window may have left its row count and price stale, so it recounts and reprices.
+    void mainListChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
