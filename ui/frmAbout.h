@@ -1,9 +1,11 @@
 #pragma once
 #include "settings/settingsstore.h"
 #include <QDialog>
+#include <memory>
 
-class QCheckBox;
-class QPushButton;
+namespace Ui {
+class frmAbout;
+}
 
 // The liability notice. The player accepts it once; "Älä näytä" then skips it at start.
 class frmAbout : public QDialog
@@ -12,6 +14,7 @@ class frmAbout : public QDialog
 public:
     // state is the main window's copy of the stored switches; the buttons update it and the store.
     explicit frmAbout(StartupSettings& state, QWidget* parent = nullptr);
+    ~frmAbout() override;
 
     bool refused() const { return m_refused; }
 
@@ -24,10 +27,7 @@ private slots:
 private:
     void Form_Load();
 
+    std::unique_ptr<Ui::frmAbout> ui;
     StartupSettings& m_state;
     bool m_refused = false;
-    QPushButton* cmdHyvaksyn;
-    QPushButton* cmdEnHyvaksy;
-    QPushButton* cmdOK;
-    QCheckBox* chkAlaNayta;
 };

@@ -3,14 +3,9 @@
 #include "files/rowfile.h"
 #include "ui/dialogs.h"
 #include "ui/rowfiledialogs.h"
-#include <QApplication>
+#include "ui_frmVertaile.h"
 #include <QCloseEvent>
-#include <QGridLayout>
-#include <QLabel>
-#include <QListView>
-#include <QPushButton>
 #include <QStyle>
-#include <QVBoxLayout>
 
 namespace {
 const QString programTitle = QStringLiteral("Sarvento");
@@ -23,108 +18,33 @@ QString initialName(int n)
 
 frmVertaile::frmVertaile(RowListModel& mainList, std::function<int()> mainColumnCount,
                          QWidget* parent)
-    : QWidget(parent, Qt::Window), m_mainList(mainList),
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmVertaile>()), m_mainList(mainList),
       m_mainColumnCount(std::move(mainColumnCount))
 {
-    setObjectName(QStringLiteral("frmVertaile"));
-    setWindowTitle(QStringLiteral("Poista samat tulokset"));
+    ui->setupUi(this);
+    m_side1.list = ui->Lista1;
+    m_side1.count = ui->lblRivit_1;
+    m_side2.list = ui->Lista2;
+    m_side2.count = ui->lblRivit_2;
+    for (Side* sd : {&m_side1, &m_side2})
+        sd->list->setModel(&sd->model);
+    // The style's icon follows the desktop theme, which a form file cannot name.
+    ui->cmdVertaa->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
 
-    auto* grid = new QGridLayout(this);
-    auto button = [this](const char* name, const QString& caption, const QString& tip) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setToolTip(tip);
-        return b;
-    };
-
-    struct Texts
-    {
-        const char* title;
-        const char* titleText;
-        const char* count;
-        const char* list;
-        const char* buttons[4];
-        QString captions[4];
-        QString tips[4];
-    };
-    const Texts texts[2] = {
-        {"Label1",
-         "Sarvento 1 rivit",
-         "lblRivit_1",
-         "Lista1",
-         {"cmdAvaa_1", "cmdPoista1_Samat", "cmdTalleta1", "cmdListaa_1"},
-         {QStringLiteral("Avaa Sarvento 1"), QStringLiteral("Poista 1 valitut"),
-          QStringLiteral("Tallenna 1 rivit"), QStringLiteral("Listaa 1 rivit")},
-         {QStringLiteral(" Avaa sarvento1."), QStringLiteral(" Poista valitut rivit 1."),
-          QStringLiteral(" Tallenna veto 1."), QStringLiteral(" Siirrä rivit listalle")}},
-        {"Label2",
-         "Sarvento 2 rivit",
-         "lblRivit_2",
-         "Lista2",
-         {"cmdAvaa_2", "cmdPoista2_Samat", "cmdTalleta2", "cmdListaa_2"},
-         {QStringLiteral("Avaa Sarvento 2"), QStringLiteral("Poista 2 valitut"),
-          QStringLiteral("Tallenna 2 rivit"), QStringLiteral("Listaa 2 rivit")},
-         {QStringLiteral(" Avaa sarvento2."), QStringLiteral(" Poista valitut rivit 2."),
-          QStringLiteral("Tallenna veto 2."), QStringLiteral(" Siirrä rivit listalle")}},
-    };
-
-    QPushButton* buttons[2][4];
-    for (int s = 0; s < 2; ++s) {
-        const Texts& t = texts[s];
-        Side& sd = side(s + 1);
-        const int column = 2 * s; // the compare button sits in column 1 between the lists
-
-        auto* title = new QLabel(QString::fromUtf8(t.titleText), this);
-        title->setObjectName(QLatin1String(t.title));
-        QFont bold = title->font();
-        bold.setBold(true);
-        title->setFont(bold);
-        grid->addWidget(title, 0, column);
-
-        auto* countRow = new QHBoxLayout;
-        sd.count = new QLabel(QStringLiteral("0"), this);
-        sd.count->setObjectName(QLatin1String(t.count));
-        sd.count->setToolTip(QStringLiteral(" Arvottujen ja / tai avattujen rivien määrä."));
-        auto* rows = new QLabel(QStringLiteral("Riviä"), this);
-        rows->setObjectName(QStringLiteral("lblRivia_%1").arg(s + 1));
-        countRow->addWidget(sd.count);
-        countRow->addWidget(rows);
-        countRow->addStretch();
-        grid->addLayout(countRow, 1, column);
-
-        sd.list = new QListView(this);
-        sd.list->setObjectName(QLatin1String(t.list));
-        sd.list->setUniformItemSizes(true);
-        sd.list->setToolTip(QStringLiteral("Ruksaamalla rivi(t) voit poistaa niitä. "));
-        sd.list->setModel(&sd.model);
-        grid->addWidget(sd.list, 2, column);
-
-        auto* columnButtons = new QVBoxLayout;
-        for (int b = 0; b < 4; ++b) {
-            buttons[s][b] = button(t.buttons[b], t.captions[b], t.tips[b]);
-            columnButtons->addWidget(buttons[s][b]);
-        }
-        grid->addLayout(columnButtons, 3, column);
-    }
-
-    cmdVertaa = button("cmdVertaa", QStringLiteral("Vertaile 1 ja 2"),
-                       QStringLiteral(" Vertailee 2 tiedostoa ja ruksaa samat rivit."));
-    cmdVertaa->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    grid->addWidget(cmdVertaa, 2, 1, Qt::AlignCenter);
-    grid->setRowStretch(2, 1);
-
-    connect(buttons[0][0], &QPushButton::clicked, this, &frmVertaile::cmdAvaa_1_Click);
-    connect(buttons[0][1], &QPushButton::clicked, this, &frmVertaile::cmdPoista1_Samat_Click);
-    connect(buttons[0][2], &QPushButton::clicked, this, &frmVertaile::cmdTalleta1_Click);
-    connect(buttons[0][3], &QPushButton::clicked, this, &frmVertaile::cmdListaa_1_Click);
-    connect(buttons[1][0], &QPushButton::clicked, this, &frmVertaile::cmdAvaa_2_Click);
-    connect(buttons[1][1], &QPushButton::clicked, this, &frmVertaile::cmdPoista2_Samat_Click);
-    connect(buttons[1][2], &QPushButton::clicked, this, &frmVertaile::cmdTalleta2_Click);
-    connect(buttons[1][3], &QPushButton::clicked, this, &frmVertaile::cmdListaa_2_Click);
-    connect(cmdVertaa, &QPushButton::clicked, this, &frmVertaile::cmdVertaa_Click);
-
-    resize(560, 520);
+    connect(ui->cmdAvaa_1, &QPushButton::clicked, this, &frmVertaile::cmdAvaa_1_Click);
+    connect(ui->cmdPoista1_Samat, &QPushButton::clicked, this,
+            &frmVertaile::cmdPoista1_Samat_Click);
+    connect(ui->cmdTalleta1, &QPushButton::clicked, this, &frmVertaile::cmdTalleta1_Click);
+    connect(ui->cmdListaa_1, &QPushButton::clicked, this, &frmVertaile::cmdListaa_1_Click);
+    connect(ui->cmdAvaa_2, &QPushButton::clicked, this, &frmVertaile::cmdAvaa_2_Click);
+    connect(ui->cmdPoista2_Samat, &QPushButton::clicked, this,
+            &frmVertaile::cmdPoista2_Samat_Click);
+    connect(ui->cmdTalleta2, &QPushButton::clicked, this, &frmVertaile::cmdTalleta2_Click);
+    connect(ui->cmdListaa_2, &QPushButton::clicked, this, &frmVertaile::cmdListaa_2_Click);
+    connect(ui->cmdVertaa, &QPushButton::clicked, this, &frmVertaile::cmdVertaa_Click);
 }
+
+frmVertaile::~frmVertaile() = default;
 
 void frmVertaile::closeEvent(QCloseEvent* event)
 {
@@ -176,7 +96,7 @@ void frmVertaile::Avaa(int n)
     m_target = n;
     AvaaRivit();
     showCount(n);
-    cmdVertaa->setFocus();
+    ui->cmdVertaa->setFocus();
 }
 
 void frmVertaile::AvaaRivit()
@@ -223,6 +143,7 @@ void frmVertaile::Listaa(int n)
         BusyCursor busy;
         moved = Comparison::appendMissing(side(n).model.rows(), m_mainList, columns);
     }
+    emit mainListChanged();
     if (moved.leftOutForWidth == 0)
         return;
     // Rows have 2 or 3 matches, so the left-out rows have the other count.

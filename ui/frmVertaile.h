@@ -2,10 +2,14 @@
 #include "core/rowlistmodel.h"
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QListView;
-class QPushButton;
+
+namespace Ui {
+class frmVertaile;
+}
 
 // Two row files side by side: ticks the rows found in both, removes ticked rows, saves either
 // side and moves either side into the main window's list. Not modal; the main list may change
@@ -17,10 +21,14 @@ public:
     // mainColumnCount gives the main window's number of matches (2 or 3) when rows are moved.
     frmVertaile(RowListModel& mainList, std::function<int()> mainColumnCount,
                 QWidget* parent = nullptr);
+    ~frmVertaile() override;
 
 signals:
     // The window was closed; the main window shows itself again.
     void closed();
+    // After every move into the main list, also when nothing moved: a mode switch of the main
+    // window may have left its row count and price stale, so it recounts and reprices.
+    void mainListChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,10 +60,10 @@ private:
     Side& side(int n) { return n == 1 ? m_side1 : m_side2; }
     void showCount(int n);
 
+    std::unique_ptr<Ui::frmVertaile> ui;
     RowListModel& m_mainList;
     std::function<int()> m_mainColumnCount;
     Side m_side1;
     Side m_side2;
     int m_target = 1; // the list AvaaRivit reads into
-    QPushButton* cmdVertaa = nullptr;
 };

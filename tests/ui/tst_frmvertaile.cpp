@@ -1,6 +1,7 @@
 #include "ui/frmVertaile.h"
 #include "windowtest.h"
 #include <QListView>
+#include <QSignalSpy>
 
 using namespace WindowTest;
 
@@ -96,6 +97,35 @@ private slots:
                               "pääikkunan listan riveissä on 3.",
                               "4 riviä jäi siirtämättä, koska niissä on 3 kohdetta, mutta "
                               "pääikkunan listan riveissä on 2."}));
+    }
+
+    // The main window recounts and reprices on this signal, so a move that changes nothing
+    // must still send it, once.
+    void moveReportsMainList_data()
+    {
+        QTest::addColumn<QByteArray>("side");
+        QTest::addColumn<QString>("listedBefore");
+        QTest::addColumn<QString>("listedAfter");
+        const QByteArray row3("1-1 1-1 1-1\r\n");
+        // clang-format off
+        QTest::newRow("rows moved")  << row3        << ""            << "1-1 1-1 1-1";
+        QTest::newRow("all listed")  << row3 + row3 << "1-1 1-1 1-1" << "1-1 1-1 1-1";
+        QTest::newRow("other width") << QByteArray("1-1 1-1\r\n") << "" << "";
+        QTest::newRow("empty side")  << QByteArray() << ""           << "";
+        // clang-format on
+    }
+    void moveReportsMainList()
+    {
+        QFETCH(QByteArray, side);
+        QFETCH(QString, listedBefore);
+        if (!side.isEmpty())
+            open(1, side);
+        if (!listedBefore.isEmpty())
+            m_main.appendAll({*ScoreRow::fromText(listedBefore)});
+        QSignalSpy changed(m_window.get(), &frmVertaile::mainListChanged);
+        click("cmdListaa_1");
+        QCOMPARE(changed.count(), 1);
+        QTEST(listed(m_main).join(", "), "listedAfter");
     }
 };
 
