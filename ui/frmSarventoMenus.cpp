@@ -97,6 +97,9 @@ void frmSarvento::MnuVetaile_Click()
         m_compareWindow = new frmVertaile(
             m_rows, [this] { return ColumnCount(); }, this);
         m_compareWindow->setAttribute(Qt::WA_DeleteOnClose);
+        // Also a move that added nothing shows the count again (blank after a mode switch).
+        connect(m_compareWindow, &frmVertaile::mainListChanged, this,
+                [this] { onRowCountChanged(m_rows.count()); });
         connect(m_compareWindow, &frmVertaile::closed, this, [this] {
             show();
             raise();
