@@ -1,0 +1,50 @@
+#include "ui/BonusMenu.h"
+#include "ui/frmKeno.h"
+#include "ui/frmLotot.h"
+#include "ui/frmRandom.h"
+#include "ui/frmVakio.h"
+#include "ui/frmVeto.h"
+
+BonusMenu::BonusMenu(QWidget& mainWindow, RandomSource& random)
+    : QObject(&mainWindow), m_main(mainWindow), m_random(random)
+{
+}
+
+template <typename Window> void BonusMenu::open()
+{
+    // A window of its own (no parent): hiding the main window must not hide it.
+    auto* window = new Window(m_random);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &Window::closed, this, [this] {
+        m_main.show();
+        m_main.raise();
+    });
+    m_open = window;
+    m_main.hide();
+    window->show();
+}
+
+void BonusMenu::MnuLotto_Click()
+{
+    open<frmLotot>();
+}
+
+void BonusMenu::MnuRandom_Click()
+{
+    open<frmRandom>();
+}
+
+void BonusMenu::MnuKeno_Click()
+{
+    open<frmKeno>();
+}
+
+void BonusMenu::MnuVakio_Click()
+{
+    open<frmVakio>();
+}
+
+void BonusMenu::MnuVeto_Click()
+{
+    open<frmVeto>();
+}
