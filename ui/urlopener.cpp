@@ -1,0 +1,7 @@
+#include "ui/urlopener.h"
+#include <QDesktopServices>
+
+bool DesktopUrlOpener::open(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
