@@ -1,4 +1,6 @@
 #include "ui/frmSarvento.h"
+#include "ui/instancecheck.h"
+#include "ui/urlopener.h"
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -13,7 +15,11 @@ int main(int argc, char* argv[])
                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
+    // Held for the whole run: the lock tells other copies that this one is running.
+    LockFileInstanceCheck otherCopies;
+    DesktopUrlOpener browser;
     frmSarvento window;
+    window.setNetPlayServices(browser, otherCopies);
     if (!window.Form_Load())
         return 0;
     window.show();

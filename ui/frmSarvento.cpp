@@ -4,10 +4,12 @@
 #include "core/resultdraw.h"
 #include "files/rowmerge.h"
 #include "settings/settingskeys.h"
+#include "ui/BonusMenu.h"
 #include "ui/GoalGridTab.h"
 #include "ui/StakeColumn.h"
 #include "ui/dialogs.h"
 #include "ui/frmAbout.h"
+#include "ui/frmOnNet.h"
 #include "ui/frmSamaTulos.h"
 #include "ui/frmVertaile.h"
 #include "ui/rowfiledialogs.h"
@@ -85,6 +87,7 @@ frmSarvento::frmSarvento(RandomSource& random, QWidget* parent)
     connect(ui->SSTab1, &QTabWidget::currentChanged, this, &frmSarvento::SSTab1_Click);
     connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
     nameMenus();
+    m_bonus = new BonusMenu(*this, m_random);
     connectMenus();
     Laske_Koko_Hinta();
 }
@@ -189,11 +192,15 @@ void frmSarvento::connectMenus()
     connect(ui->MnuSarake2, &QAction::triggered, this, &frmSarvento::MnuSarake2_Click);
     connect(ui->MnuSarake3, &QAction::triggered, this, &frmSarvento::MnuSarake3_Click);
     connect(ui->MnuInfo, &QAction::triggered, this, &frmSarvento::MnuInfo_Click);
+    connect(ui->MnuLotto, &QAction::triggered, m_bonus, &BonusMenu::MnuLotto_Click);
+    connect(ui->MnuRandom, &QAction::triggered, m_bonus, &BonusMenu::MnuRandom_Click);
+    connect(ui->MnuKeno, &QAction::triggered, m_bonus, &BonusMenu::MnuKeno_Click);
+    connect(ui->MnuVakio, &QAction::triggered, m_bonus, &BonusMenu::MnuVakio_Click);
+    connect(ui->MnuVeto, &QAction::triggered, m_bonus, &BonusMenu::MnuVeto_Click);
     // Windows that are not there yet stay disabled.
     for (QAction* a : {ui->MnuTulostaKupongille, ui->MnuTulostaValitutKupongille,
                        ui->MnuTulostaLista, ui->MnuTulostaSysteemiKupongille, ui->MnuEsikatselu,
-                       ui->MnuMuutaTulostusKohtaa, ui->MnuLotto, ui->MnuVakio, ui->MnuRandom,
-                       ui->MnuKeno, ui->MnuVeto})
+                       ui->MnuMuutaTulostusKohtaa})
         a->setEnabled(false);
 }
 
@@ -362,12 +369,45 @@ void frmSarvento::cmdOnNet_Click()
         return;
     Laske_Koko_Hinta();
     const qint64 rows = systemTabShown() ? m_gridTab->shownSize() : m_rows.count();
-    if (m_stakes->stakePerRowCents() * rows != 0) {
-        // Net play opens here once its window exists; until then nothing is sent anywhere.
+    if (m_stakes->stakePerRowCents() * rows == 0) {
+        ui->lblVirhe->setText(Texts::CheckStake);
+        ui->lblVirhe->show();
         return;
     }
-    ui->lblVirhe->setText(Texts::CheckStake);
-    ui->lblVirhe->show();
+    openNetPlay();
+}
+
+void frmSarvento::setNetPlayServices(UrlOpener& browser, InstanceCheck& otherCopies)
+{
+    m_browser = &browser;
+    m_otherCopies = &otherCopies;
+}
+
+void frmSarvento::openNetPlay()
+{
+    if (!m_browser || !m_otherCopies || !frmOnNet::mayOpen(this, *m_otherCopies))
+        return;
+    auto* net = new frmOnNet(
+        [this] {
+            NetPlayState state;
+            state.columnCount = ColumnCount();
+            state.gameNumber = GameNumber();
+            state.stakePerRowCents = StakePerRowCents();
+            state.priceText = PriceText();
+            state.rows = &m_rows;
+            state.grid = m_gridTab->grid();
+            state.systemSize = m_gridTab->shownSize();
+            state.systemTabShown = systemTabShown();
+            return state;
+        },
+        *m_browser);
+    net->setAttribute(Qt::WA_DeleteOnClose);
+    connect(net, &frmOnNet::finished, this, [this] {
+        show();
+        raise();
+    });
+    hide();
+    net->show();
 }
 
 void frmSarvento::askAndSwitchColumns(QAction* clicked, int columns)

@@ -14,11 +14,14 @@
 #include <memory>
 #include <optional>
 
+class BonusMenu;
 class GoalGridTab;
+class InstanceCheck;
 class QAction;
 class QLabel;
 class QLineEdit;
 class StakeColumn;
+class UrlOpener;
 class frmVertaile;
 namespace Ui {
 class frmSarvento;
@@ -30,6 +33,10 @@ class frmSarvento : public QMainWindow
 public:
     explicit frmSarvento(RandomSource& random = programRandom(), QWidget* parent = nullptr);
     ~frmSarvento() override;
+
+    // The desktop services net play uses: the browser, and the check for another copy of
+    // the program. Without them, nothing can be sent.
+    void setNetPlayServices(UrlOpener& browser, InstanceCheck& otherCopies);
 
     // Reads the stored switches and shows the notice unless skipped; false when the player
     // refused it (the program ends then).
@@ -88,6 +95,7 @@ private:
     void showResult(const std::array<std::optional<int>, 6>& goals);
     void showLimitError(int limitError);
     void lblArvottutxt_DblClick();
+    void openNetPlay();
 
     std::unique_ptr<Ui::frmSarvento> ui;
     RandomSource& m_random;
@@ -102,6 +110,9 @@ private:
     bool m_rowCountShown = true;
     QString m_priceText;
     QPointer<frmVertaile> m_compareWindow;
+    UrlOpener* m_browser = nullptr;
+    InstanceCheck* m_otherCopies = nullptr;
+    BonusMenu* m_bonus = nullptr;
 
     std::array<QLineEdit*, 6> txtMaalivah{};
     std::array<QLineEdit*, 6> txtMaaliEnint{};
