@@ -227,7 +227,8 @@ void frmRandom::NaytaArvotut()
 
 void frmRandom::Numerot_Riviin()
 {
-    ui->txtLottoRivi->setText(numberRowText(m_machine.leaders(shownBest())));
+    // Before a run the table ranks nothing, so there is no best row to offer.
+    ui->txtLottoRivi->setText(hasRun() ? numberRowText(m_machine.leaders(shownBest())) : QString());
 }
 
 void frmRandom::updateChart()
