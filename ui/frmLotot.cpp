@@ -27,8 +27,6 @@ frmLotot::frmLotot(RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmLotot>()), m_random(random)
 {
     ui->setupUi(this);
-    ui->layoutLotto->addStretch();
-    ui->layoutViking->addStretch();
     m_lotto = {LottoGame::Lotto,
                numberBoxes(this, ui->layoutLotto, QStringLiteral("txtLotto_"), 10),
                ui->txtLottoRivi};

@@ -65,6 +65,8 @@ void frmRandom::buildPositions()
         m_balls.push_back(ball);
         m_counts.push_back(count);
     }
+    // The best few stay at the top when the rest are hidden.
+    ui->layoutPositions->setRowStretch(PositionsPerColumn, 1);
 }
 
 void frmRandom::buildShowBest()

@@ -20,6 +20,11 @@ LottoCountChart::LottoCountChart(QWidget* parent)
     series->attachAxis(m_numbers);
     series->attachAxis(m_times);
     m_times->setLabelFormat(QStringLiteral("%d"));
+    // Up to 48 numbers side by side: a small font keeps every number readable.
+    QFont small = m_numbers->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.75);
+    m_numbers->setLabelsFont(small);
+    m_numbers->setTruncateLabels(false);
     m_bars->setColor(QColor(0x9e, 0xb8, 0xd9));
     m_bars->setSelectedColor(QColor(0xd9, 0x3b, 0x2b));
     setChart(chart);
@@ -48,6 +53,7 @@ void LottoCountChart::showCounts(const std::vector<qint64>& counts,
         selected << n - 1;
     m_bars->selectBars(selected);
     const qint64 most = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
-    m_times->setRange(0, qMax<qint64>(most, 1));
+    // Whole-number ticks even before anything has been drawn.
+    m_times->setRange(0, qMax<qint64>(most, 5));
     m_times->applyNiceNumbers();
 }
