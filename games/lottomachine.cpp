@@ -1,0 +1,82 @@
+#include "games/lottomachine.h"
+#include <utility>
+
+LottoMachine::LottoMachine(LottoGame game) : m_range(lottoRules(game).highest)
+{
+    reset();
+}
+
+void LottoMachine::reset()
+{
+    for (int k = 0; k < Positions; ++k)
+        m_table[size_t(k)] = Position{k + 1, std::nullopt};
+}
+
+qint64 LottoMachine::run(RandomSource& random, LottoGame game, qint64 rows,
+                         const KeepGoing& keepGoing)
+{
+    reset();
+    const LottoRules rules = lottoRules(game);
+    std::array<qint64, Positions + 1> counts{};
+    qint64 drawn = 0;
+    while (drawn < rows) {
+        // One bit per number: ball 48 still fits a 64-bit word.
+        quint64 taken = 0;
+        for (int accepted = 0; accepted < rules.plainSize;) {
+            const int n = random.oneTo(rules.highest);
+            const quint64 bit = quint64(1) << n;
+            if (taken & bit)
+                continue;
+            taken |= bit;
+            ++counts[size_t(n)];
+            ++accepted;
+        }
+        ++drawn;
+        if (drawn % RowsPerCheck == 0 && keepGoing && !keepGoing(drawn))
+            break;
+    }
+    if (drawn > 0)
+        m_range = rules.highest;
+    // The table is in reset order, so position n - 1 is ball n.
+    for (int n = 1; n <= Positions; ++n) {
+        if (counts[size_t(n)] > 0)
+            m_table[size_t(n - 1)].count = counts[size_t(n)];
+    }
+    return drawn;
+}
+
+// The exchange sort the ranking has always used: position i is compared with every later one
+// in turn and swapped when the pair is out of order, so equal counts keep an order that
+// depends on the earlier swaps. Players compare best rows, so that order must not change.
+template <typename Swap> void LottoMachine::rank(Swap swapWhen)
+{
+    for (int i = 0; i < m_range; ++i) {
+        for (int j = i + 1; j < m_range; ++j) {
+            Position& a = m_table[size_t(i)];
+            Position& b = m_table[size_t(j)];
+            if (!swapWhen(a.count.value_or(0), b.count.value_or(0)))
+                continue;
+            std::swap(a, b);
+            a.count = a.count.value_or(0);
+            b.count = b.count.value_or(0);
+        }
+    }
+}
+
+void LottoMachine::rankMostFirst()
+{
+    rank([](qint64 a, qint64 b) { return a < b; });
+}
+
+void LottoMachine::rankLeastFirst()
+{
+    rank([](qint64 a, qint64 b) { return a > b; });
+}
+
+std::vector<int> LottoMachine::leaders(int n) const
+{
+    std::vector<int> balls;
+    for (int k = 0; k < n && k < Positions; ++k)
+        balls.push_back(m_table[size_t(k)].ball);
+    return balls;
+}
