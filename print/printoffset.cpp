@@ -49,10 +49,8 @@ QString format(double mm, const QLocale& locale)
         text.chop(1);
     if (text == QLatin1String("-0"))
         text = QStringLiteral("0");
-    text.replace(QLatin1Char('.'), locale.decimalPoint());
-    if (text.startsWith(QLatin1Char('-')))
-        text.replace(0, 1, locale.negativeSign());
-    return text;
+    // A plain hyphen even where the locale writes a minus sign: it is what players type.
+    return text.replace(QLatin1Char('.'), locale.decimalPoint());
 }
 
 PrintOffset fromStored(const QString& vaakaReuna, const QString& pystyReuna, const QLocale& locale)

@@ -21,7 +21,7 @@ inline constexpr double Limit = 1000;
 // Optional blanks, an optional sign, digits with the user's decimal separator or a point.
 std::optional<double> parse(const QString& text, const QLocale& locale = QLocale());
 double parseOrZero(const QString& text, const QLocale& locale = QLocale());
-// Shortest form in the user's format, no grouping: -4,0 becomes "-4", 2,50 "2,5".
+// Shortest form with the user's decimal separator, no grouping: -4,0 becomes "-4", 2,50 "2,5".
 QString format(double mm, const QLocale& locale = QLocale());
 
 // The stored texts: VaakaReuna moves the marks down, PystyReuna to the right.

@@ -62,6 +62,41 @@ Result systemCoupon(PrintTarget& target, const CouponBet& bet, const GridTicks& 
     return result;
 }
 
+qint64 previewPages(QPagedPaintDevice& device, const CouponBet& bet,
+                    const std::vector<ScoreRow>& rows, PrintOffset offset, qint64 maxPages)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    qint64 pages = 0;
+    for (ScoreRow row : rows) {
+        if (pages == maxPages)
+            break;
+        if (!Coupon::rowFits(row, bet.columnCount))
+            continue;
+        if (pages > 0 && !device.newPage())
+            break;
+        CouponPainter::paintOutline(painter, bet.columnCount, offset);
+        CouponPainter::paintMarks(painter, Coupon::rowCoupon(bet, row), offset);
+        ++pages;
+    }
+    painter.end();
+    return pages;
+}
+
+Result calibrationSheet(PrintTarget& target, PrintOffset offset)
+{
+    Result result;
+    if (!printJob(target, [&](QPainter& painter, QPagedPaintDevice&) {
+            CouponPainter::paintCalibrationSheet(painter, offset);
+        })) {
+        result.end = End::Failed;
+        return result;
+    }
+    result.printed = 1;
+    return result;
+}
+
 Result listing(PrintTarget& target, const std::vector<ScoreRow>& rows, const Progress& progress)
 {
     Result result;

@@ -8,6 +8,8 @@
 #include "print/printoffset.h"
 #include "print/printtarget.h"
 #include <functional>
+
+class QPagedPaintDevice;
 #include <vector>
 
 namespace PrintRun {
@@ -36,6 +38,12 @@ Result rowCoupons(PrintTarget& target, const CouponBet& bet, const std::vector<S
                   const OffsetSource& offsets, const Progress& progress = {});
 Result systemCoupon(PrintTarget& target, const CouponBet& bet, const GridTicks& ticks,
                     PrintOffset offset);
+// The coupons rowCoupons would print, one page each over the outline of the coupon's boxes,
+// at most maxPages of them; returns the number of pages painted.
+qint64 previewPages(QPagedPaintDevice& device, const CouponBet& bet,
+                    const std::vector<ScoreRow>& rows, PrintOffset offset, qint64 maxPages);
+// One sheet of plain paper showing where the marks of a coupon land.
+Result calibrationSheet(PrintTarget& target, PrintOffset offset);
 // The row texts as plain lines on as many pages as they take.
 Result listing(PrintTarget& target, const std::vector<ScoreRow>& rows,
                const Progress& progress = {});
