@@ -1,79 +1,40 @@
 // Coupons printed to PDF and read back with pdftotext: every X where the coupon needs it.
 #include "print/printrun.h"
-#include <QPageLayout>
+#include "tests/print/pdfreading.h"
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace PdfReading;
+
 namespace {
-constexpr double MmPerPoint = 25.4 / 72;
 constexpr double Tolerance = 0.3;
-const QMarginsF Margins(12, 7, 10, 10); // mm; marks are measured from the printable area
-
-struct Word
-{
-    QString text;
-    double x; // mm from the left of the printable area
-    double y;
-};
-
-// Words of the first page of a PDF with their top-left corners.
-QList<Word> wordsIn(const QString& pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
-    if (!process.waitForFinished() || process.exitCode() != 0)
-        qFatal("pdftotext failed on %s", qPrintable(pdf));
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
-    QList<Word> words;
-    for (const auto& m : word.globalMatch(QString::fromUtf8(process.readAllStandardOutput())))
-        words.append({m.captured(3), m.captured(1).toDouble() * MmPerPoint - Margins.left(),
-                      m.captured(2).toDouble() * MmPerPoint - Margins.top()});
-    return words;
-}
 
 QString fontsOf(const QString& pdf)
 {
-    QProcess process;
-    process.start(QStringLiteral("pdffonts"), {pdf});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
-{
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins,
-                                       QPageLayout::Millimeter));
-    return printer;
+    return QString::fromUtf8(run("pdffonts", {pdf}));
 }
 
 // Fails unless the page holds exactly the expected X marks, each within tolerance of its place.
 void compareMarks(const QString& pdf, const std::vector<Mark>& expected, PrintOffset offset)
 {
-    QList<Word> words = wordsIn(pdf);
+    QList<Word> found = words(pdf);
     QStringList seen;
-    for (const Word& w : words)
+    for (const Word& w : found)
         seen << QStringLiteral("%1@%2,%3").arg(w.text).arg(w.x, 0, 'f', 2).arg(w.y, 0, 'f', 2);
-    QVERIFY2(words.size() == qsizetype(expected.size()), qPrintable(seen.join(' ')));
+    QVERIFY2(found.size() == qsizetype(expected.size()), qPrintable(seen.join(' ')));
     for (Mark mark : expected) {
         const double x = mark.x + offset.x;
         const double y = mark.y + offset.y;
-        const auto hit = std::find_if(words.begin(), words.end(), [&](const Word& w) {
+        const auto hit = std::find_if(found.begin(), found.end(), [&](const Word& w) {
             return w.text == QLatin1String("X") && std::abs(w.x - x) <= Tolerance &&
                    std::abs(w.y - y) <= Tolerance;
         });
         QVERIFY2(
-            hit != words.end(),
+            hit != found.end(),
             qPrintable(
                 QStringLiteral("no X at (%1, %2) among %3").arg(x).arg(y).arg(seen.join(' '))));
-        words.erase(hit);
+        found.erase(hit);
     }
 }
 // Every job a PDF file of its own; from job failAt on there is no printer.
@@ -97,17 +58,6 @@ private:
     int m_jobs = 0;
     std::unique_ptr<QPdfWriter> m_writer;
 };
-
-QStringList pdfLines(const QString& pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {"-layout", pdf, "-"});
-    process.waitForFinished();
-    // Every page ends in a form feed; as a line of its own it counts pages.
-    QString text = QString::fromUtf8(process.readAllStandardOutput());
-    text.replace('\f', QStringLiteral("\n\f\n"));
-    return text.split('\n', Qt::SkipEmptyParts);
-}
 
 std::vector<ScoreRow> manyRows(int count)
 {
@@ -192,7 +142,7 @@ private slots:
                                             *ScoreRow::fromText(u"0-0 9-9"),
                                             *ScoreRow::fromText(u"1-1 2-2")};
         QCOMPARE(PrintRun::listing(target, rows).printed, 3);
-        QCOMPARE(pdfLines(m_dir.filePath("lista.pdf")),
+        QCOMPARE(lines(m_dir.filePath("lista.pdf")),
                  (QStringList{"2-1 0-3", "0-0 9-9", "1-1 2-2", "\f"}));
     }
 
@@ -214,12 +164,12 @@ private slots:
         const auto result = PrintRun::listing(
             target, rows, [&](qint64, qint64) { return ++pagesDone != stopAfterPages; });
         QTEST(result.end, "end");
-        const QStringList lines = pdfLines(m_dir.filePath("job-1.pdf"));
-        QTEST(int(lines.count("\f")), "pages");
+        const QStringList printed = lines(m_dir.filePath("job-1.pdf"));
+        QTEST(int(printed.count("\f")), "pages");
         QStringList expected;
         for (qint64 i = 0; i < result.printed; ++i)
             expected << rows[size_t(i)].text();
-        QCOMPARE(lines.filter("-"), expected);
+        QCOMPARE(printed.filter("-"), expected);
         QCOMPARE(result.printed == qint64(rows.size()), stopAfterPages == 0);
     }
 
