@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstdio>
+#include <ctime>
 
 int main(int argc, char** argv)
 {
@@ -12,14 +13,18 @@ int main(int argc, char** argv)
     LottoMachine machine;
     QElapsedTimer timer;
     timer.start();
+    // Processor time as well: on a shared machine the wall clock also counts other programs.
+    const std::clock_t cpuStart = std::clock();
     qint64 checks = 0;
     const qint64 drawn = machine.run(programRandom(), LottoGame::Lotto, rows, [&](qint64) {
         ++checks;
         return true;
     });
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
-    std::printf("%-40s %8.3f s  (%lld rows, %lld stop checks)\n", "10,000,000 Lotto rows", seconds,
-                static_cast<long long>(drawn), static_cast<long long>(checks));
+    const double cpuSeconds = double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+    std::printf("%-40s %8.3f s  (processor %.3f s; %lld rows, %lld stop checks)\n",
+                "10,000,000 Lotto rows", seconds, cpuSeconds, static_cast<long long>(drawn),
+                static_cast<long long>(checks));
 
     // A stop asked for half a second into the run must end it at the next check.
     const qint64 stopAfterNs = 500'000'000;
