@@ -119,17 +119,6 @@ private slots:
         QCOMPARE(vaaka->selectedText(), "-12,5");
     }
 
-    // The blanks around the tooltips belong to them.
-    void tooltips()
-    {
-        open();
-        QCOMPARE(box("txtVaakaReuna")->toolTip(),
-                 " Anna luku mm, joka vastaa tulosteen siirtymä vas. / oik.  ");
-        QCOMPARE(box("txtPystyReuna")->toolTip(),
-                 " Anna luku mm, joka vastaa tulosteen siirtymä ylös / alas.   ");
-        QCOMPARE(button("cmdOletus")->toolTip(), " Oletus on 0 mm ");
-    }
-
     // The sheet carries the shift typed in the boxes, stored or not.
     void calibrationSheet()
     {
