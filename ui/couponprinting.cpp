@@ -71,9 +71,9 @@ CouponPrinting::~CouponPrinting() = default;
 PrintMenuState CouponPrinting::MnuTulosta_Click()
 {
     const PrintState state = m_state();
-    const PrintMenuState menu = PrintMenuState::of(state.rows ? state.rows->count() : 0,
-                                                   state.rows ? state.rows->checkedCount() : 0,
-                                                   state.systemSize);
+    const PrintMenuState menu =
+        PrintMenuState::of(state.rows ? state.rows->count() : 0,
+                           state.rows ? state.rows->checkedCount() : 0, state.systemSize);
     emit menuStates(menu.rows, menu.ticked, menu.listing, menu.system);
     return menu;
 }
@@ -102,11 +102,10 @@ void CouponPrinting::reportFailure(const PrintRun::Result& result, const QString
 {
     if (result.end != PrintRun::End::Failed)
         return;
-    MessageBox::show(m_parent, AppTitle,
-                     QStringLiteral("Tulostin ei ottanut työtä vastaan. %1 %2.")
-                         .arg(what)
-                         .arg(result.printed),
-                     MessageBox::Critical);
+    MessageBox::show(
+        m_parent, AppTitle,
+        QStringLiteral("Tulostin ei ottanut työtä vastaan. %1 %2.").arg(what).arg(result.printed),
+        MessageBox::Critical);
 }
 
 bool CouponPrinting::printRows(const PrintState& state, const std::vector<ScoreRow>& rows)
@@ -116,8 +115,8 @@ bool CouponPrinting::printRows(const PrintState& state, const std::vector<ScoreR
     if (!printer)
         return false;
     PrinterTarget target(*printer, true);
-    RunProgress progress(m_parent, QStringLiteral("Tulostetaan kuponkeja..."),
-                         qint64(rows.size()), ProgressFromCoupons);
+    RunProgress progress(m_parent, QStringLiteral("Tulostetaan kuponkeja..."), qint64(rows.size()),
+                         ProgressFromCoupons);
     const PrintRun::Result result =
         PrintRun::rowCoupons(target, state.bet, rows, storedOffset, progress.callback());
     reportFailure(result, QStringLiteral("Kuponkeja tulostettiin"));
@@ -196,10 +195,10 @@ void CouponPrinting::MnuEsikatselu_Click()
     if (!state.rows || state.rows->isEmpty())
         return;
     if (state.rows->count() > PreviewPages)
-        MessageBox::show(m_parent, AppTitle,
-                         QStringLiteral("Esikatselussa näkyy %1 ensimmäistä kuponkia.")
-                             .arg(PreviewPages),
-                         MessageBox::Information);
+        MessageBox::show(
+            m_parent, AppTitle,
+            QStringLiteral("Esikatselussa näkyy %1 ensimmäistä kuponkia.").arg(PreviewPages),
+            MessageBox::Information);
     const PrintOffset offset = storedOffset();
     m_printers->preview(m_parent, [&](QPrinter& printer) {
         PrintRun::previewPages(printer, state.bet, state.rows->rows(), offset, PreviewPages);

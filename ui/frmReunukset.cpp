@@ -27,8 +27,10 @@ frmReunukset::~frmReunukset() = default;
 
 void frmReunukset::Form_Load()
 {
-    ui->txtVaakaReuna->setText(SettingsStore::read(SettingsKeys::Tulostus, SettingsKeys::VaakaReuna));
-    ui->txtPystyReuna->setText(SettingsStore::read(SettingsKeys::Tulostus, SettingsKeys::PystyReuna));
+    ui->txtVaakaReuna->setText(
+        SettingsStore::read(SettingsKeys::Tulostus, SettingsKeys::VaakaReuna));
+    ui->txtPystyReuna->setText(
+        SettingsStore::read(SettingsKeys::Tulostus, SettingsKeys::PystyReuna));
     txtReuna_Change();
 }
 
@@ -71,8 +73,8 @@ void frmReunukset::cmdAsetaReunat_Click()
 void frmReunukset::cmdKoearkki_Click()
 {
     // The sheet shows the shift in the boxes, so that it can be tried before it is stored.
-    const PrintOffset offset = PrintOffsets::fromStored(ui->txtVaakaReuna->text(),
-                                                        ui->txtPystyReuna->text());
+    const PrintOffset offset =
+        PrintOffsets::fromStored(ui->txtVaakaReuna->text(), ui->txtPystyReuna->text());
     std::unique_ptr<QPrinter> printer = m_printers.choose(this, QStringLiteral("Koearkki"));
     if (!printer)
         return;

@@ -107,8 +107,10 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::addColumn<double>("offsetX");
         QTest::addColumn<double>("offsetY");
+        // clang-format off
         QTest::newRow("even boxes, small stakes") << 0 << false << 3 << 3 << 0.0 << 0.0;
         QTest::newRow("odd boxes, 100 euros, two matches") << 1 << true << 4 << 2 << 3.0 << -2.0;
+        // clang-format on
     }
     void systemCoupon()
     {
@@ -134,26 +136,16 @@ private slots:
                      {offsetX, offsetY});
     }
 
-    void listingOfThreeRows()
-    {
-        auto printer = pdfPrinter(m_dir.filePath("lista.pdf"));
-        PrinterTarget target(*printer, false);
-        const std::vector<ScoreRow> rows = {*ScoreRow::fromText(u"2-1 0-3"),
-                                            *ScoreRow::fromText(u"0-0 9-9"),
-                                            *ScoreRow::fromText(u"1-1 2-2")};
-        QCOMPARE(PrintRun::listing(target, rows).printed, 3);
-        QCOMPARE(lines(m_dir.filePath("lista.pdf")),
-                 (QStringList{"2-1 0-3", "0-0 9-9", "1-1 2-2", "\f"}));
-    }
-
     // A long listing continues page after page; stopping keeps the pages printed so far.
     void listingPages_data()
     {
         QTest::addColumn<int>("stopAfterPages");
         QTest::addColumn<int>("pages");
         QTest::addColumn<PrintRun::End>("end");
+        // clang-format off
         QTest::newRow("whole") << 0 << 4 << PrintRun::End::Done;
         QTest::newRow("stopped after two pages") << 2 << 2 << PrintRun::End::Stopped;
+        // clang-format on
     }
     void listingPages()
     {
@@ -181,9 +173,11 @@ private slots:
         QTest::addColumn<PrintRun::End>("end");
         QTest::addColumn<int>("printed");
         QTest::addColumn<int>("leftOut");
+        // clang-format off
         QTest::newRow("done") << 0 << 0 << PrintRun::End::Done << 4 << 1;
         QTest::newRow("stopped after three rows") << 3 << 0 << PrintRun::End::Stopped << 2 << 1;
         QTest::newRow("third job refused") << 0 << 3 << PrintRun::End::Failed << 2 << 1;
+        // clang-format on
     }
     void couponRunEnds()
     {

