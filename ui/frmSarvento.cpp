@@ -197,11 +197,7 @@ void frmSarvento::connectMenus()
     connect(ui->MnuKeno, &QAction::triggered, m_bonus, &BonusMenu::MnuKeno_Click);
     connect(ui->MnuVakio, &QAction::triggered, m_bonus, &BonusMenu::MnuVakio_Click);
     connect(ui->MnuVeto, &QAction::triggered, m_bonus, &BonusMenu::MnuVeto_Click);
-    // Windows that are not there yet stay disabled.
-    for (QAction* a : {ui->MnuTulostaKupongille, ui->MnuTulostaValitutKupongille,
-                       ui->MnuTulostaLista, ui->MnuTulostaSysteemiKupongille, ui->MnuEsikatselu,
-                       ui->MnuMuutaTulostusKohtaa})
-        a->setEnabled(false);
+    connectPrintMenu();
 }
 
 bool frmSarvento::Form_Load()

@@ -15,6 +15,7 @@
 #include <optional>
 
 class BonusMenu;
+class CouponPrinting;
 class GoalGridTab;
 class InstanceCheck;
 class QAction;
@@ -87,6 +88,7 @@ private:
     void buildResultLabels();
     void nameMenus();
     void connectMenus();
+    void connectPrintMenu();
     void setThirdMatchVisible(bool visible);
     void switchColumns(int columns);
     void askAndSwitchColumns(QAction* clicked, int columns);
@@ -113,6 +115,7 @@ private:
     UrlOpener* m_browser = nullptr;
     InstanceCheck* m_otherCopies = nullptr;
     BonusMenu* m_bonus = nullptr;
+    CouponPrinting* m_printing = nullptr;
 
     std::array<QLineEdit*, 6> txtMaalivah{};
     std::array<QLineEdit*, 6> txtMaaliEnint{};

@@ -3,6 +3,8 @@
 #include "settings/settingskeys.h"
 #include "ui/GoalGridTab.h"
 #include "ui/StakeColumn.h"
+#include "ui/couponprinting.h"
+#include "ui/printerchoice.h"
 #include "ui/dialogs.h"
 #include "ui/frmAbout.h"
 #include "ui/frmSamaTulos.h"
@@ -12,6 +14,49 @@
 #include "ui/texts.h"
 #include "ui/ui_frmSarvento.h"
 #include <QFileInfo>
+
+void frmSarvento::connectPrintMenu()
+{
+    m_printing = new CouponPrinting(this, [this] {
+        PrintState state;
+        state.rows = &m_rows;
+        state.bet.stakeBoxes = m_stakes->tickedBoxes();
+        state.bet.gameNumber = GameNumber();
+        state.bet.columnCount = ColumnCount();
+        state.stakePerRowCents = StakePerRowCents();
+        state.warningsOn = m_warningsOn;
+        for (int team = 0; team < GoalGrid::Teams; ++team)
+            for (int goal = 0; goal < GoalGrid::Goals; ++goal)
+                state.gridTicks[size_t(team)][size_t(goal)] =
+                    m_gridTab->grid().isTicked(team, goal);
+        state.systemSize = m_gridTab->shownSize();
+        return state;
+    });
+    // Opening the menu reprices and decides which items can print.
+    connect(ui->MnuTulosta, &QMenu::aboutToShow, this, [this] {
+        Laske_Koko_Hinta();
+        const PrintMenuState items = m_printing->MnuTulosta_Click();
+        ui->MnuTulostaKupongille->setEnabled(items.rows);
+        ui->MnuEsikatselu->setEnabled(items.rows);
+        ui->MnuTulostaValitutKupongille->setEnabled(items.ticked);
+        ui->MnuTulostaLista->setEnabled(items.listing);
+        ui->MnuTulostaSysteemiKupongille->setEnabled(items.system);
+    });
+    connect(ui->MnuTulostaKupongille, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuTulostaKupongille_Click);
+    connect(ui->MnuTulostaValitutKupongille, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuTulostaValitutKupongille_Click);
+    connect(ui->MnuTulostaSysteemiKupongille, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuTulostaSysteemiKupongille_Click);
+    connect(ui->MnuTulostaLista, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuTulostaLista_Click);
+    connect(ui->MnuEsikatselu, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuEsikatselu_Click);
+    connect(ui->MnuMuutaTulostusKohtaa, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuMuutaTulostusKohtaa_Click);
+    connect(m_printing, &CouponPrinting::listingFinished, this,
+            [this] { ui->txtMaali->setFocus(); });
+}
 
 void frmSarvento::MnuVaroitukset_Click()
 {
