@@ -125,7 +125,12 @@ private slots:
         auto* button = child<QPushButton>(w, "cmdHaluttu_Jarjestelma");
         QVERIFY(!button->isEnabled());
         auto* wanted = child<QComboBox>(w, "cboJarjestelma");
-        QTest::keyClicks(wanted->lineEdit(), typed); // typed, so that completion would act
+        // Typed into the focused box of an active window: only then would completion act.
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        wanted->lineEdit()->setFocus();
+        QTest::keyClicks(wanted->lineEdit(), typed);
 
         button->click();
         QCOMPARE(MessageBox::shownTexts(),
