@@ -70,6 +70,9 @@ private slots:
                 QVERIFY(model.setData(model.index(position), Qt::Checked, Qt::CheckStateRole));
             QCOMPARE(model.removeChecked(), int(argument.size()));
             QCOMPARE(model.checkedCount(), 0);
+            // No tick stays on the positions the removed rows left.
+            for (int i = 0; i < model.count(); ++i)
+                QVERIFY(!model.isChecked(i));
         } else if (change == "all") {
             model.appendAll(rows(argument));
         } else {

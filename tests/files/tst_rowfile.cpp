@@ -1,4 +1,5 @@
 #include "files/rowfile.h"
+#include "tests/testfile.h"
 #include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -14,15 +15,7 @@ class RowFileTest : public QObject
 
     QString fileWith(const QByteArray& content, const QString& name = QStringLiteral("rows.txt"))
     {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName();
-    }
-    static QByteArray contentOf(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+        return TestFile::write(m_dir, name, content);
     }
     static QStringList textsOf(const std::vector<ScoreRow>& rows)
     {
@@ -48,8 +41,13 @@ private slots:
         row("CR", "2-1 0-3 1-1\r0-0 9-9 4-2\r", Status::Ok, two);
         row("two matches", "10-2 99-0\r\n10-2 99-0\r\n", Status::Ok, {"10-2 99-0", "10-2 99-0"});
         row("empty file", "", Status::Ok);
-        row("byte-order mark", "\xEF\xBB\xBF" "2-1 0-3 1-1\r\n0-0 9-9 4-2\r\n", Status::Ok, two);
-        row("byte-order mark on a later line", "2-1 0-3 1-1\r\n\xEF\xBB\xBF" "0-0 9-9 4-2\r\n",
+        row("byte-order mark",
+            "\xEF\xBB\xBF"
+            "2-1 0-3 1-1\r\n0-0 9-9 4-2\r\n",
+            Status::Ok, two);
+        row("byte-order mark on a later line",
+            "2-1 0-3 1-1\r\n\xEF\xBB\xBF"
+            "0-0 9-9 4-2\r\n",
             Status::BadData);
         row("leading zero", "1-1 1-00\r\n", Status::BadData);
         row("three-digit goal", "100-0 1-1\r\n", Status::BadData);
@@ -69,10 +67,17 @@ private slots:
         // Shifting the rows one byte at a time puts every byte of a line, CR and LF included,
         // on the end of the first 1 MiB read block.
         for (int shift = 0; shift < 10; ++shift)
-            for (const QByteArray end : {"\r\n", "\r"})
+            for (const QByteArray end : {"\r\n", "\r", "\n"})
                 row(QStringLiteral("shift %1, %2-byte line end").arg(shift).arg(end.size()),
                     ("10-1 1-1" + end).repeated(shift) + ("1-2 3-0" + end).repeated(140000),
                     Status::Ok, QStringList(shift, "10-1 1-1") + QStringList(140000, "1-2 3-0"));
+        // The file ends exactly at the end of the first block, with and without a line end.
+        row("one block, line end last", QByteArray("1-2 3-0\n").repeated(131072), Status::Ok,
+            QStringList(131072, "1-2 3-0"));
+        row("one block, bad last row", QByteArray("1-2 3-0\n").repeated(131071) + "1-2 3-00",
+            Status::BadData);
+        row("one block, row last", QByteArray("1-2 3-0\n").repeated(131071) + "12-2 3-0",
+            Status::Ok, QStringList(131071, "1-2 3-0") << "12-2 3-0");
     }
     void read()
     {
@@ -113,39 +118,44 @@ private slots:
             QByteArray("2-1 0-3 1-1\r\n10-2 11-0 0-0\r\n2-1 0-3 1-1\r\n").repeated(40000);
         const QString path = m_dir.filePath("saved.txt");
         QVERIFY(RowFile::write(path, RowFile::read(fileWith(content)).rows));
-        QCOMPARE(contentOf(path), content);
+        QCOMPARE(TestFile::read(path), content);
     }
 
-    // Made to fail in ways that hold for root too; the old file must stay whole.
-    void failedSaveKeepsTheTarget()
+    // Saves made to fail in ways that hold for root too: the target stays as it was.
+    void failedSave_data()
     {
-        const std::vector<ScoreRow> rows{ScoreRow::fromText(u"1-1 1-1").value()};
-        const QString plain = fileWith("3-3 3-3\r\n", "plain.txt");
-        QVERIFY(QDir(m_dir.path()).mkdir("folder.txt"));
-        QVERIFY(!RowFile::write(m_dir.filePath("folder.txt"), rows));
-        QVERIFY(!RowFile::write(plain + "/rows.txt", rows));
-        QVERIFY(QFileInfo(m_dir.filePath("folder.txt")).isDir());
-        QCOMPARE(contentOf(plain), QByteArray("3-3 3-3\r\n"));
+        QTest::addColumn<QString>("target"); // "" for the existing file "old.txt"
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("sizeLimit"); // bytes a file may grow to, 0 for no limit
+        QTest::newRow("onto a folder") << "folder.txt" << 1 << 0;
+        QTest::newRow("under a plain file") << "old.txt/rows.txt" << 1 << 0;
+        // A small save reaches the disk only on the final flush.
+        QTest::newRow("disk full at the flush") << "" << 1000 << 4096;
+        QTest::newRow("disk full at a later block") << "" << 200000 << (3 << 19);
     }
-
-    // A disk that fills up while saving: the data reaches it only on the final flush, which
-    // must fail the save instead of replacing the old file with a cut-off one.
-    void saveOnAFullDiskKeepsTheOldFile()
+    void failedSave()
     {
-        const QString path = fileWith("3-3 3-3\r\n", "full.txt");
-        const std::vector<ScoreRow> rows(1000, ScoreRow::fromText(u"1-1 2-2 3-3").value());
+        QFETCH(QString, target);
+        QFETCH(int, rows);
+        QFETCH(int, sizeLimit);
+        const QString old = fileWith("3-3 3-3\r\n", "old.txt");
+        QDir(m_dir.path()).mkdir("folder.txt");
+        const std::vector<ScoreRow> list(size_t(rows), ScoreRow::fromText(u"1-1 2-2 3-3").value());
         std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        rlimit small = old;
-        small.rlim_cur = 4096;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        rlimit limit{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit unlimited = limit;
+        limit.rlim_cur = rlim_t(sizeLimit);
+        if (sizeLimit > 0)
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
         QString error;
-        const bool saved = RowFile::write(path, rows, &error);
-        setrlimit(RLIMIT_FSIZE, &old);
+        const bool saved =
+            RowFile::write(target.isEmpty() ? old : m_dir.filePath(target), list, &error);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
         QVERIFY(!saved);
         QVERIFY(!error.isEmpty());
-        QCOMPARE(contentOf(path), QByteArray("3-3 3-3\r\n"));
+        QCOMPARE(TestFile::read(old), QByteArray("3-3 3-3\r\n"));
+        QVERIFY(QFileInfo(m_dir.filePath("folder.txt")).isDir());
     }
 
     // A folder where no new file can be made: the safe save has no room for its temporary
@@ -166,7 +176,7 @@ private slots:
         QFile::setPermissions(locked.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(saved);
-        QCOMPARE(contentOf(path), QByteArray("1-1 1-1\r\n"));
+        QCOMPARE(TestFile::read(path), QByteArray("1-1 1-1\r\n"));
     }
 };
 

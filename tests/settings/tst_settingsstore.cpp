@@ -1,6 +1,4 @@
 #include "settings/settingsstore.h"
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestSettingsStore : public QObject
@@ -27,17 +25,6 @@ private slots:
         QFETCH(bool, isTrue);
         QCOMPARE(StoredSettings::warningsOn(stored), warningsOn);
         QCOMPARE(StoredSettings::isTrue(stored), isTrue);
-    }
-
-    void roundTrip()
-    {
-        // Never touch the real user's settings.
-        QTemporaryDir dir;
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-        SettingsStore::write("Rekisteri", "Hyvaksy", SettingsStore::boolText(true));
-        QCOMPARE(SettingsStore::read("Rekisteri", "Hyvaksy"), QStringLiteral("True"));
-        QVERIFY(StartupSettings::load().accepted);
-        QVERIFY(QFile::exists(dir.filePath("SarVento/SarVento.ini")));
     }
 };
 

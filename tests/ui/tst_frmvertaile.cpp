@@ -18,10 +18,8 @@ class FrmVertaileTest : public QObject
     // Opens content as the file sideN.txt into side n.
     void open(int n, const QByteArray& content)
     {
-        QFile file(m_dir.filePath(QStringLiteral("side%1.txt").arg(n)));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
-                file.flush());
-        FileDialog::setNextFileName(file.fileName());
+        FileDialog::setNextFileName(
+            TestFile::write(m_dir, QStringLiteral("side%1.txt").arg(n), content));
         click(n == 1 ? "cmdAvaa_1" : "cmdAvaa_2");
     }
     RowListModel& list(int n)
@@ -79,53 +77,41 @@ private slots:
         QTEST(file.readAll(), "content");
     }
 
-    // Each move takes the main list's number of matches as it is at that moment.
-    void moveIntoMainList()
-    {
-        open(1, "7-7 7-7\r\n");
-        open(2, "5-5 5-5 5-5\r\n1-1 1-1 1-1\r\n5-5 5-5 5-5\r\n6-6 6-6 6-6\r\n");
-        click("cmdListaa_1");
-        click("cmdListaa_2");
-        QCOMPARE(listed(m_main).join(", "), "5-5 5-5 5-5, 1-1 1-1 1-1, 6-6 6-6 6-6");
-        m_main.clear();
-        m_mainColumns = 2;
-        click("cmdListaa_2");
-        click("cmdListaa_1");
-        QCOMPARE(listed(m_main).join(", "), "7-7 7-7");
-        QCOMPARE(MessageBox::shownTexts(),
-                 (QStringList{"1 rivi jäi siirtämättä, koska siinä on 2 kohdetta, mutta "
-                              "pääikkunan listan riveissä on 3.",
-                              "4 riviä jäi siirtämättä, koska niissä on 3 kohdetta, mutta "
-                              "pääikkunan listan riveissä on 2."}));
-    }
-
-    // The main window recounts and reprices on this signal, so a move that changes nothing
-    // must still send it, once.
-    void moveReportsMainList_data()
+    // A move takes the main list's number of matches as it is at that moment, leaves out rows
+    // listed already, and always tells the main window once: it recounts and reprices then.
+    void moveIntoMainList_data()
     {
         QTest::addColumn<QByteArray>("side");
+        QTest::addColumn<int>("mainColumns");
         QTest::addColumn<QString>("listedBefore");
         QTest::addColumn<QString>("listedAfter");
+        QTest::addColumn<QString>("message");
         const QByteArray row3("1-1 1-1 1-1\r\n");
+        const QByteArray four("5-5 5-5 5-5\r\n1-1 1-1 1-1\r\n5-5 5-5 5-5\r\n6-6 6-6 6-6\r\n");
         // clang-format off
-        QTest::newRow("rows moved")  << row3        << ""            << "1-1 1-1 1-1";
-        QTest::newRow("all listed")  << row3 + row3 << "1-1 1-1 1-1" << "1-1 1-1 1-1";
-        QTest::newRow("other width") << QByteArray("1-1 1-1\r\n") << "" << "";
-        QTest::newRow("empty side")  << QByteArray() << ""           << "";
+        QTest::newRow("rows moved") << row3 << 3 << "" << "1-1 1-1 1-1" << "";
+        QTest::newRow("duplicates within the side") << four << 3 << "" << "5-5 5-5 5-5, 1-1 1-1 1-1, 6-6 6-6 6-6" << "";
+        QTest::newRow("all listed") << row3 + row3 << 3 << "1-1 1-1 1-1" << "1-1 1-1 1-1" << "";
+        QTest::newRow("two matches into two") << QByteArray("7-7 7-7\r\n") << 2 << "" << "7-7 7-7" << "";
+        QTest::newRow("one of another width") << QByteArray("7-7 7-7\r\n") << 3 << "" << "" << "1 rivi jäi siirtämättä, koska siinä on 2 kohdetta, mutta pääikkunan listan riveissä on 3.";
+        QTest::newRow("four of another width") << four << 2 << "" << "" << "4 riviä jäi siirtämättä, koska niissä on 3 kohdetta, mutta pääikkunan listan riveissä on 2.";
+        QTest::newRow("empty side") << QByteArray() << 3 << "" << "" << "";
         // clang-format on
     }
-    void moveReportsMainList()
+    void moveIntoMainList()
     {
         QFETCH(QByteArray, side);
         QFETCH(QString, listedBefore);
-        if (!side.isEmpty())
-            open(1, side);
+        QFETCH(int, mainColumns);
+        m_mainColumns = mainColumns;
+        open(1, side);
         if (!listedBefore.isEmpty())
             m_main.appendAll({*ScoreRow::fromText(listedBefore)});
         QSignalSpy changed(m_window.get(), &frmVertaile::mainListChanged);
         click("cmdListaa_1");
         QCOMPARE(changed.count(), 1);
         QTEST(listed(m_main).join(", "), "listedAfter");
+        QTEST(MessageBox::shownTexts().join('\n'), "message");
     }
 };
 

@@ -1,5 +1,8 @@
+#include "core/money.h"
 #include "windowtest.h"
-#include <QAction>
+#include <QRegularExpression>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace WindowTest;
 
@@ -10,33 +13,37 @@ class TestRowFileMenu : public QObject
 
     QTemporaryDir m_settingsDir;
     QTemporaryDir m_files;
+    int m_fileCount = 0;
+    std::unique_ptr<GeneratorRandom> m_random;
 
     QString file(const QByteArray& content)
     {
-        const QString path = m_files.filePath(QStringLiteral("rows%1.txt").arg(++m_fileCount));
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return TestFile::write(m_files, QStringLiteral("rows%1.txt").arg(++m_fileCount), content);
     }
-    int m_fileCount = 0;
-
-    static void open(frmSarvento& w, const QString& path)
+    static bool open(frmSarvento& w, const QString& path)
     {
         FileDialog::setNextFileName(path);
-        child<QAction>(w, "MnuAvaa")->trigger();
+        return chooseMenuItem(w, "MnuAvaa");
     }
-    static QByteArray saveAndRead(frmSarvento& w, const QString& path)
+    static bool save(frmSarvento& w, const QString& path)
     {
         FileDialog::setNextFileName(path);
-        child<QAction>(w, "MnuTallenna")->trigger();
-        QFile saved(path);
-        return saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
+        return chooseMenuItem(w, "MnuTallenna");
+    }
+    // Lists "0-0 0-0 0-0".
+    static void drawZeros(frmSarvento& w)
+    {
+        child<QLineEdit>(w, "txtMaali")->setText("0");
+        child<QPushButton>(w, "cmdArvo_Tulokset")->click();
     }
 
 private slots:
     void initTestCase() { setUpHeadless(m_settingsDir); }
-    void init() { resetBetweenTests(m_settingsDir); }
+    void init()
+    {
+        resetBetweenTests(m_settingsDir);
+        m_random = std::make_unique<GeneratorRandom>(21);
+    }
 
     void opening_data()
     {
@@ -47,22 +54,17 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         const QString bad = QStringLiteral("Tiedosto sisältää vääränlaista dataa!!");
         const QString width = QStringLiteral("Toisessa 2 saraketta ja toisessa 3 saraketta!");
-        QTest::newRow("two matches switch the mode")
-            << false << QByteArray("2-1 0-3\r\n1-1 1-1\r\n") << "" << 2
-            << QStringList{"2-1 0-3", "1-1 1-1"};
-        QTest::newRow("same width, any line end")
-            << false << QByteArray("2-1 0-3 1-1\n10-2 11-0 0-0\r") << "" << 3
-            << QStringList{"2-1 0-3 1-1", "10-2 11-0 0-0"};
-        QTest::newRow("bad line, no mode switch")
-            << false << QByteArray("2-1 0-3\r\nx-1 0-3\r\n") << bad << 3 << QStringList();
-        QTest::newRow("trailing empty line")
-            << true << QByteArray("2-1 0-3 1-1\r\n\r\n") << bad << 3 << QStringList{"0-0 0-0 0-0"};
-        QTest::newRow("other width")
-            << true << QByteArray("2-1 0-3\r\n") << width << 3 << QStringList{"0-0 0-0 0-0"};
-        QTest::newRow("empty file into rows")
-            << true << QByteArray() << width << 3 << QStringList{"0-0 0-0 0-0"};
-        QTest::newRow("binary") << false << QByteArray("1-1\0\0\0", 6) << "Yritä uudelleen!" << 3
-                                << QStringList();
+        const QStringList zeros{"0-0 0-0 0-0"};
+        // clang-format off
+        QTest::newRow("two matches switch the mode") << false << QByteArray("2-1 0-3\r\n1-1 1-1\r\n") << "" << 2 << QStringList{"2-1 0-3", "1-1 1-1"};
+        QTest::newRow("same width appends") << true << QByteArray("2-1 0-3 1-1\n10-2 11-0 0-0\r") << "" << 3 << zeros + QStringList{"2-1 0-3 1-1", "10-2 11-0 0-0"};
+        QTest::newRow("empty file into an empty list") << false << QByteArray() << "" << 3 << QStringList();
+        QTest::newRow("bad line, no mode switch") << false << QByteArray("2-1 0-3\r\nx-1 0-3\r\n") << bad << 3 << QStringList();
+        QTest::newRow("bad line into rows") << true << QByteArray("2-1 0-3 1-1\r\n\r\n") << bad << 3 << zeros;
+        QTest::newRow("other width") << true << QByteArray("2-1 0-3\r\n") << width << 3 << zeros;
+        QTest::newRow("empty file into rows") << true << QByteArray() << width << 3 << zeros;
+        QTest::newRow("binary") << false << QByteArray("1-1\0\0\0", 6) << "Yritä uudelleen!" << 3 << QStringList();
+        // clang-format on
     }
     void opening()
     {
@@ -71,25 +73,29 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, columns);
         QFETCH(QStringList, rows);
-        frmSarvento w;
+        frmSarvento w(*m_random);
         QVERIFY(start(w));
         child<QLineEdit>(w, "txtMaali")->setText("0");
         if (listHasRows)
-            child<QPushButton>(w, "cmdArvo_Tulokset")->click(); // 0-0 0-0 0-0
-        open(w, file(content));
-        QCOMPARE(MessageBox::shownTexts(),
+            drawZeros(w);
+        MessageBox::setNextAnswer(false); // keep duplicates
+        QVERIFY(open(w, file(content)));
+        QCOMPARE(MessageBox::shownTexts().filter(QRegularExpression("Toisessa|dataa|uudelleen")),
                  message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(w.ColumnCount(), columns);
         QCOMPARE(listed(w.rowList()), rows);
-        // Only a switch of mode clears the window.
+        QCOMPARE(labelText(w, "lblArvottu"), QString::number(rows.size()));
+        // Only a switch of mode clears the window and hides the third match.
         QCOMPARE(child<QLineEdit>(w, "txtMaali")->text(), columns == 2 ? "" : "0");
+        QCOMPARE(child<QWidget>(w, "lbl1_4")->isHidden(), columns == 2);
+        QCOMPARE(child<QWidget>(w, "FraPeli3")->isHidden(), columns == 2);
     }
 
     void cancelledOpen()
     {
-        frmSarvento w;
+        frmSarvento w(*m_random);
         QVERIFY(start(w));
-        open(w, QString());
+        QVERIFY(open(w, QString()));
         QCOMPARE(MessageBox::shownTexts(), QStringList{"Yritä uudelleen!"});
         QCOMPARE(MessageBox::shownTitles(), QStringList{"Tiedostoa ei voi avata"});
     }
@@ -107,71 +113,124 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(int, rows);
         QFETCH(QString, shownCount);
-        frmSarvento w;
+        frmSarvento w(*m_random);
         QVERIFY(start(w));
-        child<QLineEdit>(w, "txtMaali")->setText("0");
-        child<QPushButton>(w, "cmdArvo_Tulokset")->click();
+        drawZeros(w);
         QString notice;
         ModalRunner::setHandler([&notice](QDialog& dialog) {
             notice = dialog.findChild<QLabel*>("txtSamaLuku")->text();
             return 1;
         });
         MessageBox::setNextAnswer(answer);
-        open(w, file("0-0 0-0 0-0\r\n1-2 3-4 5-6\r\n1-2 3-4 5-6\r\n0-0 0-0 0-0\r\n"));
+        QVERIFY(open(w, file("0-0 0-0 0-0\r\n1-2 3-4 5-6\r\n1-2 3-4 5-6\r\n0-0 0-0 0-0\r\n")));
         QCOMPARE(MessageBox::shownTitles(), QStringList{"Samat rivit pois "});
         QCOMPARE(w.rowList().count(), rows);
         QCOMPARE(labelText(w, "lblArvottu"), QString::number(rows));
+        QCOMPARE(labelText(w, "lblKokoHinta"), Money::formatCents(rows * 20));
         QCOMPARE(notice, shownCount);
     }
 
     void saving()
     {
-        GeneratorRandom random(21);
-        frmSarvento w(random);
+        frmSarvento w(*m_random);
         QVERIFY(start(w));
         child<QLineEdit>(w, "txtMaali")->setText("9");
         child<QLineEdit>(w, "txtKertaa")->setText("40");
         child<QPushButton>(w, "cmdArvo_Tulokset")->click();
         const QStringList rows = listed(w.rowList());
+        QCOMPARE(rows.size(), 40);
         const QString path = m_files.filePath("saved.txt");
-        QCOMPARE(saveAndRead(w, path), (rows.join("\r\n") + "\r\n").toLatin1());
+        const QByteArray content = (rows.join("\r\n") + "\r\n").toLatin1();
+        QVERIFY(save(w, path));
+        QCOMPARE(TestFile::read(path), content);
         QVERIFY(MessageBox::shownTexts().isEmpty());
 
-        frmSarvento other;
+        frmSarvento other(*m_random);
         QVERIFY(start(other));
-        open(other, path);
+        QVERIFY(open(other, path));
         QCOMPARE(listed(other.rowList()), rows);
 
         // Replacing asks first; No keeps the old file.
-        child<QLineEdit>(other, "txtMaali")->setText("0");
-        child<QPushButton>(other, "cmdArvo_Tulokset")->click();
+        drawZeros(other);
         MessageBox::setNextAnswer(false);
-        QCOMPARE(saveAndRead(other, path), (rows.join("\r\n") + "\r\n").toLatin1());
+        QVERIFY(save(other, path));
+        QCOMPARE(TestFile::read(path), content);
         QCOMPARE(MessageBox::shownTitles().last(), QStringLiteral("Tiedosto jo olemassa"));
         MessageBox::setNextAnswer(true);
-        QCOMPARE(saveAndRead(other, path).count('\n'), rows.size() + 1);
-
-        // A folder that cannot be written is told, not silently ignored.
-        MessageBox::reset();
-        saveAndRead(other, file("x") + "/Sarvento.txt");
-        QCOMPARE(MessageBox::shownTexts(), QStringList{"Tallennus epäonnistui!"});
+        QVERIFY(save(other, path));
+        QCOMPARE(TestFile::read(path).count('\n'), rows.size() + 1);
     }
 
+    // A save that fails is told, and neither the list nor an old file changes.
+    void failedSave_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("folder cannot be written") << "under a file";
+        QTest::newRow("disk full while writing") << "full";
+    }
+    void failedSave()
+    {
+        QFETCH(QString, how);
+        frmSarvento w(*m_random);
+        QVERIFY(start(w));
+        child<QLineEdit>(w, "txtMaali")->setText("99");
+        child<QLineEdit>(w, "txtKertaa")->setText("3000");
+        child<QPushButton>(w, "cmdArvo_Tulokset")->click();
+        const QStringList rows = listed(w.rowList());
+        const QString old = file("3-3 3-3 3-3\r\n");
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit unlimited = limit;
+        limit.rlim_cur = 4096;
+        if (how == "full")
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        MessageBox::setNextAnswer(true); // replace the old file
+        const bool chosen = save(w, how == "full" ? old : old + "/Sarvento.txt");
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        QVERIFY(chosen);
+        QCOMPARE(MessageBox::shownTexts().last(), QStringLiteral("Tallennus epäonnistui!"));
+        QCOMPARE(listed(w.rowList()), rows);
+        QCOMPARE(TestFile::read(old), QByteArray("3-3 3-3 3-3\r\n"));
+    }
+
+    // Every move refreshes the count and the price, also one that moves nothing after a mode
+    // switch left the count blank.
+    void comparisonMovesIntoMainList_data()
+    {
+        QTest::addColumn<bool>("twoMatches");
+        QTest::addColumn<QByteArray>("side");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("price");
+        // clang-format off
+        QTest::newRow("new rows") << false << QByteArray("0-0 0-0 0-0\r\n1-1 1-1 1-1\r\n") << QStringList{"0-0 0-0 0-0", "1-1 1-1 1-1"} << "0,4";
+        QTest::newRow("all listed") << false << QByteArray("0-0 0-0 0-0\r\n") << QStringList{"0-0 0-0 0-0"} << "0,2";
+        QTest::newRow("none fit after a mode switch") << true << QByteArray("1-1 1-1 1-1\r\n") << QStringList() << "0";
+        // clang-format on
+    }
     void comparisonMovesIntoMainList()
     {
-        frmSarvento w;
+        QFETCH(bool, twoMatches);
+        QFETCH(QByteArray, side);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, price);
+        frmSarvento w(*m_random);
         QVERIFY(start(w));
         w.show();
-        child<QLineEdit>(w, "txtMaali")->setText("0");
-        child<QPushButton>(w, "cmdArvo_Tulokset")->click();
-        child<QAction>(w, "MnuVetaile")->trigger();
+        drawZeros(w);
+        QVERIFY(chooseMenuItem(w, "MnuVetaile"));
         auto* compare = child<QWidget>(w, "frmVertaile");
         QVERIFY(compare->isVisible() && w.isVisible());
-        FileDialog::setNextFileName(file("0-0 0-0 0-0\r\n1-1 1-1 1-1\r\n"));
+        FileDialog::setNextFileName(file(side));
         child<QPushButton>(*compare, "cmdAvaa_1")->click();
+        MessageBox::setNextAnswer(true);
+        if (twoMatches)
+            QVERIFY(chooseMenuItem(w, "MnuSarake2"));
+        QCOMPARE(labelText(w, "lblArvottu"), twoMatches ? "" : "1");
         child<QPushButton>(*compare, "cmdListaa_1")->click();
-        QCOMPARE(listed(w.rowList()), (QStringList{"0-0 0-0 0-0", "1-1 1-1 1-1"}));
-        QCOMPARE(labelText(w, "lblKokoHinta"), QStringLiteral("0,4"));
+        QCOMPARE(listed(w.rowList()), rows);
+        QCOMPARE(labelText(w, "lblArvottu"), QString::number(rows.size()));
+        QCOMPARE(labelText(w, "lblKokoHinta"), price);
     }
 };
 

@@ -1,11 +1,14 @@
 #pragma once
-// Small helpers for driving windows headless: find controls by objectName, start the main
-// window with the notice skipped, keep settings in a temporary folder.
+// Small helpers for driving windows headless: find controls by objectName, choose menu items,
+// start the main window with the notice skipped, keep settings in a temporary folder.
 #include "settings/settingsstore.h"
+#include "tests/testfile.h"
 #include "ui/dialogs.h"
 #include "ui/frmSarvento.h"
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -14,12 +17,40 @@
 
 namespace WindowTest {
 
+// A missing control fails the running test; the caller gets a stand-in so that the rest of
+// the test runs on without crashing and the other tests still run.
 template <typename T> T* child(QWidget& w, const QString& name)
 {
-    T* found = w.findChild<T*>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
+    if (T* found = w.findChild<T*>(name))
+        return found;
+    QTest::qFail(qPrintable("no control " + name), __FILE__, __LINE__);
+    static QWidget standIns;
+    auto* standIn = new T();
+    standIn->setParent(&standIns);
+    return standIn;
+}
+
+// Opens the item's menu (the main window sets enabled states then) and reports whether the
+// item may be chosen.
+inline bool menuItemEnabled(QMainWindow& w, const QString& name)
+{
+    QAction* item = child<QAction>(w, name);
+    for (QObject* owner : item->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(owner))
+            emit menu->aboutToShow();
+    return item->isEnabled();
+}
+
+// Chooses a menu item as the player would; a disabled item fails the test, since triggering
+// it would silently do nothing. Use as QVERIFY(chooseMenuItem(w, "MnuAvaa")).
+[[nodiscard]] inline bool chooseMenuItem(QMainWindow& w, const QString& name)
+{
+    if (!menuItemEnabled(w, name)) {
+        QTest::qFail(qPrintable(name + " is disabled"), __FILE__, __LINE__);
+        return false;
+    }
+    child<QAction>(w, name)->trigger();
+    return true;
 }
 
 inline QString labelText(QWidget& w, const QString& name)
