@@ -115,8 +115,9 @@ void GoalGridTab::Systeemi()
 {
     if (m_grid.shownSize() < 1)
         return;
-    if (!m_rows.isEmpty() && MessageBox::ask(this, QStringLiteral("Poisto"),
-                                             QStringLiteral("Poistetaanko listalla jo olevat rivit? ")))
+    if (!m_rows.isEmpty() &&
+        MessageBox::ask(this, QStringLiteral("Poisto"),
+                        QStringLiteral("Poistetaanko listalla jo olevat rivit? ")))
         m_rows.clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_rows.appendAll(m_grid.grid().rows(m_host.columnCount()));

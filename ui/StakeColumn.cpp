@@ -13,8 +13,7 @@ const char* const StakeCaptions[12] = {"0,2", "0,3", "0,5", "1",  "2",  "3",
                                        "5",   "10",  "20",  "30", "50", "100"};
 } // namespace
 
-StakeColumn::StakeColumn(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::StakeColumn>())
+StakeColumn::StakeColumn(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::StakeColumn>())
 {
     ui->setupUi(this);
     auto* stakes = new QGridLayout(ui->FraPanos);
