@@ -125,6 +125,16 @@ void RowListModel::setChecked(int position, bool checked)
     emit dataChanged(changed, changed, {Qt::CheckStateRole});
 }
 
+std::vector<ScoreRow> RowListModel::checkedRows() const
+{
+    std::vector<ScoreRow> ticked;
+    ticked.reserve(size_t(m_checkedCount));
+    for (size_t i = 0; i < m_shown; ++i)
+        if (m_checked[i])
+            ticked.push_back(m_rows[i]);
+    return ticked;
+}
+
 void RowListModel::checkAll()
 {
     if (isEmpty())

@@ -42,6 +42,8 @@ public:
     bool isChecked(int position) const { return m_checked[size_t(position)]; }
     void setChecked(int position, bool checked);
     int checkedCount() const { return m_checkedCount; }
+    // The ticked rows in list order.
+    std::vector<ScoreRow> checkedRows() const;
     void checkAll();
     // Ticks the given positions (in any order, repeats allowed) with one change signal.
     void checkPositions(const std::vector<int>& positions);

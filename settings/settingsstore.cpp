@@ -1,4 +1,5 @@
 #include "settings/settingsstore.h"
+#include "settings/settingskeys.h"
 #include <QSettings>
 #include <cmath>
 #include <optional>
@@ -55,12 +56,9 @@ bool isTrue(const QString& stored)
 StartupSettings StartupSettings::load()
 {
     StartupSettings settings;
-    const QString section = QStringLiteral("Rekisteri");
-    settings.accepted =
-        SettingsStore::read(section, QStringLiteral("Hyvaksy")) == QLatin1String("True");
-    settings.skipNotice =
-        StoredSettings::isTrue(SettingsStore::read(section, QStringLiteral("AlaNaytaInfoa")));
-    settings.warningsOn =
-        StoredSettings::warningsOn(SettingsStore::read(section, QStringLiteral("Varoitus")));
+    using namespace SettingsKeys;
+    settings.accepted = SettingsStore::read(Rekisteri, Hyvaksy) == QLatin1String("True");
+    settings.skipNotice = StoredSettings::isTrue(SettingsStore::read(Rekisteri, AlaNaytaInfoa));
+    settings.warningsOn = StoredSettings::warningsOn(SettingsStore::read(Rekisteri, Varoitus));
     return settings;
 }

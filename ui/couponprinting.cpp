@@ -6,14 +6,13 @@
 #include "ui/dialogs.h"
 #include "ui/frmReunukset.h"
 #include "ui/printerchoice.h"
+#include "ui/progresswindow.h"
+#include "ui/texts.h"
 #include <QElapsedTimer>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <cmath>
-#include <optional>
 
 namespace {
-const QString AppTitle = QStringLiteral("Sarvento");
 
 PrintOffset storedOffset()
 {
@@ -21,33 +20,6 @@ PrintOffset storedOffset()
         SettingsStore::read(SettingsKeys::Tulostus, SettingsKeys::VaakaReuna),
         SettingsStore::read(SettingsKeys::Tulostus, SettingsKeys::PystyReuna));
 }
-
-// A progress window for long runs; none for short ones, which end before it could show.
-class RunProgress
-{
-public:
-    RunProgress(QWidget* parent, const QString& text, qint64 total, qint64 showFrom)
-    {
-        if (total < showFrom)
-            return;
-        m_dialog.emplace(text, QStringLiteral("Keskeytä"), 0, 1000, parent);
-        m_dialog->setWindowTitle(AppTitle);
-        m_dialog->setWindowModality(Qt::WindowModal);
-        m_dialog->setMinimumDuration(0);
-    }
-    PrintRun::Progress callback()
-    {
-        if (!m_dialog)
-            return {};
-        return [this](qint64 done, qint64 total) {
-            m_dialog->setValue(int(done * 1000 / total));
-            return !m_dialog->wasCanceled();
-        };
-    }
-
-private:
-    std::optional<QProgressDialog> m_dialog;
-};
 
 QString rowsLeftOutText(qint64 count)
 {
@@ -103,7 +75,7 @@ void CouponPrinting::reportFailure(const PrintRun::Result& result, const QString
     if (result.end != PrintRun::End::Failed)
         return;
     MessageBox::show(
-        m_parent, AppTitle,
+        m_parent, Texts::AppTitle,
         QStringLiteral("Tulostin ei ottanut työtä vastaan. %1 %2.").arg(what).arg(result.printed),
         MessageBox::Critical);
 }
@@ -115,13 +87,13 @@ bool CouponPrinting::printRows(const PrintState& state, const std::vector<ScoreR
     if (!printer)
         return false;
     PrinterTarget target(*printer, true);
-    RunProgress progress(m_parent, QStringLiteral("Tulostetaan kuponkeja..."), qint64(rows.size()),
-                         ProgressFromCoupons);
+    ProgressWindow progress(m_parent, QStringLiteral("Tulostetaan kuponkeja..."),
+                            qint64(rows.size()) >= ProgressFromCoupons);
     const PrintRun::Result result =
         PrintRun::rowCoupons(target, state.bet, rows, storedOffset, progress.callback());
     reportFailure(result, QStringLiteral("Kuponkeja tulostettiin"));
     if (result.leftOut > 0)
-        MessageBox::show(m_parent, AppTitle, rowsLeftOutText(result.leftOut),
+        MessageBox::show(m_parent, Texts::AppTitle, rowsLeftOutText(result.leftOut),
                          MessageBox::Information);
     return true;
 }
@@ -138,7 +110,7 @@ void CouponPrinting::MnuTulostaKupongille_Click()
             return;
     }
     const double seconds = std::round(clock.elapsed() / 10.0) / 100;
-    MessageBox::show(m_parent, AppTitle,
+    MessageBox::show(m_parent, Texts::AppTitle,
                      QStringLiteral("Kesto ") + PrintOffsets::format(seconds) +
                          QStringLiteral(" s"));
 }
@@ -148,11 +120,7 @@ void CouponPrinting::MnuTulostaValitutKupongille_Click()
     const PrintState state = m_state();
     if (stakeMissing(state) || !confirmed(state) || !state.rows)
         return;
-    std::vector<ScoreRow> ticked;
-    ticked.reserve(size_t(state.rows->checkedCount()));
-    for (int i = 0; i < state.rows->count(); ++i)
-        if (state.rows->isChecked(i))
-            ticked.push_back(state.rows->at(i));
+    const std::vector<ScoreRow> ticked = state.rows->checkedRows();
     if (!ticked.empty())
         printRows(state, ticked);
 }
@@ -180,8 +148,8 @@ void CouponPrinting::MnuTulostaLista_Click()
             m_printers->choose(m_parent, QStringLiteral("Rivit paperille"));
         if (printer) {
             PrinterTarget target(*printer, false);
-            RunProgress progress(m_parent, QStringLiteral("Tulostetaan rivejä..."),
-                                 state.rows->count(), ProgressFromListedRows);
+            ProgressWindow progress(m_parent, QStringLiteral("Tulostetaan rivejä..."),
+                                    state.rows->count() >= ProgressFromListedRows);
             reportFailure(PrintRun::listing(target, state.rows->rows(), progress.callback()),
                           QStringLiteral("Rivejä tulostettiin"));
         }
@@ -196,7 +164,7 @@ void CouponPrinting::MnuEsikatselu_Click()
         return;
     if (state.rows->count() > PreviewPages)
         MessageBox::show(
-            m_parent, AppTitle,
+            m_parent, Texts::AppTitle,
             QStringLiteral("Esikatselussa näkyy %1 ensimmäistä kuponkia.").arg(PreviewPages),
             MessageBox::Information);
     const PrintOffset offset = storedOffset();

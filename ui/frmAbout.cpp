@@ -1,10 +1,10 @@
 #include "ui/frmAbout.h"
+#include "settings/settingskeys.h"
+#include "ui/texts.h"
 #include "ui_frmAbout.h"
 #include <QStyle>
 
 namespace {
-const QString AppTitle = QStringLiteral("Sarvento");
-const QString Section = QStringLiteral("Rekisteri");
 // Set here, not in the form: the form compiler would fold the CR LF line ends to LF.
 const QString Disclaimer =
     QStringLiteral("HUOMAUTUS: TEKIJÄ EI OLE MISSÄÄN VASTUUSSA TÄMÄN OHJELMAN\r\n"
@@ -32,8 +32,8 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + AppTitle);
-    ui->lblTitle->setText(AppTitle);
+    setWindowTitle(QStringLiteral("About ") + Texts::AppTitle);
+    ui->lblTitle->setText(Texts::AppTitle);
     ui->lblDisclaimer->setText(Disclaimer);
     ui->cmdOK->setEnabled(false);
     ui->chkAlaNayta->setEnabled(false);
@@ -53,13 +53,15 @@ void frmAbout::cmdHyvaksyn_Click()
     m_state.accepted = true;
     ui->chkAlaNayta->setEnabled(true);
     ui->cmdOK->setEnabled(true);
-    SettingsStore::write(Section, QStringLiteral("Hyvaksy"), SettingsStore::boolText(true));
+    SettingsStore::write(SettingsKeys::Rekisteri, SettingsKeys::Hyvaksy,
+                         SettingsStore::boolText(true));
 }
 
 void frmAbout::cmdEnHyvaksy_Click()
 {
     m_state.accepted = false;
-    SettingsStore::write(Section, QStringLiteral("Hyvaksy"), SettingsStore::boolText(false));
+    SettingsStore::write(SettingsKeys::Rekisteri, SettingsKeys::Hyvaksy,
+                         SettingsStore::boolText(false));
     ui->chkAlaNayta->setChecked(false);
     m_refused = true;
     reject();
@@ -73,5 +75,6 @@ void frmAbout::cmdOK_Click()
 void frmAbout::chkAlaNayta_Click(bool ticked)
 {
     m_state.skipNotice = ticked;
-    SettingsStore::write(Section, QStringLiteral("AlaNaytaInfoa"), SettingsStore::boolText(ticked));
+    SettingsStore::write(SettingsKeys::Rekisteri, SettingsKeys::AlaNaytaInfoa,
+                         SettingsStore::boolText(ticked));
 }

@@ -1,5 +1,6 @@
 #include "ui/frmLotot.h"
 #include "ui/dialogs.h"
+#include "ui/texts.h"
 #include "ui/ui_frmLotot.h"
 #include "ui/wholetextfocus.h"
 #include <QClipboard>
@@ -97,7 +98,7 @@ bool frmLotot::draw(Half& half)
 {
     const auto numbers = drawLottoNumbers(m_random, half.game, Jarjestelma());
     if (!numbers) {
-        MessageBox::show(this, QStringLiteral("Sarvento"),
+        MessageBox::show(this, Texts::AppTitle,
                          QStringLiteral("Viking Lotossa ei ole 10 numeron järjestelmää."),
                          MessageBox::Information);
         return false;

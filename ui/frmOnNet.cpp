@@ -4,12 +4,12 @@
 #include "settings/settingsstore.h"
 #include "ui/dialogs.h"
 #include "ui/instancecheck.h"
+#include "ui/texts.h"
 #include "ui/ui_frmOnNet.h"
 #include "ui/urlopener.h"
 #include <QCloseEvent>
 
 namespace {
-const QString programTitle = QStringLiteral("Sarvento");
 
 QString configuredHost()
 {
@@ -52,7 +52,7 @@ bool frmOnNet::mayOpen(QWidget* parent, InstanceCheck& check)
 {
     if (!check.otherCopyRunning())
         return true;
-    MessageBox::show(parent, programTitle,
+    MessageBox::show(parent, Texts::AppTitle,
                      QStringLiteral("Toinen Sarvento-ohjelma on jo käynnissä. Verkkopeliä voi "
                                     "pelata vain yhdestä ohjelmasta kerrallaan."),
                      MessageBox::Exclamation);
@@ -77,7 +77,7 @@ std::optional<OrderAddress> frmOnNet::orderAddress(const NetPlayState& state)
     std::optional<OrderAddress> address =
         OrderAddress::make(host, state.gameNumber, state.stakePerRowCents, state.columnCount);
     if (!address)
-        MessageBox::show(this, programTitle,
+        MessageBox::show(this, Texts::AppTitle,
                          QStringLiteral("Verkkopelin palvelimen nimi \"%1\" ei kelpaa. Korjaa "
                                         "asetus %2 / %3.")
                              .arg(host, SettingsKeys::Verkko, SettingsKeys::Palvelin),
@@ -95,7 +95,7 @@ void frmOnNet::HaeRivit()
         return;
     const NetPlayQueue::Taken taken = m_queue.takeRows(state.rows->rows(), *address);
     if (taken.refused > 0)
-        MessageBox::show(this, programTitle, refusedText(taken.refused, state.columnCount),
+        MessageBox::show(this, Texts::AppTitle, refusedText(taken.refused, state.columnCount),
                          MessageBox::Exclamation);
     if (taken.queued > 0)
         showTaken();
@@ -145,17 +145,17 @@ void frmOnNet::cmdLaheta_Click()
     ui->cmdNextRivi->setEnabled(true);
     const QUrl url = m_queue.currentAddress();
     if (url.isEmpty())
-        MessageBox::show(this, programTitle,
+        MessageBox::show(this, Texts::AppTitle,
                          QStringLiteral("Ei lähetettävää riviä: hae ensin rivit tai järjestelmä."),
                          MessageBox::Information);
     else if (!OrderAddress::mayOpen(url, configuredHost()))
-        MessageBox::show(this, programTitle,
+        MessageBox::show(this, Texts::AppTitle,
                          QStringLiteral("Osoite ei ole verkkopelin palvelimella, joten sitä ei "
                                         "avata:\n%1")
                              .arg(url.toString()),
                          MessageBox::Critical);
     else if (!m_opener.open(url))
-        MessageBox::show(this, programTitle,
+        MessageBox::show(this, Texts::AppTitle,
                          QStringLiteral("Selain ei avannut osoitetta. Yritä uudelleen."),
                          MessageBox::Exclamation);
     ui->cmdNextRivi->setFocus();

@@ -2,6 +2,7 @@
 #include "core/numbers.h"
 #include "ui/dialogs.h"
 #include "ui/lottocountchart.h"
+#include "ui/texts.h"
 #include "ui/ui_frmRandom.h"
 #include "ui/wholetextfocus.h"
 #include <QApplication>
@@ -114,7 +115,7 @@ int frmRandom::shownBest() const
 
 bool frmRandom::hasRun() const
 {
-    return !ui->Arvottu->text().isEmpty();
+    return m_rowsDrawn > 0;
 }
 
 void frmRandom::setRunning(bool running)
@@ -134,7 +135,7 @@ void frmRandom::Command1_Click()
 {
     const auto rows = parseWholeNumber(ui->txtLkmMaara->text(), std::numeric_limits<qint32>::max());
     if (!rows) {
-        MessageBox::show(this, QStringLiteral("Sarvento"),
+        MessageBox::show(this, Texts::AppTitle,
                          QStringLiteral("Anna arvottava rivimäärä kokonaislukuna."),
                          MessageBox::Exclamation);
         return;
@@ -148,6 +149,7 @@ void frmRandom::Command1_Click()
     const qint64 drawn =
         m_machine.run(m_random, selectedGame(), *rows,
                       [this, &sinceEvents](qint64 soFar) { return keepGoing(soFar, sinceEvents); });
+    m_rowsDrawn = drawn;
     if (drawn > 0)
         ui->Arvottu->setText(QString::number(drawn));
     QLocale locale;
@@ -193,6 +195,7 @@ void frmRandom::optPeli_Click()
     // Selecting a different show-best option shows the best of the table as it stands.
     m_best[size_t((lotto ? 7 : 6) - FewestBest)]->setChecked(true);
     m_machine.reset();
+    m_rowsDrawn = 0;
     showTable();
     ui->txtLottoRivi->clear();
     ui->Arvottu->clear();

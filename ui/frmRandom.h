@@ -64,5 +64,6 @@ private:
     LottoCountChart* m_chart = nullptr;
     bool m_running = false;
     bool m_stopRequested = false;
+    qint64 m_rowsDrawn = 0; // by the last run; 0 before any run and after a game change
     bool m_closeAfterRun = false;
 };

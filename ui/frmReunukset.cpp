@@ -5,6 +5,7 @@
 #include "settings/settingsstore.h"
 #include "ui/dialogs.h"
 #include "ui/printerchoice.h"
+#include "ui/texts.h"
 #include "ui/ui_frmReunukset.h"
 #include <QMouseEvent>
 #include <QPrinter>
@@ -80,6 +81,6 @@ void frmReunukset::cmdKoearkki_Click()
         return;
     PrinterTarget target(*printer, false);
     if (PrintRun::calibrationSheet(target, offset).end == PrintRun::End::Failed)
-        MessageBox::show(this, QStringLiteral("Sarvento"),
-                         QStringLiteral("Koearkin tulostus epäonnistui."), MessageBox::Critical);
+        MessageBox::show(this, Texts::AppTitle, QStringLiteral("Koearkin tulostus epäonnistui."),
+                         MessageBox::Critical);
 }

@@ -13,6 +13,7 @@
 #include "ui/frmSamaTulos.h"
 #include "ui/frmVertaile.h"
 #include "ui/goalbox.h"
+#include "ui/progresswindow.h"
 #include "ui/rowfiledialogs.h"
 #include "ui/texts.h"
 #include "ui/ui_frmSarvento.h"
@@ -20,7 +21,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QProgressDialog>
 #include <QTimer>
 
 namespace {
@@ -245,20 +245,9 @@ void frmSarvento::cmdArvo_Tulokset_Click()
     }
     ui->lblSamaTulos->hide();
 
-    std::unique_ptr<QProgressDialog> progress;
-    ResultDrawer::Progress report;
-    if (count >= ProgressFrom) {
-        progress = std::make_unique<QProgressDialog>(QStringLiteral("Arvotaan rivejä..."),
-                                                     QStringLiteral("Keskeytä"), 0, 1000, this);
-        progress->setWindowTitle(Texts::AppTitle);
-        progress->setWindowModality(Qt::WindowModal);
-        progress->setMinimumDuration(300);
-        report = [&progress](qint64 done, qint64 total) {
-            progress->setValue(int(done * 1000 / total));
-            return !progress->wasCanceled();
-        };
-    }
-    const DrawOutcome outcome = drawer.drawInto(m_rows, count, m_random, report);
+    ProgressWindow progress(this, QStringLiteral("Arvotaan rivejä..."), count >= ProgressFrom,
+                            QStringLiteral("Keskeytä"), 300);
+    const DrawOutcome outcome = drawer.drawInto(m_rows, count, m_random, progress.callback());
     showResult(outcome.lastGoals);
     if (count == 1 && !outcome.lastWasNew)
         ui->lblSamaTulos->show();

@@ -3,12 +3,12 @@
 #include "files/rowfile.h"
 #include "ui/dialogs.h"
 #include "ui/rowfiledialogs.h"
+#include "ui/texts.h"
 #include "ui_frmVertaile.h"
 #include <QCloseEvent>
 #include <QStyle>
 
 namespace {
-const QString programTitle = QStringLiteral("Sarvento");
 
 QString initialName(int n)
 {
@@ -154,7 +154,7 @@ void frmVertaile::Listaa(int n)
                              "pääikkunan listan riveissä on %3.")
             : QStringLiteral("%1 riviä jäi siirtämättä, koska niissä on %2 kohdetta, mutta "
                              "pääikkunan listan riveissä on %3.");
-    MessageBox::show(this, programTitle,
+    MessageBox::show(this, Texts::AppTitle,
                      text.arg(moved.leftOutForWidth).arg(otherColumns).arg(columns),
                      MessageBox::Information);
 }

@@ -1,5 +1,6 @@
 #include "ui/frmVeto.h"
 #include "ui/dialogs.h"
+#include "ui/texts.h"
 #include "ui/ui_frmVeto.h"
 #include <QCloseEvent>
 
@@ -47,7 +48,7 @@ void frmVeto::cmdArvo_Click()
     const auto repetitions = Veto::parseRepetitions(ui->txtKertaa->text());
     if (!repetitions) {
         MessageBox::show(
-            this, QStringLiteral("Sarvento"),
+            this, Texts::AppTitle,
             QStringLiteral("Toistoja pitää olla luku, enintään %1.").arg(Veto::MaxRepetitions),
             MessageBox::Exclamation);
         return;

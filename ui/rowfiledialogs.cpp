@@ -1,7 +1,8 @@
 #include "ui/rowfiledialogs.h"
 #include "ui/dialogs.h"
+#include "ui/progresswindow.h"
+#include "ui/texts.h"
 #include <QFileInfo>
-#include <QProgressDialog>
 
 namespace {
 // Smaller files open faster than a progress window could appear.
@@ -15,14 +16,9 @@ RowFile::ReadResult read(QWidget* parent, const QString& path)
     BusyCursor busy;
     if (QFileInfo(path).size() < ProgressFromBytes)
         return RowFile::read(path);
-    QProgressDialog progress(QStringLiteral("Avataan tiedostoa..."), QStringLiteral("Peruuta"), 0,
-                             1000, parent);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
-    return RowFile::read(path, [&progress](qint64 done, qint64 total) {
-        progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
-        return !progress.wasCanceled();
-    });
+    ProgressWindow progress(parent, QStringLiteral("Avataan tiedostoa..."), true,
+                            QStringLiteral("Peruuta"));
+    return RowFile::read(path, progress.callback());
 }
 
 void showReadFailure(QWidget* parent, RowFile::Status status, const QString& openTitle)
@@ -36,12 +32,12 @@ void showReadFailure(QWidget* parent, RowFile::Status status, const QString& ope
                          MessageBox::Information);
         break;
     case RowFile::Status::TooLarge:
-        MessageBox::show(parent, QStringLiteral("Sarvento"),
+        MessageBox::show(parent, Texts::AppTitle,
                          QStringLiteral("Tiedosto on liian suuri avattavaksi."),
                          MessageBox::Exclamation);
         break;
     case RowFile::Status::BadData:
-        MessageBox::show(parent, QStringLiteral("Sarvento"),
+        MessageBox::show(parent, Texts::AppTitle,
                          QStringLiteral("Tiedosto sisältää vääränlaista dataa!!"));
         break;
     }
