@@ -81,6 +81,7 @@ void RowListModel::announceStaged()
     if (m_rows.size() == m_shown)
         return;
     beginInsertRows(QModelIndex(), int(m_shown), int(m_rows.size()) - 1);
+    logAppended(m_shown, m_rows.size() - m_shown);
     m_shown = m_rows.size();
     m_checked.resize(m_shown, false);
     endInsertRows();
@@ -94,6 +95,7 @@ void RowListModel::appendAll(const std::vector<ScoreRow>& rows)
         return;
     const int first = count();
     beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
+    logAppended(size_t(first), rows.size());
     m_rows.insert(m_rows.end(), rows.begin(), rows.end());
     m_shown = m_rows.size();
     m_checked.resize(m_rows.size(), false);
@@ -104,6 +106,13 @@ void RowListModel::appendAll(const std::vector<ScoreRow>& rows)
 
 void RowListModel::clear()
 {
+    announceStaged();
+    if (m_recording && !isEmpty()) {
+        // The rows go to the log as they are: no copy of a list of millions.
+        m_recording->m_steps.push_back(Step{RowListChange::Kind::Cleared});
+        takeAll(m_recording->m_steps.back());
+        return;
+    }
     beginResetModel();
     std::vector<ScoreRow>().swap(m_rows);
     m_shown = 0;
@@ -166,18 +175,165 @@ int RowListModel::removeChecked()
     if (m_checkedCount == 0)
         return 0;
     const int removed = m_checkedCount;
+    if (m_recording) {
+        m_recording->m_steps.push_back(Step{RowListChange::Kind::RemovedTicked});
+        takeTicked(&m_recording->m_steps.back());
+    } else {
+        takeTicked(nullptr);
+    }
+    return removed;
+}
+
+void RowListModel::markSwitch(int fromColumns, int toColumns)
+{
+    if (!m_recording)
+        return;
+    Step mark{RowListChange::Kind::Mark};
+    mark.from = size_t(fromColumns);
+    mark.count = size_t(toColumns);
+    m_recording->m_steps.push_back(std::move(mark));
+}
+
+void RowListModel::logAppended(size_t from, size_t count)
+{
+    if (!m_recording || count == 0)
+        return;
+    auto& steps = m_recording->m_steps;
+    // A long draw announces its rows in several steps; they are one append.
+    if (!steps.empty() && steps.back().kind == RowListChange::Kind::Appended &&
+        steps.back().from + steps.back().count == from) {
+        steps.back().count += count;
+        return;
+    }
+    Step step{RowListChange::Kind::Appended};
+    step.from = from;
+    step.count = count;
+    steps.push_back(std::move(step));
+}
+
+void RowListModel::takeTail(Step& step)
+{
+    beginRemoveRows(QModelIndex(), int(step.from), int(m_shown) - 1);
+    step.rows.assign(m_rows.begin() + qsizetype(step.from), m_rows.begin() + qsizetype(m_shown));
+    step.checked.assign(m_checked.begin() + qsizetype(step.from), m_checked.end());
+    m_rows.resize(step.from);
+    m_checked.resize(step.from);
+    m_shown = step.from;
+    m_checkedCount = int(std::count(m_checked.begin(), m_checked.end(), true));
+    m_index.clear();
+    m_indexStale = true;
+    endRemoveRows();
+    emit countChanged(count());
+}
+
+void RowListModel::putBackTail(Step& step)
+{
+    beginInsertRows(QModelIndex(), int(m_shown), int(m_shown + step.rows.size()) - 1);
+    m_rows.insert(m_rows.end(), step.rows.begin(), step.rows.end());
+    m_checked.insert(m_checked.end(), step.checked.begin(), step.checked.end());
+    m_shown = m_rows.size();
+    m_checkedCount = int(std::count(m_checked.begin(), m_checked.end(), true));
+    m_indexStale = true;
+    std::vector<ScoreRow>().swap(step.rows);
+    std::vector<bool>().swap(step.checked);
+    endInsertRows();
+    emit countChanged(count());
+}
+
+void RowListModel::takeAll(Step& step)
+{
+    beginResetModel();
+    step.rows = std::move(m_rows);
+    step.checked = std::move(m_checked);
+    m_rows.clear();
+    m_checked.clear();
+    m_shown = 0;
+    m_index.clear();
+    m_indexStale = false;
+    m_checkedCount = 0;
+    endResetModel();
+    emit countChanged(0);
+}
+
+void RowListModel::putBackAll(Step& step)
+{
+    resetTo(std::move(step.rows), std::move(step.checked));
+    step.rows.clear();
+    step.checked.clear();
+}
+
+void RowListModel::takeTicked(Step* step)
+{
+    takeMarked(std::vector<bool>(m_checked), step);
+}
+
+void RowListModel::takeMarked(const std::vector<bool>& remove, Step* step)
+{
     beginResetModel();
     size_t kept = 0;
-    for (size_t i = 0; i < m_rows.size(); ++i)
-        if (!m_checked[i])
-            m_rows[kept++] = m_rows[i];
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        if (!remove[i]) {
+            m_rows[kept] = m_rows[i];
+            m_checked[kept++] = m_checked[i];
+        } else if (step) {
+            step->positions.push_back(i);
+            step->rows.push_back(m_rows[i]);
+        }
+    }
     m_rows.resize(kept);
     m_rows.shrink_to_fit();
+    m_checked.resize(kept);
     m_shown = kept;
-    m_checked.assign(kept, false);
-    m_checkedCount = 0;
+    m_checkedCount = int(std::count(m_checked.begin(), m_checked.end(), true));
     m_indexStale = true;
     endResetModel();
     emit countChanged(count());
-    return removed;
+}
+
+void RowListModel::retakeRemoved(Step& step)
+{
+    // Exactly the rows the command removed, whatever has been ticked since.
+    std::vector<bool> remove(m_shown, false);
+    for (size_t position : step.positions)
+        remove[position] = true;
+    step.positions.clear();
+    step.rows.clear();
+    takeMarked(remove, &step);
+}
+
+void RowListModel::putBackTicked(Step& step)
+{
+    std::vector<ScoreRow> rows;
+    std::vector<bool> checked;
+    rows.reserve(m_shown + step.rows.size());
+    checked.reserve(m_shown + step.rows.size());
+    size_t kept = 0;
+    for (size_t k = 0; k < step.rows.size(); ++k) {
+        while (rows.size() < step.positions[k]) {
+            rows.push_back(m_rows[kept]);
+            checked.push_back(m_checked[kept++]);
+        }
+        rows.push_back(step.rows[k]);
+        checked.push_back(true);
+    }
+    for (; kept < m_shown; ++kept) {
+        rows.push_back(m_rows[kept]);
+        checked.push_back(m_checked[kept]);
+    }
+    step.positions.clear();
+    step.rows.clear();
+    resetTo(std::move(rows), std::move(checked));
+}
+
+void RowListModel::resetTo(std::vector<ScoreRow>&& rows, std::vector<bool>&& checked)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_checked = std::move(checked);
+    m_shown = m_rows.size();
+    m_checkedCount = int(std::count(m_checked.begin(), m_checked.end(), true));
+    m_index.clear();
+    m_indexStale = true;
+    endResetModel();
+    emit countChanged(count());
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/rowindex.h"
+#include "core/rowlistchange.h"
 #include "core/scorerow.h"
 #include <QAbstractListModel>
 #include <vector>
@@ -50,11 +51,32 @@ public:
     // Removes the ticked rows, keeping the order of the rest; returns how many went.
     int removeChecked();
 
+    // While a change is set, every change of the rows is logged into it (ticks alone are not).
+    void recordInto(RowListChange* change) { m_recording = change; }
+    RowListChange* recording() const { return m_recording; }
+    // Logs a switch of the match count at this point of the change.
+    void markSwitch(int fromColumns, int toColumns);
+
 signals:
     // Emitted after every change of the number of rows.
     void countChanged(int count);
 
 private:
+    friend class RowListChange;
+    using Step = RowListChange::Step;
+    void logAppended(size_t from, size_t count);
+    // Undo and redo of logged steps; they log nothing themselves.
+    void takeTail(Step& step);
+    void putBackTail(Step& step);
+    void takeAll(Step& step);
+    void putBackAll(Step& step);
+    void takeTicked(Step* step); // step null: nothing kept
+    void takeMarked(const std::vector<bool>& remove, Step* step);
+    void retakeRemoved(Step& step);
+    void putBackTicked(Step& step);
+    void resetTo(std::vector<ScoreRow>&& rows, std::vector<bool>&& checked);
+
+    RowListChange* m_recording = nullptr;
     std::vector<ScoreRow> m_rows; // shown rows, then any staged ones
     size_t m_shown = 0;
     std::vector<bool> m_checked;

@@ -67,6 +67,7 @@ frmSarvento::frmSarvento(RandomSource& random, QWidget* parent)
     connect(ui->SSTab1, &QTabWidget::currentChanged, this, &frmSarvento::SSTab1_Click);
     connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
     nameMenus();
+    connectUndo();
     m_bonus = new BonusMenu(*this, m_random);
     connectMenus();
     Laske_Koko_Hinta();
@@ -247,7 +248,10 @@ void frmSarvento::cmdArvo_Tulokset_Click()
 
     ProgressWindow progress(this, QStringLiteral("Arvotaan rivejä..."), count >= ProgressFrom,
                             QStringLiteral("Keskeytä"), 300);
+    m_drawing = true;
     const DrawOutcome outcome = drawer.drawInto(m_rows, count, m_random, progress.callback());
+    m_drawing = false;
+    scheduleSeal();
     showResult(outcome.lastGoals);
     if (count == 1 && !outcome.lastWasNew)
         ui->lblSamaTulos->show();
@@ -333,7 +337,10 @@ void frmSarvento::MnuSarake3_Click()
 
 void frmSarvento::switchColumns(int columns)
 {
+    const int before = ColumnCount();
     m_rows.clear();
+    m_rows.markSwitch(before, columns);
+    scheduleSeal();
     MnuTyhjennaMaalit_Click();
     m_gridTab->Systeemi_Tyhjaksi();
     ui->txtKertaa->setText(QStringLiteral("1"));

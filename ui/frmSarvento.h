@@ -21,6 +21,8 @@ class InstanceCheck;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QUndoStack;
+class RowListChange;
 class StakeColumn;
 class UrlOpener;
 class frmVertaile;
@@ -54,6 +56,11 @@ public:
     StakeColumn& stakes() { return *m_stakes; }
     // Whether the "Järjestelmä" tab is shown.
     bool systemTabShown() const;
+
+    // Every change of the row list becomes one undo entry when the event that made it is done.
+    void sealListChange();
+    void MnuKumoa_Click();
+    void MnuTeeUudelleen_Click();
 
     void Laske_Koko_Hinta();
     void Tarkista_Valinta();
@@ -98,6 +105,8 @@ private:
     void showLimitError(int limitError);
     void lblArvottutxt_DblClick();
     void openNetPlay();
+    void connectUndo();
+    void scheduleSeal();
 
     std::unique_ptr<Ui::frmSarvento> ui;
     RandomSource& m_random;
@@ -116,6 +125,10 @@ private:
     InstanceCheck* m_otherCopies = nullptr;
     BonusMenu* m_bonus = nullptr;
     CouponPrinting* m_printing = nullptr;
+    QUndoStack* m_undo = nullptr;
+    std::unique_ptr<RowListChange> m_pendingChange;
+    bool m_sealScheduled = false;
+    bool m_drawing = false; // a draw lets events through; its rows are one entry
 
     std::array<QLineEdit*, 6> txtMaalivah{};
     std::array<QLineEdit*, 6> txtMaaliEnint{};

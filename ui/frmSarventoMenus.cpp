@@ -157,6 +157,7 @@ void frmSarvento::MnuVetaile_Click()
 
 void frmSarvento::MnuKomentoja_Click()
 {
+    sealListChange();
     Tarkista_Valinta();
     const bool hasRows = !m_rows.isEmpty();
     ui->MnuTyhjennaLista->setEnabled(hasRows);
