@@ -3,6 +3,7 @@
 # Needs dpkg-dev (dpkg-shlibdeps) besides the build packages. Not part of the test run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+command -v dpkg-shlibdeps >/dev/null || { echo "dpkg-shlibdeps missing: apt install dpkg-dev" >&2; exit 1; }
 
 # Only the program is installed, so only the program is built: no tests, and the install
 # step does not build the benchmarks.
