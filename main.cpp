@@ -2,6 +2,7 @@
 #include "ui/instancecheck.h"
 #include "ui/urlopener.h"
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -9,6 +10,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sarvento"));
+    // The installed desktop entry and icon belong to this window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("sarvento"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("sarvento")));
     // The program speaks Finnish, so the standard dialogs and buttons do too.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Finnish, QLocale::Finland), QStringLiteral("qtbase"),

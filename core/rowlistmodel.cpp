@@ -320,8 +320,7 @@ void RowListModel::putBackTicked(Step& step)
         rows.push_back(m_rows[kept]);
         checked.push_back(m_checked[kept]);
     }
-    step.positions.clear();
-    step.rows.clear();
+    step.rows.clear(); // the positions stay for the redo
     resetTo(std::move(rows), std::move(checked));
 }
 
