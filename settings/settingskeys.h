@@ -17,4 +17,8 @@ inline constexpr QLatin1String PystyReuna{"PystyReuna"};
 // Net play: the host of the operator's order address.
 inline constexpr QLatin1String Verkko{"Verkko"};
 inline constexpr QLatin1String Palvelin{"Palvelin"};
+
+// The row files last opened or saved, newest first, as one list.
+inline constexpr QLatin1String Tiedostot{"Tiedostot"};
+inline constexpr QLatin1String ViimeksiAvatut{"ViimeksiAvatut"};
 } // namespace SettingsKeys

@@ -41,6 +41,18 @@ void SettingsStore::write(const QString& section, const QString& key, const QStr
     store.setValue(section + QLatin1Char('/') + key, value);
 }
 
+QStringList SettingsStore::readList(const QString& section, const QString& key)
+{
+    QSettings store = openStore();
+    return store.value(section + QLatin1Char('/') + key).toStringList();
+}
+
+void SettingsStore::writeList(const QString& section, const QString& key, const QStringList& values)
+{
+    QSettings store = openStore();
+    store.setValue(section + QLatin1Char('/') + key, values);
+}
+
 namespace StoredSettings {
 bool warningsOn(const QString& stored)
 {

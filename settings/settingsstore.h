@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // Per-user text values by section and key, kept by QSettings under the application name
 // "SarVento" in the user's configuration folder. A key never written reads as empty text.
@@ -8,6 +9,9 @@ class SettingsStore
 public:
     static QString read(const QString& section, const QString& key);
     static void write(const QString& section, const QString& key, const QString& value);
+    // A list kept as one value; any text may be in it, also commas and line breaks.
+    static QStringList readList(const QString& section, const QString& key);
+    static void writeList(const QString& section, const QString& key, const QStringList& values);
 
     static QString boolText(bool value)
     {

@@ -1,6 +1,7 @@
 #include "ui/frmVertaile.h"
 #include "compare/comparison.h"
 #include "files/rowfile.h"
+#include "ui/FileDropFilter.h"
 #include "ui/dialogs.h"
 #include "ui/rowfiledialogs.h"
 #include "ui/texts.h"
@@ -14,6 +15,8 @@ QString initialName(int n)
 {
     return QStringLiteral("Sarvento%1.txt").arg(n);
 }
+
+const QString openTitle = QStringLiteral("Tiedostoa ei voi avata tai peruutus");
 } // namespace
 
 frmVertaile::frmVertaile(RowListModel& mainList, std::function<int()> mainColumnCount,
@@ -26,8 +29,16 @@ frmVertaile::frmVertaile(RowListModel& mainList, std::function<int()> mainColumn
     m_side1.count = ui->lblRivit_1;
     m_side2.list = ui->Lista2;
     m_side2.count = ui->lblRivit_2;
-    for (Side* sd : {&m_side1, &m_side2})
-        sd->list->setModel(&sd->model);
+    for (int n : {1, 2}) {
+        side(n).list->setModel(&side(n).model);
+        auto* drop = new FileDropFilter(this);
+        drop->watch(side(n).list);
+        connect(drop, &FileDropFilter::filesDropped, this, [this, n](const QStringList& paths) {
+            for (const QString& path : paths)
+                AvaaRivit(n, path);
+            showCount(n);
+        });
+    }
     // The style's icon follows the desktop theme, which a form file cannot name.
     ui->cmdVertaa->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
 
@@ -93,23 +104,20 @@ void frmVertaile::showCount(int n)
 
 void frmVertaile::Avaa(int n)
 {
-    m_target = n;
-    AvaaRivit();
+    const QString path = FileDialog::getOpenFileName(this, initialName(n));
+    if (path.isEmpty())
+        RowFileDialogs::showReadFailure(this, RowFile::Status::CannotOpen, openTitle);
+    else
+        AvaaRivit(n, path);
     showCount(n);
     ui->cmdVertaa->setFocus();
 }
 
-void frmVertaile::AvaaRivit()
+void frmVertaile::AvaaRivit(int n, const QString& path)
 {
-    const QString openTitle = QStringLiteral("Tiedostoa ei voi avata tai peruutus");
-    const QString path = FileDialog::getOpenFileName(this, initialName(m_target));
-    if (path.isEmpty()) {
-        RowFileDialogs::showReadFailure(this, RowFile::Status::CannotOpen, openTitle);
-        return;
-    }
     const RowFile::ReadResult file = RowFileDialogs::read(this, path);
     if (file.status == RowFile::Status::Ok)
-        side(m_target).model.appendAll(file.rows);
+        side(n).model.appendAll(file.rows);
     RowFileDialogs::showReadFailure(this, file.status, openTitle);
 }
 

@@ -11,9 +11,10 @@ namespace Ui {
 class frmVertaile;
 }
 
-// Two row files side by side: ticks the rows found in both, removes ticked rows, saves either
-// side and moves either side into the main window's list. Not modal; the main list may change
-// while it is open, so every move looks at the main list as it is at that moment.
+// Two row files side by side, each opened with its button or by dropping files on its list: ticks
+// the rows found in both, removes ticked rows, saves either side and moves either side into the
+// main window's list. Not modal; the main list may change while it is open, so every move looks at
+// the main list as it is at that moment.
 class frmVertaile : public QWidget
 {
     Q_OBJECT
@@ -53,7 +54,7 @@ private:
     };
 
     void Avaa(int n);
-    void AvaaRivit();
+    void AvaaRivit(int n, const QString& path);
     void Poista(int n);
     void Talleta(int n);
     void Listaa(int n);
@@ -65,5 +66,4 @@ private:
     std::function<int()> m_mainColumnCount;
     Side m_side1;
     Side m_side2;
-    int m_target = 1; // the list AvaaRivit reads into
 };

@@ -1,0 +1,144 @@
+#include "settings/recentfiles.h"
+#include "ui/FileDropFilter.h"
+#include "ui/RecentFilesMenu.h"
+#include "ui/frmVertaile.h"
+#include "windowtest.h"
+#include <QListView>
+#include <QMimeData>
+#include <QSignalSpy>
+
+using namespace WindowTest;
+
+class FileDropTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_settings;
+    QTemporaryDir m_dir;
+
+    // Drags data onto target with a move proposed; returns whether the drag was taken, and
+    // fails the test if it was taken as anything but a copy. Drops it when taken.
+    static bool dragAndDrop(QWidget* target, const QMimeData& data)
+    {
+        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(QPoint(5, 5), actions, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.setDropAction(Qt::MoveAction);
+        QCoreApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        [&] { QCOMPARE(enter.dropAction(), Qt::CopyAction); }();
+        QDropEvent drop(QPointF(5, 5), actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        [&] { QVERIFY(drop.isAccepted()); }();
+        return true;
+    }
+
+private slots:
+    void initTestCase() { setUpHeadless(m_settings); }
+    void init() { resetBetweenTests(m_settings); }
+
+    // Only local files are taken, in the order dragged; anything else leaves the list alone.
+    void dropOnFilter_data()
+    {
+        QTest::addColumn<QStringList>("urls");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QStringList>("dropped");
+        const QString a = QUrl::fromLocalFile("/kansio/a.txt").toString();
+        const QString b = QUrl::fromLocalFile("/kansio/b b.txt").toString();
+        const QString web("https://esimerkki.fi/a.txt");
+        QTest::newRow("a file") << QStringList{a} << true << QStringList{"/kansio/a.txt"};
+        QTest::newRow("two in order")
+            << QStringList{b, a} << true << QStringList{"/kansio/b b.txt", "/kansio/a.txt"};
+        QTest::newRow("web address") << QStringList{web} << false << QStringList();
+        QTest::newRow("web and file")
+            << QStringList{web, a} << true << QStringList{"/kansio/a.txt"};
+        QTest::newRow("text only") << QStringList() << false << QStringList();
+    }
+    void dropOnFilter()
+    {
+        QFETCH(QStringList, urls);
+        QListView view;
+        FileDropFilter filter;
+        filter.watch(&view);
+        QSignalSpy dropped(&filter, &FileDropFilter::filesDropped);
+        QMimeData data;
+        data.setText("1-0 0-0");
+        data.setUrls(QList<QUrl>(urls.cbegin(), urls.cend()));
+
+        QTEST(dragAndDrop(view.viewport(), data), "taken");
+        QTest::qWait(0); // the signal comes after the drop has finished
+        QTEST(dropped.isEmpty() ? QStringList() : dropped.first().first().toStringList(),
+              "dropped");
+        QVERIFY(dropped.count() <= 1);
+    }
+
+    // Files dropped on one side of the comparison window are read into that side only, one
+    // after another, as its open button would.
+    void dropOnComparisonSide()
+    {
+        RowListModel main;
+        frmVertaile window(main, [] { return 3; });
+        const QString first = TestFile::write(m_dir, "eka.txt", "1-0 0-0\n2-0 0-0\n");
+        const QString second = TestFile::write(m_dir, "toka.txt", "3-0 0-0\n");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)});
+        auto* list2 = child<QListView>(window, "Lista2");
+        QVERIFY(dragAndDrop(list2->viewport(), data));
+
+        QTRY_COMPARE(list2->model()->rowCount(), 3);
+        QCOMPARE(listed(*qobject_cast<RowListModel*>(list2->model())).join(", "),
+                 "1-0 0-0, 2-0 0-0, 3-0 0-0");
+        QCOMPARE(labelText(window, "lblRivit_2"), "3");
+        QCOMPARE(child<QListView>(window, "Lista1")->model()->rowCount(), 0);
+        QCOMPARE(MessageBox::shownTexts(), QStringList());
+    }
+
+    // A chosen file is asked to be opened; one that is gone is taken off with a message, and
+    // with none left the menu cannot be opened.
+    void recentMenuChoice_data()
+    {
+        QTest::addColumn<QStringList>("used");
+        QTest::addColumn<QString>("deleted");
+        QTest::addColumn<QStringList>("listedAfter");
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<bool>("menuEnabled");
+        const QStringList both{"vanha.txt", "uusi.txt"};
+        QTest::newRow("present") << both << "" << QStringList{"&1 uusi.txt", "&2 vanha.txt"} << true
+                                 << true;
+        QTest::newRow("gone") << both << "vanha.txt" << QStringList{"&1 uusi.txt"} << false << true;
+        QTest::newRow("last gone")
+            << QStringList{"vanha.txt"} << "vanha.txt" << QStringList() << false << false;
+    }
+    void recentMenuChoice()
+    {
+        QFETCH(QStringList, used);
+        QFETCH(QString, deleted);
+        QWidget window;
+        auto* menu = new QMenu(QStringLiteral("Viimeksi avatut"), &window);
+        RecentFilesMenu recent(menu, &window);
+        for (const QString& name : used)
+            recent.noteUsed(TestFile::write(m_dir, name, "1-0 0-0\n"));
+        const QString chosen = RecentFiles::load().paths().last(); // vanha.txt
+        if (!deleted.isEmpty())
+            QVERIFY(QFile::remove(m_dir.filePath(deleted)));
+        QSignalSpy opened(&recent, &RecentFilesMenu::openRequested);
+
+        menu->actions().last()->trigger();
+        QTEST(!opened.isEmpty(), "opened");
+        if (!opened.isEmpty())
+            QCOMPARE(opened.first().first().toString(), chosen);
+        QCOMPARE(MessageBox::shownTexts().join('\n'),
+                 deleted.isEmpty()
+                     ? QString()
+                     : QString("Tiedostoa %1 ei enää ole. Se poistettiin listalta.").arg(chosen));
+        QStringList listed;
+        for (QAction* action : menu->actions())
+            listed << action->text();
+        QTEST(listed, "listedAfter");
+        QCOMPARE(RecentFiles::load().paths().size(), listed.size());
+        QTEST(menu->menuAction()->isEnabled(), "menuEnabled");
+    }
+};
+
+QTEST_MAIN(FileDropTest)
+#include "tst_filedrop.moc"
