@@ -68,6 +68,7 @@ frmSarvento::frmSarvento(RandomSource& random, QWidget* parent)
     connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
     nameMenus();
     connectUndo();
+    connectFileComforts();
     m_bonus = new BonusMenu(*this, m_random);
     connectMenus();
     Laske_Koko_Hinta();

@@ -22,6 +22,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QUndoStack;
+class RecentFilesMenu;
 class RowListChange;
 class StakeColumn;
 class UrlOpener;
@@ -56,6 +57,9 @@ public:
     StakeColumn& stakes() { return *m_stakes; }
     // Whether the "Järjestelmä" tab is shown.
     bool systemTabShown() const;
+
+    // What "&Avaa" does once a file is chosen (also for recent and dropped files).
+    void openRowFile(const QString& path);
 
     // Every change of the row list becomes one undo entry when the event that made it is done.
     void sealListChange();
@@ -96,6 +100,7 @@ private:
     void nameMenus();
     void connectMenus();
     void connectPrintMenu();
+    void connectFileComforts();
     void setThirdMatchVisible(bool visible);
     void switchColumns(int columns);
     void askAndSwitchColumns(QAction* clicked, int columns);
@@ -126,6 +131,7 @@ private:
     BonusMenu* m_bonus = nullptr;
     CouponPrinting* m_printing = nullptr;
     QUndoStack* m_undo = nullptr;
+    RecentFilesMenu* m_recentFiles = nullptr;
     std::unique_ptr<RowListChange> m_pendingChange;
     bool m_sealScheduled = false;
     bool m_drawing = false; // a draw lets events through; its rows are one entry

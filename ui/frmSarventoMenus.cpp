@@ -1,7 +1,9 @@
 // The main window's menu commands: files, list editing and settings.
 #include "files/rowmerge.h"
 #include "settings/settingskeys.h"
+#include "ui/FileDropFilter.h"
 #include "ui/GoalGridTab.h"
+#include "ui/RecentFilesMenu.h"
 #include "ui/StakeColumn.h"
 #include "ui/couponprinting.h"
 #include "ui/dialogs.h"
@@ -14,6 +16,22 @@
 #include "ui/texts.h"
 #include "ui/ui_frmSarvento.h"
 #include <QFileInfo>
+
+namespace {
+const QString OpenFailedTitle = QStringLiteral("Tiedostoa ei voi avata");
+} // namespace
+
+void frmSarvento::connectFileComforts()
+{
+    m_recentFiles = new RecentFilesMenu(ui->MnuViimeksiAvatut, this);
+    connect(m_recentFiles, &RecentFilesMenu::openRequested, this, &frmSarvento::openRowFile);
+    auto* drop = new FileDropFilter(this);
+    drop->watch(ui->lstLista);
+    connect(drop, &FileDropFilter::filesDropped, this, [this](const QStringList& paths) {
+        for (const QString& path : paths)
+            openRowFile(path);
+    });
+}
 
 void frmSarvento::connectPrintMenu()
 {
@@ -92,20 +110,25 @@ void frmSarvento::MnuTallenna_Click()
                          QStringLiteral("Talletetaanko olemassa olevan tiedoston päälle"),
                          MessageBox::Exclamation))
         return;
-    RowFileDialogs::write(this, path, m_rows.rows());
+    if (RowFileDialogs::write(this, path, m_rows.rows()))
+        m_recentFiles->noteUsed(path);
 }
 
 void frmSarvento::MnuAvaa_Click()
 {
-    const QString openTitle = QStringLiteral("Tiedostoa ei voi avata");
     const QString path = FileDialog::getOpenFileName(this, QStringLiteral("Sarvento.txt"));
     if (path.isEmpty()) {
-        RowFileDialogs::showReadFailure(this, RowFile::Status::CannotOpen, openTitle);
+        RowFileDialogs::showReadFailure(this, RowFile::Status::CannotOpen, OpenFailedTitle);
         return;
     }
+    openRowFile(path);
+}
+
+void frmSarvento::openRowFile(const QString& path)
+{
     const RowFile::ReadResult file = RowFileDialogs::read(this, path);
     if (file.status != RowFile::Status::Ok) {
-        RowFileDialogs::showReadFailure(this, file.status, openTitle);
+        RowFileDialogs::showReadFailure(this, file.status, OpenFailedTitle);
         return;
     }
 
@@ -132,6 +155,7 @@ void frmSarvento::MnuAvaa_Click()
         BusyCursor busy;
         skipped = RowMerge::append(m_rows, file.rows, skipDuplicates);
     }
+    m_recentFiles->noteUsed(path);
     if (skipped > 0)
         frmSamaTulos::ShowSamaLuku(skipped, this);
 }
