@@ -1,476 +1,355 @@
-#include "ui/GoalGridTab.h"
+#include "ui/frmOnNet.h"
+#include "ui/instancecheck.h"
+#include "ui/urlopener.h"
 #include "windowtest.h"
-#include <QCheckBox>
-#include <QTabWidget>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace WindowTest;
 
-// The main window driven as a player would, headless, with every message box answered ahead.
+namespace {
+struct CapturingBrowser : UrlOpener
+{
+    QList<QUrl> opened;
+    bool open(const QUrl& url) override { return opened << url, true; }
+};
+
+struct FixedCopies : InstanceCheck
+{
+    bool running = false;
+    bool otherCopyRunning() override { return running; }
+};
+
+QWidget* visibleWindow(const QString& name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    return nullptr;
+}
+} // namespace
+
+// The main window played as a player would, with every message box answered ahead: its
+// controls, its file menu and comparison window, and its hand-over to the other games and to
+// net play (whose own behaviour is tested with them).
 class TestFrmSarvento : public QObject
 {
     Q_OBJECT
-
     QTemporaryDir m_settingsDir;
-    // Seeded, so that no row count depends on a chance duplicate.
-    std::unique_ptr<GeneratorRandom> m_random;
-
-    static void draw(frmSarvento& w, const QString& maximum, const QString& times)
-    {
-        child<QLineEdit>(w, "txtMaali")->setText(maximum);
-        child<QLineEdit>(w, "txtKertaa")->setText(times);
-        child<QPushButton>(w, "cmdArvo_Tulokset")->click();
-    }
-    static bool shown(frmSarvento& w, const QString& name)
-    {
-        return child<QWidget>(w, name)->isVisibleTo(&w);
-    }
-    static void tick(frmSarvento& w, const QString& name, bool ticked = true)
-    {
-        child<QCheckBox>(w, name)->setChecked(ticked);
-    }
-    static QString price(frmSarvento& w) { return labelText(w, "lblKokoHinta"); }
+    QTemporaryDir m_files;
 
 private slots:
     void initTestCase() { setUpHeadless(m_settingsDir); }
-    void init()
-    {
-        resetBetweenTests(m_settingsDir);
-        m_random = std::make_unique<GeneratorRandom>(20240611);
-    }
+    void init() { resetBetweenTests(m_settingsDir); }
 
-    // The start-up notice: what the player does in it, and what is stored and started.
+    // The start-up notice: the buttons clicked in it, and the switches
+    // "Hyvaksy,AlaNaytaInfoa,Varoitus" stored before and after.
     void notice_data()
     {
-        QTest::addColumn<QStringList>("stored"); // Hyvaksy, AlaNaytaInfoa, Varoitus
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("noticeShown");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<bool>("shownAtStart");
         QTest::addColumn<bool>("okFirst"); // "Peliin" enabled when the notice opens
         QTest::addColumn<bool>("started");
-        QTest::addColumn<QStringList>("storedAfter");
-        QTest::addColumn<bool>("warnings");
-        const QStringList none{"", "", ""};
+        QTest::addColumn<QString>("storedAfter");
         // clang-format off
-        QTest::newRow("first start, accepted") << none << "accept" << true << false << true << QStringList{"True", "", ""} << true;
-        QTest::newRow("accepted, Älä näytä ticked") << none << "accept skip" << true << false << true << QStringList{"True", "True", ""} << true;
-        QTest::newRow("refused") << none << "refuse" << true << false << false << QStringList{"False", "", ""} << true;
-        QTest::newRow("closed without accepting") << none << "close" << true << false << false << none << true;
-        QTest::newRow("accepted before, closed") << QStringList{"True", "", ""} << "close" << true << true << true << QStringList{"True", "", ""} << true;
-        QTest::newRow("refused after skipping") << QStringList{"True", "True", ""} << "menu refuse" << false << true << true << QStringList{"False", "False", ""} << true;
-        QTest::newRow("warnings stored off") << QStringList{"True", "", "False"} << "ok" << true << true << true << QStringList{"True", "", "False"} << false;
+        QTest::newRow("accepted") << ",," << "cmdHyvaksyn cmdOK" << true << false << true << "True,,";
+        QTest::newRow("accepted, Älä näytä") << ",," << "cmdHyvaksyn chkAlaNayta cmdOK" << true << false << true << "True,True,";
+        QTest::newRow("refused") << ",," << "cmdEnHyvaksy" << true << false << false << "False,,";
+        QTest::newRow("closed without accepting") << ",," << "close" << true << false << false << ",,";
+        QTest::newRow("accepted before, closed") << "True,," << "close" << true << true << true << "True,,";
+        QTest::newRow("refused from the menu") << "True,True," << "menu cmdEnHyvaksy" << false << true << true << "False,False,";
+        QTest::newRow("warnings stored off") << "True,,False" << "cmdOK" << true << true << true << "True,,False";
         // clang-format on
     }
     void notice()
     {
-        QFETCH(QStringList, stored);
-        QFETCH(QString, action);
-        QFETCH(bool, noticeShown);
-        QFETCH(bool, okFirst);
-        QFETCH(bool, started);
-        QFETCH(QStringList, storedAfter);
-        QFETCH(bool, warnings);
+        QFETCH(QString, stored);
+        QFETCH(QString, clicks);
         const QStringList keys{"Hyvaksy", "AlaNaytaInfoa", "Varoitus"};
         for (int i = 0; i < keys.size(); ++i)
-            if (!stored[i].isEmpty())
-                storeSetting(keys[i], stored[i]);
+            if (!stored.section(',', i, i).isEmpty())
+                SettingsStore::write("Rekisteri", keys[i], stored.section(',', i, i));
         bool shownAtStart = false;
         bool okEnabled = false;
         ModalRunner::setHandler([&](QDialog& dialog) {
             shownAtStart = true;
             okEnabled = dialog.findChild<QPushButton*>("cmdOK")->isEnabled();
-            auto click = [&dialog](const char* name) {
-                dialog.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
-            };
-            if (action.endsWith("refuse"))
-                click("cmdEnHyvaksy");
-            if (action.startsWith("accept"))
-                click("cmdHyvaksyn");
-            if (action.endsWith("skip"))
-                click("chkAlaNayta");
-            if (action.startsWith("accept") || action == "ok")
-                click("cmdOK");
-            if (action == "close")
-                dialog.reject(); // the title bar's close button
+            for (const QString& name : clicks.split(' '))
+                if (name == "close")
+                    dialog.reject(); // the title bar's close button
+                else if (name != "menu")
+                    dialog.findChild<QAbstractButton*>(name)->click();
             return dialog.result();
         });
-        frmSarvento w(*m_random);
-        QCOMPARE(w.Form_Load(), started);
-        QCOMPARE(shownAtStart, noticeShown);
-        if (noticeShown)
-            QCOMPARE(okEnabled, okFirst);
-        if (action.startsWith("menu")) {
+        GeneratorRandom random(1);
+        frmSarvento w(random);
+        QTEST(w.Form_Load(), "started");
+        QTEST(shownAtStart, "shownAtStart");
+        if (clicks.startsWith("menu")) {
             w.show();
             QVERIFY(chooseMenuItem(w, "MnuInfo")); // nothing listed: ends without asking
-            QVERIFY(!w.isVisible());
-            QVERIFY(MessageBox::shownTexts().isEmpty());
+            QVERIFY(!w.isVisible() && MessageBox::shownTexts().isEmpty());
         }
-        for (int i = 0; i < keys.size(); ++i)
-            QCOMPARE(SettingsStore::read("Rekisteri", keys[i]), storedAfter[i]);
-        QCOMPARE(w.WarningsOn(), warnings);
-        QCOMPARE(child<QAction>(w, "MnuVaroitukset")->isChecked(), warnings);
+        QTEST(okEnabled, "okFirst");
+        QStringList after;
+        for (const QString& key : keys)
+            after << SettingsStore::read("Rekisteri", key);
+        QTEST(after.join(','), "storedAfter");
+        QCOMPARE(w.WarningsOn(), !stored.endsWith("False"));
+        QCOMPARE(child<QAction>(w, "MnuVaroitukset")->isChecked(), w.WarningsOn());
     }
 
-    // From the menu with rows listed, the ordinary closing question protects them.
-    void refusingFromTheMenuKeepsListedRows()
+    // What the player does (see play()) and what is seen then (see expect()).
+    void playing_data()
     {
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected");
+        const QString rows3 = "add 0-0 0-0 0-0; add 1-1 1-1 1-1; add 2-2 2-2 2-2; ";
+        const QString filled = "draw 9 4; set txtMaaliEnint_1 4; tick chkVieras2_3; tick "
+                               "Chk50Markka; untick Chk1Markka; ";
+        const QString grid = rows3 + "tab 1; grid 1,2 0 3 0 1 2";
+        const QString two = "off; menu MnuSarake2; ";
+        const QString listing = two + "draw 0 1; tab 1; grid 0,1 0 0 0,3 4,5; tick Chk5Markka";
+        const QString wanted = "tab 1; grid 1,2 0 0 0 0 0; set txtMaali %1; keys cboJarjestelma "
+                               "%2; click cmdHaluttu_Jarjestelma";
+        const QString edit = "MnuPoistavalitutListalta=%1|MnuTyhjennäLista=%2|MnuTyhjennäMaalit=%2|"
+                             "MnuTyhjennäKaikki=%2|MnuTallenna=%2";
+        const QString print =
+            "MnuTulostaKupongille=%1|MnuEsikatselu=%1|MnuTulostaValitutKupongille=%2|"
+            "MnuTulostaLista=%1|MnuTulostaSysteemiKupongille=%3";
+        const QStringList stakes{"Chk1Markka",   "Chk2Markka",   "Chk3Markka",   "Chk5Markka",
+                                 "Chk10markka",  "Chk20Markka",  "Chk30Markka",  "Chk50Markka",
+                                 "Chk100Markka", "Chk200Markka", "Chk300Markka", "Chk500Markka"};
+        const QStringList prices{"0,6", "0,9", "1,5", "3",  "6",   "9",
+                                 "15",  "30",  "60",  "90", "150", "300"};
+        for (int i = 0; i < stakes.size(); ++i)
+            QTest::addRow("stake %s", qPrintable(stakes[i]))
+                << rows3 + "untick Chk1Markka; tick " + stakes[i] << "lblKokoHinta=" + prices[i];
+        // clang-format off
+        QTest::newRow("two stakes") << rows3 + "tick Chk2Markka" << "lblKokoHinta=1,5|lblArvottu=3";
+        QTest::newRow("net play without a stake") << rows3 + "untick Chk1Markka; click cmdOnNet" << "lblKokoHinta=0|lblVirhe?=1|lblVirhe=Tarkista panos";
+        QTest::newRow("a price hides the stake warning") << rows3 + "untick Chk1Markka; click cmdOnNet; tick Chk5Markka" << "lblKokoHinta=3|lblVirhe?=0";
+        QTest::newRow("draw letters") << "draw 9 kaksi" << "told=Tarkista annetut Maaliluvut|rows=";
+        QTest::newRow("draw too many") << "draw 9 99999999999999999999" << "told=Tarkista annetut Maaliluvut|rows=";
+        QTest::newRow("draw zero times is once") << "draw 9 0" << "txtKertaa=1|lblArvottu=1";
+        QTest::newRow("no maximum") << "set txtMaali; click cmdArvo_Tulokset" << "told=Max. maalimäärä puuttuu|lblVirhe?=0|rows=";
+        QTest::newRow("no maximum, warnings off") << "off; set txtMaali; click cmdArvo_Tulokset" << "told=|lblVirhe?=1|lblVirhe=Tarkista maalirajat :\nMax. maalimäärä puuttuu";
+        QTest::newRow("team max below min") << "set txtMaaliEnint_3 1; set txtMaalivah_3 2; draw 9 1" << "told=|lblVirhe=Tarkista maalirajat :\nKohde 2; vieras|rows=";
+        QTest::newRow("team min equals max") << "set txtMaaliEnint_3 2; set txtMaalivah_3 2; draw 0 1" << "lblVirhe?=0|rows=0-0 0-2 0-0";
+        QTest::newRow("team limits over the maximum") << "set txtMaaliEnint_2 9; set txtMaalivah_2 9; draw 0 1" << "rows=0-0 9-0 0-0|lbl1_2=9|lbl1_5=0";
+        QTest::newRow("same result again") << "draw 0 1; draw 0 1" << "lblSamaTulos?=1|lblArvottu=1";
+        QTest::newRow("duplicates of several draws") << "draw 0 1; draw 0 3" << "lblSamaTulos?=0|rows=0-0 0-0 0-0";
+        QTest::newRow("system tab, empty grid") << rows3 + "tab 1" << "lblKokoHinta=0";
+        QTest::newRow("system tab prices the grid") << grid << "lblRiviMaara=2|lblKokoHinta=0,4";
+        QTest::newRow("rows tab prices the rows") << grid + "; tab 0" << "lblKokoHinta=0,6";
+        QTest::newRow("system tab again") << grid + "; tab 0; tab 1" << "lblKokoHinta=0,4";
+        QTest::newRow("fill all prices the size shown") << grid + "; dclick lblRivimäärä" << "lblKokoHinta=144|Chk200Markka=1|Chk300Markka=0|chkVieras3_11=1";
+        QTest::newRow("filled size at the next change") << grid + "; dclick lblRivimäärä; untick chkKoti1_0" << "lblRiviMaara=2737152";
+        QTest::newRow("two matches, yes") << filled + "yes; menu MnuSarake2" << "matches=2|rows=|lblArvottu=|txtMaali=|txtMaaliEnint_1=|chkVieras2_3=0|stake=1000|FraPeli3?=0|lbl1_5?=0|txtMaaliEnint_5?=0";
+        QTest::newRow("a blank count is not priced") << filled + "yes; menu MnuSarake2; tick Chk2Markka" << "lblKokoHinta=0|stake=1030";
+        QTest::newRow("two matches, no") << filled + "no; menu MnuSarake2" << "titles=Tämä toiminto tyhjää kaikki!!!|matches=3|lblArvottu=4|txtMaali=9|chkVieras2_3=1|FraPeli3?=1";
+        QTest::newRow("two matches, warnings off") << "off; " + filled + "menu MnuSarake2" << "titles=|matches=2|rows=";
+        QTest::newRow("three matches in use") << filled + "menu MnuSarake3" << "titles=|matches=3|lblArvottu=4";
+        QTest::newRow("three matches again") << two + "yes; menu MnuSarake3; draw 0 1" << "matches=3|FraPeli3?=1|lblKohde3?=1|Line3?=1|lbl1_5=0|txtMaaliEnint_5?=1";
+        QTest::newRow("clear all, list kept") << filled + "no; menu MnuTyhjennäKaikki" << "lblArvottu=4|txtMaali=|txtMaaliEnint_1=|lbl1_0=|txtKertaa=1|chkVieras2_3=0|stake=20|lblKokoHinta=";
+        QTest::newRow("clear all, repriced at a change") << filled + "no; menu MnuTyhjennäKaikki; tick Chk2Markka" << "lblKokoHinta=2";
+        QTest::newRow("clear all, list cleared") << filled + "yes; menu MnuTyhjennäKaikki; tick Chk2Markka" << "lblArvottu=0|lblKokoHinta=0";
+        QTest::newRow("clear all, warnings off") << "off; " + filled + "menu MnuTyhjennäKaikki" << "titles=|lblArvottu=0|stake=20";
+        QTest::newRow("edit menu, nothing listed") << "" << edit.arg(0).arg(0);
+        QTest::newRow("edit menu, rows") << rows3 << edit.arg(0).arg(1);
+        QTest::newRow("edit menu, a ticked row") << rows3 + "check 1" << edit.arg(1).arg(1);
+        QTest::newRow("edit menu follows the list") << rows3 + "check 1; menu MnuPoistavalitutListalta; yes; menu MnuTyhjennäLista" << edit.arg(0).arg(0);
+        QTest::newRow("ticked rows removed") << rows3 + "add 3-3 3-3 3-3; check 1; check 3; menu MnuPoistavalitutListalta" << "rows=0-0 0-0 0-0, 2-2 2-2 2-2|lblArvottu=2|lblKokoHinta=0,4|MnuPoistavalitutListalta=0";
+        QTest::newRow("all ticked and removed") << rows3 + "dclick lblArvottutxt; menu MnuPoistavalitutListalta" << "rows=|lblArvottu=0";
+        QTest::newRow("print menu, nothing") << "" << print.arg(0).arg(0).arg(0);
+        QTest::newRow("print menu, rows") << rows3 << print.arg(1).arg(0).arg(0);
+        QTest::newRow("print menu, a ticked row") << rows3 + "check 2" << print.arg(1).arg(1).arg(0);
+        QTest::newRow("print menu, a system") << "grid 1 1 1 1 1 1" << print.arg(0).arg(0).arg(1);
+        QTest::newRow("system size, two matches") << listing << "lblRiviMaara=4|lblKokoHinta=4,8";
+        QTest::newRow("empty system not priced") << listing + "; untick chkVieras1_0" << "lblRiviMaara=0|lblKokoHinta=";
+        QTest::newRow("system listed, old rows removed") << listing + "; yes; click cmdListaa_Rivit" << "titles=Poisto|rows=0-0 0-0, 0-0 0-3, 1-0 0-0, 1-0 0-3|lblArvottu=4";
+        QTest::newRow("system listed, old rows kept") << listing + "; no; click cmdListaa_Rivit" << "rows=0-0 0-0, 0-0 0-0, 0-0 0-3, 1-0 0-0, 1-0 0-3|lblArvottu=5";
+        QTest::newRow("cleared system lists nothing") << listing + "; click cmdNollaaSysteemi; click cmdListaa_Rivit" << "chkKoti1_0=0|lblRiviMaara=0|titles=|rows=0-0 0-0";
+        QTest::newRow("wanted size, nothing typed") << "tab 1" << "cmdHaluttu_Jarjestelma=0";
+        QTest::newRow("wanted 5 stays 5, not reached") << wanted.arg(9).arg(5) << "cboJarjestelma=5|lblRiviMaara=0|lblJarjestelma_arvottu=|chkKoti1_2=0";
+        QTest::newRow("wanted capped to the full 0-1 system") << two + wanted.arg(1).arg(100) << "cboJarjestelma=16|lblRiviMaara=16|chkVieras2_1=1|chkVieras2_2=0";
+        QTest::newRow("wanted above 32767") << wanted.arg(9).arg(36000) << "cboJarjestelma=36000|lblRiviMaara=36000";
+        QTest::newRow("wanted zero does nothing") << wanted.arg(9).arg(0) << "told=|lblRiviMaara=2|chkKoti1_2=1";
+        QTest::newRow("wanted letters") << wanted.arg(9).arg("paljon") << "told=Anna järjestelmän kooksi kokonaisluku.|lblRiviMaara=2";
+        QTest::newRow("wanted too large, two") << two + wanted.arg(9).arg(20737) << "told=Suurin mahdollinen järjestelmä on 20736 riviä.|lblRiviMaara=2";
+        QTest::newRow("warnings off, stored") << "yes; menu MnuVaroitukset" << "warnings=0|titles= Varoitukset pois!!|stored=False";
+        QTest::newRow("warnings on, not stored") << "yes; menu MnuVaroitukset; no; menu MnuVaroitukset" << "warnings=1|stored=False";
+        QTest::newRow("Lopeta, no") << "no; menu MnuLopeta" << "told=Pelimies ei lopeta   ;)|visible=1";
+        QTest::newRow("Lopeta, yes") << "yes; menu MnuLopeta" << "visible=0";
+        QTest::newRow("Lopeta, warnings off") << "off; menu MnuLopeta" << "told=|visible=0";
+        QTest::newRow("notice refused with rows, no") << rows3 + "no; menu MnuInfo" << "told=Pelimies ei lopeta   ;)|visible=1";
+        // clang-format on
+    }
+    void playing()
+    {
+        QFETCH(QString, script);
+        MainWindow w(script);
         w.show();
-        draw(w, "3", "4");
-        ModalRunner::setHandler([](QDialog& dialog) {
+        ModalRunner::setHandler([](QDialog& dialog) { // the notice from the menu is refused
             dialog.findChild<QPushButton*>("cmdEnHyvaksy")->click();
             return dialog.result();
         });
-        MessageBox::setNextAnswer(false);
-        QVERIFY(chooseMenuItem(w, "MnuInfo"));
-        QCOMPARE(MessageBox::shownTexts(), QStringList{"Pelimies ei lopeta   ;)"});
-        QVERIFY(w.isVisible());
+        play(w, script);
+        QFETCH(QString, expected);
+        expect(w, expected);
     }
 
-    void drawWithinLimits()
+    // The files (content, "|" between two; "-": none) at %1 and %2 are opened, saved over or
+    // compared by the script.
+    void files_data()
     {
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
-        child<QLineEdit>(w, "txtMaaliEnint_2")->setText("10");
-        child<QLineEdit>(w, "txtMaalivah_2")->setText("9"); // own limits win
-        child<QLineEdit>(w, "txtMaaliEnint_3")->setText("3");
-        child<QLineEdit>(w, "txtMaalivah_3")->setText("3"); // a minimum may equal the maximum
-        draw(w, "1", "50");
-        QVERIFY(MessageBox::shownTexts().isEmpty() && !shown(w, "lblVirhe"));
-        QVERIFY(w.rowList().count() > 1);
-        for (ScoreRow row : w.rowList().rows())
-            QVERIFY2(row.goal(0) <= 1 && row.goal(2) >= 9 && row.goal(3) == 3 && row.goal(5) <= 1,
-                     qPrintable(row.text()));
-        QCOMPARE(labelText(w, "lblArvottu"), QString::number(w.rowList().count()));
-    }
-
-    void badInput_data()
-    {
-        QTest::addColumn<bool>("warnings");
-        QTest::addColumn<QString>("maximum");
-        QTest::addColumn<QString>("times");
-        QTest::addColumn<QString>("teamLimits"); // "max/min" of team 4
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("errorLabel");
-        QTest::addColumn<int>("rows");
-        const QString check = QStringLiteral("Tarkista annetut Maaliluvut");
-        const QString team4 = QStringLiteral("Tarkista maalirajat :\nKohde 2; vieras");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("skipped");      // the count the duplicates notice shows
+        QTest::addColumn<QByteArray>("fileAfter"); // null: as it was
+        const QByteArray twice("0-0 0-0 0-0\r\n1-2 3-4 5-6\r\n1-2 3-4 5-6\r\n0-0 0-0 0-0\r\n");
+        const QByteArray old("3-3 3-3 3-3\r\n"), two("2-1 0-3\r\n1-1 1-1\r\n");
+        const QString open = "file %1; menu MnuAvaa",
+                      save = "add 1-2 0-1 2-0; file %1; menu MnuTallenna";
+        const QString compare = "draw 0 1; menu MnuVetaile; file %1; click cmdAvaa_1; ";
+        const QString side2 = "menu MnuVetaile; file %1; click cmdAvaa_2";
+        const QByteArray four("5-5 5-5 5-5\r\n1-1 1-1 1-1\r\n5-5 5-5 5-5\r\n6-6 6-6 6-6\r\n");
         // clang-format off
-        QTest::newRow("letters") << true << "9" << "kaksi" << "/" << check << "" << 0;
-        QTest::newRow("decimal") << true << "9" << "2,5" << "/" << check << "" << 0;
-        QTest::newRow("too large") << true << "9" << "99999999999999999999" << "/" << check << "" << 0;
-        QTest::newRow("zero is one") << true << "9" << "0" << "/" << "" << "" << 1;
-        QTest::newRow("leading zero") << true << "9" << "05" << "/" << "" << "" << 5;
-        QTest::newRow("no maximum") << true << "" << "1" << "/" << "Max. maalimäärä puuttuu" << "" << 0;
-        QTest::newRow("no maximum, warnings off") << false << "" << "1" << "/" << "" << "Tarkista maalirajat :\nMax. maalimäärä puuttuu" << 0;
-        QTest::newRow("team max below min") << true << "9" << "1" << "1/2" << "" << team4 << 0;
-        QTest::newRow("team max below min, warnings off") << false << "9" << "1" << "1/2" << "" << team4 << 0;
-        QTest::newRow("team min without max") << true << "9" << "1" << "/2" << "" << team4 << 0;
-        QTest::newRow("team min equals max") << true << "9" << "1" << "2/2" << "" << "" << 1;
+        QTest::newRow("two matches switch the mode") << two << "set txtMaali 0; " + open << "matches=2|rows=2-1 0-3, 1-1 1-1|lblArvottu=2|txtMaali=|lbl1_4?=0|FraPeli3?=0" << "" << QByteArray();
+        QTest::newRow("duplicates kept") << twice << "draw 0 1; no; " + open << "titles=Samat rivit pois |lblArvottu=5|lblKokoHinta=1|rows=0-0 0-0 0-0, 0-0 0-0 0-0, 1-2 3-4 5-6, 1-2 3-4 5-6, 0-0 0-0 0-0" << "" << QByteArray();
+        QTest::newRow("duplicates skipped") << twice << "draw 0 1; yes; " + open << "rows=0-0 0-0 0-0, 1-2 3-4 5-6|lblArvottu=2|lblKokoHinta=0,4" << "3" << QByteArray();
+        QTest::newRow("empty file into an empty list") << QByteArray() << "set txtMaali 0; " + open << "told=|matches=3|rows=|txtMaali=0|lbl1_4?=1|FraPeli3?=1" << "" << QByteArray();
+        QTest::newRow("bad line") << QByteArray("2-1 0-3\r\nx-1 0-3\r\n") << open << "told=Tiedosto sisältää vääränlaista dataa!!|matches=3|rows=" << "" << QByteArray();
+        QTest::newRow("other width") << two << "draw 0 1; " + open << "told=Toisessa 2 saraketta ja toisessa 3 saraketta!|rows=0-0 0-0 0-0" << "" << QByteArray();
+        QTest::newRow("binary") << QByteArray("1-1\0\0\0", 6) << open << "told=Yritä uudelleen!|rows=" << "" << QByteArray();
+        QTest::newRow("none chosen") << QByteArray("-") << "file; menu MnuAvaa" << "told=Yritä uudelleen!|titles=Tiedostoa ei voi avata" << "" << QByteArray("<unreadable>");
+        QTest::newRow("saved") << QByteArray("-") << "add 0-0 0-0 0-0; " + save << "told=" << "" << QByteArray("0-0 0-0 0-0\r\n1-2 0-1 2-0\r\n");
+        QTest::newRow("saved over, yes") << old << "yes; " + save << "titles=Tiedosto jo olemassa" << "" << QByteArray("1-2 0-1 2-0\r\n");
+        QTest::newRow("saved over, no") << old << "no; " + save << "titles=Tiedosto jo olemassa" << "" << QByteArray();
+        QTest::newRow("folder cannot be written") << old << "add 1-2 0-1 2-0; file %1/Sarvento.txt; menu MnuTallenna" << "told=Tallennus epäonnistui!|rows=1-2 0-1 2-0" << "" << QByteArray();
+        QTest::newRow("disk full while writing") << old << "draw 99 3000; yes; file %1; menu MnuTallenna" << "told=Talletetaanko olemassa olevan tiedoston päälle / Tallennus epäonnistui!|lblArvottu=3000" << "" << QByteArray();
+        QTest::newRow("comparison moves rows") << QByteArray("0-0 0-0 0-0\r\n1-1 1-1 1-1\r\n") << compare + "click cmdListaa_1" << "rows=0-0 0-0 0-0, 1-1 1-1 1-1|lblArvottu=2|lblKokoHinta=0,4|visible=1" << "" << QByteArray();
+        QTest::newRow("comparison moves nothing after a mode switch") << four << "off; " + compare + "menu MnuSarake2; click cmdListaa_1" << "rows=|lblArvottu=0|lblKokoHinta=0|told=4 riviä jäi siirtämättä, koska niissä on 3 kohdetta, mutta pääikkunan listan riveissä on 2." << "" << QByteArray();
+        QTest::newRow("comparison moves a side's duplicates once") << four << "menu MnuVetaile; file %1; click cmdAvaa_1; click cmdListaa_1" << "rows=5-5 5-5 5-5, 1-1 1-1 1-1, 6-6 6-6 6-6|lblArvottu=3|told=" << "" << QByteArray();
+        QTest::newRow("comparison moves no row of two matches") << two << compare + "click cmdListaa_1" << "rows=0-0 0-0 0-0|told=2 riviä jäi siirtämättä, koska niissä on 2 kohdetta, mutta pääikkunan listan riveissä on 3." << "" << QByteArray();
+        QTest::newRow("comparison ticks and removes") << QByteArray("1-1 1-1\n2-2 2-2\n3-3 3-3\n2-2 2-2\n5-5 5-5\n4-4 4-4\n|4-4 4-4\r\n8-8 8-8\r\n2-2 2-2\r\n9-9 9-9\r\n7-7 7-7\r\n") << "menu MnuVetaile; file %1; click cmdAvaa_1; file %2; click cmdAvaa_2; check 0 Lista1; click cmdVertaa; click cmdPoista1_Samat; click cmdPoista2_Samat" << "Lista1=3-3 3-3, 5-5 5-5|lblRivit_1=2|Lista2=8-8 8-8, 9-9 9-9, 7-7 7-7|lblRivit_2=3" << "" << QByteArray("1-1 1-1\n2-2 2-2\n3-3 3-3\n2-2 2-2\n5-5 5-5\n4-4 4-4\n");
+        QTest::newRow("comparison side saved") << QByteArray("3-0 0-0\n1-0 0-0\r") << side2 + "; file %1; click cmdTalleta2" << "told=" << "" << QByteArray("3-0 0-0\r\n1-0 0-0\r\n");
+        QTest::newRow("comparison side not saved") << QByteArray("3-0 0-0\n1-0 0-0\r") << side2 + "; file; click cmdTalleta2" << "told=" << "" << QByteArray();
+        QTest::newRow("comparison side save fails") << QByteArray("3-0 0-0\n1-0 0-0\r") << side2 + "; file %1/x; click cmdTalleta2" << "told=Tallennus epäonnistui!" << "" << QByteArray();
         // clang-format on
     }
-    void badInput()
+    void files()
     {
-        QFETCH(bool, warnings);
-        QFETCH(QString, maximum);
-        QFETCH(QString, times);
-        QFETCH(QString, teamLimits);
-        QFETCH(QString, message);
-        QFETCH(QString, errorLabel);
-        QFETCH(int, rows);
-        storeSetting("Varoitus", warnings ? "True" : "False");
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
-        child<QLineEdit>(w, "txtMaaliEnint_3")->setText(teamLimits.section('/', 0, 0));
-        child<QLineEdit>(w, "txtMaalivah_3")->setText(teamLimits.section('/', 1, 1));
-        draw(w, maximum, times);
-        QCOMPARE(w.rowList().count(), rows);
-        QCOMPARE(MessageBox::shownTexts(),
-                 message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(shown(w, "lblVirhe"), !errorLabel.isEmpty());
-        if (!errorLabel.isEmpty())
-            QCOMPARE(labelText(w, "lblVirhe"), errorLabel);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, script);
+        const QString path = m_files.filePath("rows1.txt"), second = m_files.filePath("rows2.txt");
+        QFile::remove(path);
+        if (content != "-")
+            TestFile::write(m_files, "rows1.txt", content.split('|')[0]);
+        TestFile::write(m_files, "rows2.txt", content.split('|').value(1));
+        MainWindow w(script);
+        w.show();
+        QString skipped;
+        ModalRunner::setHandler([&skipped](QDialog& dialog) {
+            skipped = dialog.findChild<QLabel*>("txtSamaLuku")->text();
+            return 1;
+        });
+        // A file size limit makes the disk full for the save.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit unlimited{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        const rlimit full{4096, unlimited.rlim_max};
+        if (QByteArray(QTest::currentDataTag()).startsWith("disk full"))
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+        play(w, script.arg(path, second));
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        QFETCH(QString, expected);
+        expect(w, expected);
+        QTEST(skipped, "skipped");
+        QFETCH(QByteArray, fileAfter);
+        QCOMPARE(TestFile::read(path), fileAfter.isNull() ? content.split('|')[0] : fileAfter);
     }
 
-    void duplicateSingleDrawShowsNotice()
-    {
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
-        draw(w, "0", "1");
-        QVERIFY(!shown(w, "lblSamaTulos"));
-        for (int k = 0; k < 6; ++k)
-            QCOMPARE(labelText(w, "lbl1_" + QString::number(k)), QStringLiteral("0"));
-        draw(w, "0", "1");
-        QVERIFY(shown(w, "lblSamaTulos"));
-        QCOMPARE(labelText(w, "lblArvottu"), QStringLiteral("1"));
-        draw(w, "0", "3"); // several draws skip duplicates silently
-        QVERIFY(!shown(w, "lblSamaTulos"));
-        QCOMPARE(listed(w.rowList()), QStringList{"0-0 0-0 0-0"});
-    }
-
-    // The notice and a limit error together fit the window as it is; the error keeps its
-    // line break.
+    // The notice of a repeated result and a limit error together do not widen the window, and
+    // the error keeps its two lines.
     void bottomStripKeepsTheWidth()
     {
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
+        MainWindow w;
         w.show();
-        const int width = w.sizeHint().width();
-        const int minimumWidth = w.minimumSizeHint().width();
-        draw(w, "0", "1");
-        draw(w, "0", "1");
+        const QSize hint(w.sizeHint().width(), w.minimumSizeHint().width());
+        play(w, "draw 0 1; draw 0 1");
         w.SuoritaVirhe(3);
-        QVERIFY(shown(w, "lblSamaTulos") && shown(w, "lblVirhe"));
-        QVERIFY2(w.sizeHint().width() <= width, qPrintable(QString::number(w.sizeHint().width())));
-        QVERIFY(w.minimumSizeHint().width() <= minimumWidth);
+        expect(w, "lblSamaTulos?=1|lblVirhe?=1");
+        QVERIFY(w.sizeHint().width() <= hint.width() &&
+                w.minimumSizeHint().width() <= hint.height());
         auto* error = child<QLabel>(w, "lblVirhe");
         QVERIFY(error->sizeHint().height() >= 2 * error->fontMetrics().height());
     }
 
-    // Three listed rows; the stake boxes ticked, all others cleared.
-    void stakePrices_data()
+    // Each game hides the main window and brings it back when closed either way.
+    void bonusWindows_data()
     {
-        QTest::addColumn<QStringList>("ticked");
-        QTest::addColumn<QString>("price");
-        // clang-format off
-        QTest::newRow("0,2") << QStringList{"Chk1Markka"} << "0,6";
-        QTest::newRow("0,3") << QStringList{"Chk2Markka"} << "0,9";
-        QTest::newRow("0,5") << QStringList{"Chk3Markka"} << "1,5";
-        QTest::newRow("1") << QStringList{"Chk5Markka"} << "3";
-        QTest::newRow("2") << QStringList{"Chk10markka"} << "6";
-        QTest::newRow("3") << QStringList{"Chk20Markka"} << "9";
-        QTest::newRow("5") << QStringList{"Chk30Markka"} << "15";
-        QTest::newRow("10") << QStringList{"Chk50Markka"} << "30";
-        QTest::newRow("20") << QStringList{"Chk100Markka"} << "60";
-        QTest::newRow("30") << QStringList{"Chk200Markka"} << "90";
-        QTest::newRow("50") << QStringList{"Chk300Markka"} << "150";
-        QTest::newRow("100") << QStringList{"Chk500Markka"} << "300";
-        QTest::newRow("0,2 + 0,3") << QStringList{"Chk1Markka", "Chk2Markka"} << "1,5";
-        QTest::newRow("none") << QStringList{} << "0";
-        // clang-format on
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("quit"); // "": the window's own close control
+        for (const QString game :
+             {"MnuLotto frmLotot cmdLopeta", "MnuRandom frmRandom cmdLopeta",
+              "MnuKeno frmKeno cmdEnd", "MnuVakio frmVakio cmdLopeta", "MnuVeto frmVeto cmdEnd"})
+            for (const QString& quit : {QString(), game.section(' ', 2)})
+                QTest::addRow("%s, %s", qPrintable(game.section(' ', 1, 1)),
+                              quit.isEmpty() ? "closed" : qPrintable(quit))
+                    << game.section(' ', 0, 0) << game.section(' ', 1, 1) << quit;
     }
-    void stakePrices()
+    void bonusWindows()
     {
-        QFETCH(QStringList, ticked);
-        QFETCH(QString, price);
-        const QStringList boxes{"Chk1Markka",   "Chk2Markka",   "Chk3Markka",   "Chk5Markka",
-                                "Chk10markka",  "Chk20Markka",  "Chk30Markka",  "Chk50Markka",
-                                "Chk100Markka", "Chk200Markka", "Chk300Markka", "Chk500Markka"};
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
-        draw(w, "9", "3");
-        QCOMPARE(w.rowList().count(), 3);
-        for (const QString& box : boxes)
-            tick(w, box, ticked.contains(box));
-        QCOMPARE(this->price(w), price);
-        QCOMPARE(w.PriceText(), price);
-        // Net play needs a stake; the warning goes with the next price above 0.
-        child<QPushButton>(w, "cmdOnNet")->click();
-        QCOMPARE(shown(w, "lblVirhe"), ticked.isEmpty());
-        if (ticked.isEmpty()) {
-            QCOMPARE(labelText(w, "lblVirhe"), QStringLiteral("Tarkista panos"));
-            tick(w, "Chk5Markka");
-            QVERIFY(!shown(w, "lblVirhe"));
-        }
-    }
-
-    // The price follows the tab shown: list rows on "Rivit", system rows on "Järjestelmä".
-    void priceFollowsTheTab()
-    {
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
-        draw(w, "9", "3");
-        auto* tabs = child<QTabWidget>(w, "SSTab1");
-        tabs->setCurrentIndex(1);
-        QCOMPARE(price(w), QStringLiteral("0"));
-        for (const char* box : {"chkKoti1_1", "chkKoti1_2", "chkVieras1_0", "chkKoti2_3",
-                                "chkVieras2_0", "chkKoti3_1", "chkVieras3_2"})
-            tick(w, box);
-        QCOMPARE(price(w), QStringLiteral("0,4"));
-        tabs->setCurrentIndex(0);
-        QCOMPARE(price(w), QStringLiteral("0,6"));
-        tabs->setCurrentIndex(1);
-        QCOMPARE(price(w), QStringLiteral("0,4"));
-        // Filling everything ticks ten stakes (72 a row) and prices the size still shown.
-        QTest::mouseDClick(child<QLabel>(w, "lblRivimäärä"), Qt::LeftButton);
-        QCOMPARE(price(w), QStringLiteral("144"));
-        QCOMPARE(w.PriceText(), QStringLiteral("144"));
-    }
-
-    void modeSwitch_data()
-    {
-        QTest::addColumn<bool>("warnings");
-        QTest::addColumn<bool>("answer");
-        QTest::newRow("yes clears") << true << true;
-        QTest::newRow("no keeps") << true << false;
-        QTest::newRow("warnings off clears unasked") << false << true;
-    }
-    void modeSwitch()
-    {
-        QFETCH(bool, warnings);
-        QFETCH(bool, answer);
-        storeSetting("Varoitus", warnings ? "True" : "False");
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
-        draw(w, "5", "3");
-        tick(w, "chkKoti1_4");
-        MessageBox::setNextAnswer(answer);
-        QVERIFY(chooseMenuItem(w, "MnuSarake2"));
-        QCOMPARE(MessageBox::shownTitles(),
-                 warnings ? QStringList{"Tämä toiminto tyhjää kaikki!!!"} : QStringList());
-        QCOMPARE(w.ColumnCount(), answer ? 2 : 3);
-        QCOMPARE(w.rowList().count(), answer ? 0 : 3);
-        QCOMPARE(labelText(w, "lblArvottu"), answer ? "" : "3");
-        QCOMPARE(child<QLineEdit>(w, "txtMaali")->text(), answer ? "" : "5");
-        QCOMPARE(child<QCheckBox>(w, "chkKoti1_4")->isChecked(), !answer);
-        const QStringList thirdMatch{"FraPeli3", "lblKohde_3", "lblKohde3",
-                                     "lbl1_4",   "lbl1_5",     "Line3",
-                                     "Label4",   "lbl_V3",     "txtMaaliEnint_5"};
-        for (const QString& name : thirdMatch)
-            QVERIFY2(child<QWidget>(w, name)->isHidden() == answer, qPrintable(name));
-        // Choosing the mode in use asks nothing; the other one brings the third match back.
-        MessageBox::reset();
-        QVERIFY(chooseMenuItem(w, answer ? "MnuSarake2" : "MnuSarake3"));
-        QVERIFY(MessageBox::shownTexts().isEmpty());
-        QCOMPARE(w.ColumnCount(), answer ? 2 : 3);
-        MessageBox::setNextAnswer(true);
-        QVERIFY(chooseMenuItem(w, "MnuSarake3"));
-        for (const QString& name : thirdMatch)
-            QVERIFY2(!child<QWidget>(w, name)->isHidden(), qPrintable(name));
-        draw(w, "0", "1");
-        QCOMPARE(labelText(w, "lbl1_5"), QStringLiteral("0"));
-    }
-
-    // Which items the menus offer: removing needs a ticked row, clearing and saving a row.
-    void menuStates_data()
-    {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("ticked");
-        QTest::addColumn<QStringList>("enabled");
-        const QStringList withRows{"MnuTyhjennäLista", "MnuTyhjennäMaalit", "MnuTyhjennäKaikki",
-                                   "MnuTallenna"};
-        QTest::newRow("empty list") << 0 << 0 << QStringList();
-        QTest::newRow("rows, none ticked") << 3 << 0 << withRows;
-        QTest::newRow("one ticked") << 3 << 1 << withRows + QStringList{"MnuPoistavalitutListalta"};
-    }
-    void menuStates()
-    {
-        QFETCH(int, rows);
-        QFETCH(int, ticked);
-        QFETCH(QStringList, enabled);
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
-        if (rows > 0)
-            draw(w, "9", QString::number(rows));
-        for (int i = 0; i < ticked; ++i)
-            w.rowList().setChecked(i, true);
-        for (const char* item : {"MnuPoistavalitutListalta", "MnuTyhjennäLista",
-                                 "MnuTyhjennäMaalit", "MnuTyhjennäKaikki", "MnuTallenna"})
-            QVERIFY2(menuItemEnabled(w, item) == enabled.contains(item), item);
-        // The items follow the list, not an earlier opening of the menu.
-        if (rows > 0) {
-            w.rowList().clear();
-            QVERIFY(!menuItemEnabled(w, "MnuTyhjennäKaikki"));
-            QVERIFY(!menuItemEnabled(w, "MnuPoistavalitutListalta"));
-        }
-    }
-
-    void removeTickedKeepsOrder()
-    {
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
-        draw(w, "9", "8");
-        const QStringList before = listed(w.rowList());
-        QTest::mouseDClick(child<QLabel>(w, "lblArvottutxt"), Qt::LeftButton);
-        QCOMPARE(w.rowList().checkedCount(), 8);
-        for (int i : {0, 3, 4, 5, 7})
-            w.rowList().setChecked(i, false);
-        QVERIFY(chooseMenuItem(w, "MnuPoistavalitutListalta"));
-        QCOMPARE(listed(w.rowList()),
-                 (QStringList{before[0], before[3], before[4], before[5], before[7]}));
-        QCOMPARE(labelText(w, "lblArvottu"), QStringLiteral("5"));
-        QCOMPARE(price(w), QStringLiteral("1"));
-        // No tick stays behind on the positions of the removed rows.
-        for (int i = 0; i < w.rowList().count(); ++i)
-            QVERIFY(!w.rowList().isChecked(i));
-        QVERIFY(!menuItemEnabled(w, "MnuPoistavalitutListalta"));
-    }
-
-    // Everything is reset whatever the answer about the list; the price label is left empty
-    // until the next change.
-    void clearEverything_data()
-    {
-        QTest::addColumn<bool>("warnings");
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("list kept") << true << false << 4;
-        QTest::newRow("list cleared") << true << true << 0;
-        QTest::newRow("warnings off") << false << false << 0;
-    }
-    void clearEverything()
-    {
-        QFETCH(bool, warnings);
-        QFETCH(bool, answer);
-        QFETCH(int, rows);
-        storeSetting("Varoitus", warnings ? "True" : "False");
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
-        draw(w, "9", "4");
-        tick(w, "Chk50Markka");
-        tick(w, "Chk1Markka", false);
-        tick(w, "chkVieras2_3");
-        child<QLineEdit>(w, "txtMaaliEnint_1")->setText("4");
-        MessageBox::setNextAnswer(answer);
-        QVERIFY(chooseMenuItem(w, "MnuTyhjennäKaikki"));
-        QCOMPARE(MessageBox::shownTexts().size(), warnings ? 1 : 0);
-        QCOMPARE(w.rowList().count(), rows);
-        QCOMPARE(labelText(w, "lblArvottu"), QString::number(rows));
-        QCOMPARE(child<QLineEdit>(w, "txtMaali")->text(), QString());
-        QCOMPARE(child<QLineEdit>(w, "txtMaaliEnint_1")->text(), QString());
-        QCOMPARE(labelText(w, "lbl1_0"), QString());
-        QCOMPARE(child<QLineEdit>(w, "txtKertaa")->text(), QStringLiteral("1"));
-        QVERIFY(!child<QCheckBox>(w, "chkVieras2_3")->isChecked());
-        QVERIFY(!child<QCheckBox>(w, "Chk50Markka")->isChecked());
-        QVERIFY(child<QCheckBox>(w, "Chk1Markka")->isChecked());
-        QCOMPARE(price(w), QString());
-        tick(w, "Chk2Markka");
-        QCOMPARE(price(w), rows ? QStringLiteral("2") : QStringLiteral("0"));
-    }
-
-    void warningsToggleStoredOnYes()
-    {
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
-        MessageBox::setNextAnswer(true);
-        QVERIFY(chooseMenuItem(w, "MnuVaroitukset"));
-        QVERIFY(!w.WarningsOn());
-        QCOMPARE(MessageBox::shownTitles(), QStringList{" Varoitukset pois!!"});
-        QCOMPARE(SettingsStore::read("Rekisteri", "Varoitus"), QStringLiteral("False"));
-        MessageBox::setNextAnswer(false);
-        QVERIFY(chooseMenuItem(w, "MnuVaroitukset"));
-        QVERIFY(w.WarningsOn());
-        QCOMPARE(SettingsStore::read("Rekisteri", "Varoitus"), QStringLiteral("False"));
-    }
-
-    void closing_data()
-    {
-        QTest::addColumn<bool>("warnings");
-        QTest::addColumn<bool>("answer");
-        QTest::newRow("asked, no") << true << false;
-        QTest::newRow("asked, yes") << true << true;
-        QTest::newRow("warnings off") << false << false;
-    }
-    void closing()
-    {
-        QFETCH(bool, warnings);
-        QFETCH(bool, answer);
-        storeSetting("Varoitus", warnings ? "True" : "False");
-        frmSarvento w(*m_random);
-        QVERIFY(start(w));
+        QFETCH(QString, window);
+        QFETCH(QString, quit);
+        MainWindow w;
         w.show();
-        MessageBox::setNextAnswer(answer);
-        QVERIFY(chooseMenuItem(w, "MnuLopeta"));
-        QCOMPARE(MessageBox::shownTexts().size(), warnings ? 1 : 0);
-        QCOMPARE(w.isVisible(), warnings && !answer);
+        QFETCH(QString, item);
+        QVERIFY(chooseMenuItem(w, item));
+        QPointer<QWidget> game = visibleWindow(window);
+        QVERIFY(game && !w.isVisible());
+        if (quit.isEmpty())
+            game->close();
+        else
+            child<QPushButton>(*game, quit)->click();
+        QVERIFY(w.isVisible());
+        QTRY_VERIFY(game.isNull()); // a fresh window the next time
+    }
+
+    // Net play opens only with a price, and never while another copy runs.
+    void netPlay_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("price") << "click cmdOnNet" << true;
+        QTest::newRow("no stake") << "untick Chk1Markka; click cmdOnNet" << false;
+        QTest::newRow("another copy runs") << "copy; click cmdOnNet" << false;
+    }
+    void netPlay()
+    {
+        QFETCH(QString, script);
+        CapturingBrowser browser;
+        FixedCopies copies;
+        copies.running = script.startsWith("copy;");
+        MainWindow w;
+        w.setNetPlayServices(browser, copies);
+        w.show();
+        play(w, "add 1-2 0-1 2-0; " + script.mid(copies.running ? 5 : 0));
+        QCOMPARE(MessageBox::shownTexts().size(), copies.running ? 1 : 0);
+        QWidget* net = visibleWindow("frmOnNet");
+        QTEST(net != nullptr, "opens");
+        QCOMPARE(w.isVisible(), !net);
+        if (!net)
+            return;
+        child<QPushButton>(*net, "cmdLaheta")->click();
+        QCOMPARE(browser.opened.size(), 1);
+        QVERIFY(browser.opened[0].toString().endsWith("h1=1&v1=2&h2=0&v2=1&h3=2&v3=0"));
+        net->close();
+        QVERIFY(w.isVisible());
     }
 };
 

@@ -1,25 +1,29 @@
 #pragma once
-// Small helpers for driving windows headless: find controls by objectName, choose menu items,
-// start the main window with the notice skipped, keep settings in a temporary folder.
+// Helpers for driving windows headless: controls by objectName, menu items chosen as a player
+// would, settings in a temporary folder, and the main window played from a script.
 #include "settings/settingsstore.h"
 #include "tests/testfile.h"
 #include "ui/dialogs.h"
 #include "ui/frmSarvento.h"
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <type_traits>
 
 namespace WindowTest {
 
-// A missing control fails the running test; the caller gets a stand-in so that the rest of
-// the test runs on without crashing and the other tests still run.
+// A missing control fails the running test; the caller gets a stand-in, so that the test
+// runs on without crashing.
 template <typename T> T* child(QWidget& w, const QString& name)
 {
     if (T* found = w.findChild<T*>(name))
@@ -35,8 +39,7 @@ template <typename T> T* child(QWidget& w, const QString& name)
     }
 }
 
-// Opens the item's menu (the main window sets enabled states then) and reports whether the
-// item may be chosen.
+// Opens the item's menus first: the main window sets the enabled states then.
 inline bool menuItemEnabled(QMainWindow& w, const QString& name)
 {
     QAction* item = child<QAction>(w, name);
@@ -46,16 +49,15 @@ inline bool menuItemEnabled(QMainWindow& w, const QString& name)
     return item->isEnabled();
 }
 
-// Chooses a menu item as the player would; a disabled item fails the test, since triggering
-// it would silently do nothing. Use as QVERIFY(chooseMenuItem(w, "MnuAvaa")).
+// A disabled item fails the test, since triggering it would silently do nothing.
 [[nodiscard]] inline bool chooseMenuItem(QMainWindow& w, const QString& name)
 {
-    if (!menuItemEnabled(w, name)) {
-        QTest::qFail(qPrintable(name + " is disabled"), __FILE__, __LINE__);
-        return false;
+    if (menuItemEnabled(w, name)) {
+        child<QAction>(w, name)->trigger();
+        return true;
     }
-    child<QAction>(w, name)->trigger();
-    return true;
+    QTest::qFail(qPrintable(name + " is disabled"), __FILE__, __LINE__);
+    return false;
 }
 
 inline QString labelText(QWidget& w, const QString& name)
@@ -69,11 +71,6 @@ inline QStringList listed(const RowListModel& model)
     for (ScoreRow row : model.rows())
         rows << row.text();
     return rows;
-}
-
-inline void storeSetting(const QString& key, const QString& value)
-{
-    SettingsStore::write(QStringLiteral("Rekisteri"), key, value);
 }
 
 // Settings in a folder of their own, Finnish numbers, no real message boxes.
@@ -92,11 +89,121 @@ inline void resetBetweenTests(const QTemporaryDir& settingsDir)
     ModalRunner::setHandler({});
 }
 
-// A started main window with the notice skipped.
-inline bool start(frmSarvento& w)
+struct SeededRandom
 {
-    storeSetting(QStringLiteral("AlaNaytaInfoa"), QStringLiteral("True"));
-    return w.Form_Load();
+    GeneratorRandom random{20240611};
+};
+
+// The main window started with the notice skipped. Its generator is seeded, so that no row
+// count depends on a chance duplicate.
+struct MainWindow : SeededRandom, frmSarvento
+{
+    explicit MainWindow(bool warnings = true) : frmSarvento(random)
+    {
+        SettingsStore::write("Rekisteri", "AlaNaytaInfoa", "True");
+        SettingsStore::write("Rekisteri", "Varoitus", warnings ? "True" : "False");
+        if (!Form_Load())
+            QTest::qFail("the main window did not start", __FILE__, __LINE__);
+    }
+    // For play(script): "off;" first in a script stores the warnings off.
+    explicit MainWindow(const QString& script) : MainWindow(!script.startsWith("off;")) {}
+};
+
+// Plays "step; step; ..." on the main window. Steps: off (see MainWindow), draw MAXIMUM TIMES, set
+// BOX [TEXT], tick BOX, untick BOX, click BUTTON, dclick LABEL, menu ITEM, yes or no (the answer to
+// the next question), file [PATH] (the next file dialog's answer), tab INDEX, add ROW, check
+// ROWINDEX [LISTVIEW], keys COMBOBOX TEXT, grid GOALS... (of home 1, away 1, home 2 ..., as "0,3").
+inline void play(frmSarvento& w, const QString& script)
+{
+    for (const QString& step : script.split(';')) {
+        const QStringList words = step.trimmed().split(' ');
+        if (words[0].isEmpty() || words[0] == "off")
+            continue;
+        const QString name = words.value(1);
+        const QString rest = words.mid(2).join(' ');
+        if (words[0] == "draw") {
+            play(w,
+                 "set txtMaali " + name + "; set txtKertaa " + rest + "; click cmdArvo_Tulokset");
+        } else if (words[0] == "file") {
+            FileDialog::setNextFileName(words.mid(1).join(' '));
+        } else if (words[0] == "set") {
+            child<QLineEdit>(w, name)->setText(rest);
+        } else if (words[0] == "tick" || words[0] == "untick") {
+            child<QCheckBox>(w, name)->setChecked(words[0] == "tick");
+        } else if (words[0] == "click") {
+            child<QPushButton>(w, name)->click();
+        } else if (words[0] == "dclick") {
+            QTest::mouseDClick(child<QWidget>(w, name), Qt::LeftButton);
+        } else if (words[0] == "menu") {
+            if (!chooseMenuItem(w, name))
+                return;
+        } else if (words[0] == "yes" || words[0] == "no") {
+            MessageBox::setNextAnswer(words[0] == "yes");
+        } else if (words[0] == "tab") {
+            child<QTabWidget>(w, "SSTab1")->setCurrentIndex(name.toInt());
+        } else if (words[0] == "check") { // a row of the main list, or of the named list view
+            auto* view = rest.isEmpty() ? nullptr : child<QListView>(w, rest);
+            (view ? *qobject_cast<RowListModel*>(view->model()) : w.rowList())
+                .setChecked(name.toInt(), true);
+        } else if (words[0] == "add") {
+            w.rowList().appendAll({ScoreRow::fromText(words.mid(1).join(' ')).value()});
+        } else if (words[0] == "keys") { // typed into the focused box of the active window
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            child<QComboBox>(w, name)->lineEdit()->setFocus();
+            QTest::keyClicks(child<QComboBox>(w, name)->lineEdit(), rest);
+        } else if (words[0] == "grid") {
+            for (int team = 1; team < words.size(); ++team)
+                for (const QString& goal : words[team].split(','))
+                    play(w, (team % 2 ? "tick chkKoti" : "tick chkVieras") +
+                                QString::number((team + 1) / 2) + '_' + goal);
+        } else {
+            QTest::qFail(qPrintable("no step " + step), __FILE__, __LINE__);
+        }
+    }
+}
+
+// What the player sees under key: a label's or a box's text, a list view's rows; a check box, or
+// whether a button or a menu item is enabled, as 1/0; "NAME?" whether it is not hidden; or one of:
+// rows, matches, told (the messages), titles, stake (cents a row), warnings, stored (the warnings
+// setting), visible.
+inline QString observe(frmSarvento& w, const QString& key)
+{
+    const QHash<QString, std::function<QString()>> state{
+        {"rows", [&] { return listed(w.rowList()).join(", "); }},
+        {"matches", [&] { return QString::number(w.ColumnCount()); }},
+        {"told", [] { return MessageBox::shownTexts().join(" / "); }},
+        {"titles", [] { return MessageBox::shownTitles().join(" / "); }},
+        {"stake", [&] { return QString::number(w.StakePerRowCents()); }},
+        {"warnings", [&] { return QString::number(w.WarningsOn()); }},
+        {"visible", [&] { return QString::number(w.isVisible()); }},
+        {"stored", [] { return SettingsStore::read("Rekisteri", "Varoitus"); }}};
+    if (state.contains(key))
+        return state[key]();
+    if (key.endsWith('?'))
+        return QString::number(!child<QWidget>(w, key.chopped(1))->isHidden());
+    if (auto* view = w.findChild<QListView*>(key))
+        return listed(*qobject_cast<RowListModel*>(view->model())).join(", ");
+    if (auto* box = w.findChild<QCheckBox*>(key))
+        return QString::number(box->isChecked());
+    if (auto* box = w.findChild<QLineEdit*>(key))
+        return box->text();
+    if (auto* box = w.findChild<QComboBox*>(key))
+        return box->currentText();
+    if (auto* button = w.findChild<QPushButton*>(key))
+        return QString::number(button->isEnabled());
+    if (w.findChild<QAction*>(key))
+        return QString::number(menuItemEnabled(w, key));
+    return labelText(w, key);
+}
+
+// Compares "key=value|key=value" with what is observed.
+inline void expect(frmSarvento& w, const QString& expected)
+{
+    for (const QString& pair : expected.split('|', Qt::SkipEmptyParts)) {
+        const QString key = pair.section('=', 0, 0);
+        QCOMPARE(key + '=' + observe(w, key), pair);
+    }
 }
 
 } // namespace WindowTest
