@@ -1,53 +1,60 @@
 #pragma once
-// Reading printed PDFs back with poppler's pdftotext: the words with their places, and the
-// text as lines with a form feed line after every page.
+// Printed PDFs read back with poppler's tools, and the printer that prints them.
+#include "print/coupon.h"
+#include "print/printoffset.h"
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStringList>
+#include <cmath>
 
 namespace PdfReading {
 
-constexpr double MmPerPoint = 25.4 / 72;
 // Margins of the test printers; marks are measured from the printable area inside them.
 inline const QMarginsF Margins(12, 7, 10, 10);
 
-struct Word
-{
-    QString text;
-    double x; // mm from the left of the printable area
-    double y; // mm from its top
-};
-
-inline QByteArray run(const QString& program, const QStringList& arguments)
+inline QString run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished() || process.exitCode() != 0)
         qFatal("%s failed on %s", qPrintable(program), qPrintable(arguments.join(' ')));
-    return process.readAllStandardOutput();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Words of one page with their top-left corners.
-inline QList<Word> words(const QString& pdf, int page = 1)
+// Marks as "x,y" in mm, sorted, so that marks read back compare with the expected ones as text.
+inline QString marksText(const std::vector<Mark>& marks)
 {
-    static const QRegularExpression word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re");
-    const QString p = QString::number(page);
-    const QString html = QString::fromUtf8(run("pdftotext", {"-bbox", "-f", p, "-l", p, pdf, "-"}));
-    QList<Word> found;
-    for (const auto& m : word.globalMatch(html))
-        found.append({m.captured(3), m.captured(1).toDouble() * MmPerPoint - Margins.left(),
-                      m.captured(2).toDouble() * MmPerPoint - Margins.top()});
-    return found;
+    QStringList texts;
+    for (Mark m : marks)
+        texts << QStringLiteral("%1,%2").arg(m.x).arg(m.y);
+    texts.sort();
+    return texts.join(' ');
 }
 
-inline QStringList lines(const QString& pdf)
+// The words of every page, less the offset, written as marksText writes marks; a word other
+// than a single X shows its text ("XX@48,52"). Every coupon box sits on whole millimetres, so
+// a place within 0.3 mm of one reads as it and any other place shows its hundredths.
+inline QStringList marksRead(const QString& pdf, PrintOffset offset = {})
 {
-    QString text = QString::fromUtf8(run("pdftotext", {"-layout", pdf, "-"}));
-    text.replace('\f', QStringLiteral("\n\f\n"));
-    return text.split('\n', Qt::SkipEmptyParts);
+    static const QRegularExpression word(R"re(xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)<)re");
+    auto mm = [](double v) {
+        return std::abs(v - std::round(v)) <= 0.3 ? QString::number(std::round(v))
+                                                  : QString::number(v, 'f', 2);
+    };
+    QStringList pages;
+    for (const QString& page : run("pdftotext", {"-bbox", pdf, "-"}).split("<page ").mid(1)) {
+        QStringList texts;
+        for (const auto& m : word.globalMatch(page)) {
+            const QString place =
+                mm(m.captured(1).toDouble() * 25.4 / 72 - Margins.left() - offset.x) + ',' +
+                mm(m.captured(2).toDouble() * 25.4 / 72 - Margins.top() - offset.y);
+            texts << (m.captured(3) == "X" ? place : m.captured(3) + '@' + place);
+        }
+        texts.sort();
+        pages << texts.join(' ');
+    }
+    return pages;
 }
 
 inline std::unique_ptr<QPrinter> pdfPrinter(const QString& path)

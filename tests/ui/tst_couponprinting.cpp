@@ -1,40 +1,35 @@
-#include "fileprinters.h"
-#include "print/coupon.h"
+// The print menu's commands, printing into PDF files that are read back.
 #include "settings/settingskeys.h"
+#include "tests/print/pdfreading.h"
 #include "ui/couponprinting.h"
+#include "ui/printerchoice.h"
 #include "windowtest.h"
+#include <QApplication>
+#include <QProgressDialog>
 #include <QSignalSpy>
 
+using namespace PdfReading;
 using namespace WindowTest;
 
-namespace {
-// The row a coupon page carries, read back from where its X marks landed.
-QString couponRow(const QString& pdf, PrintOffset offset = {}, int page = 1)
+// Every run prints into PDF files in a folder, numbered coupons sorting by their number below
+// ten, and the preview into "esikatselu.pdf" there. No file name: the dialog was cancelled.
+struct FilePrinters : PrinterChoice
 {
-    const QList<PdfReading::Word> words = PdfReading::words(pdf, page);
-    QStringList goals;
-    for (double lineY : Coupon::LineY) {
-        for (const auto& w : words) {
-            for (int goal = 0; goal < 12; ++goal) {
-                if (std::abs(w.x - offset.x - Coupon::GoalX[size_t(goal)]) < 0.3 &&
-                    std::abs(w.y - offset.y - lineY) < 0.3)
-                    goals << QString::number(goal);
-            }
-        }
+    explicit FilePrinters(const QString& folder) : folder(folder) {}
+    std::unique_ptr<QPrinter> choose(QWidget*, const QString&) override
+    {
+        return fileName.isEmpty() ? nullptr : pdfPrinter(path(fileName));
     }
-    QString text;
-    for (int i = 0; i + 1 < goals.size(); i += 2)
-        text += (i ? " " : "") + goals[i] + "-" + goals[i + 1];
-    return text;
-}
+    void preview(QWidget*, const std::function<void(QPrinter&)>& paint) override
+    {
+        paint(*pdfPrinter(path("esikatselu.pdf")));
+    }
+    QStringList files() const { return QDir(folder).entryList({"*.pdf"}, QDir::Files); }
+    QString path(const QString& name) const { return folder + '/' + name; }
 
-enum Command
-{
-    AllRows,
-    TickedRows,
-    System
+    QString folder;
+    QString fileName = "kuponki.pdf";
 };
-} // namespace
 
 class CouponPrintingTest : public QObject
 {
@@ -47,19 +42,23 @@ class CouponPrintingTest : public QObject
     FilePrinters* m_printers = nullptr;
     std::unique_ptr<CouponPrinting> m_printing;
 
+    // Lists the rows; a row ending in " *" is ticked.
     void list(const QStringList& rows)
     {
-        for (const QString& row : rows)
-            m_rows.appendIfNew(*ScoreRow::fromText(row));
+        for (const QString& row : rows) {
+            m_rows.appendIfNew(*ScoreRow::fromText(QString(row).remove(" *")));
+            m_rows.setChecked(m_rows.count() - 1, row.endsWith('*'));
+        }
     }
-    // Messages shown, the duration's figure left out.
+    // The messages shown: the title where it tells more than the text, the duration's figure
+    // left out.
     static QStringList messages()
     {
-        QStringList texts = MessageBox::shownTexts();
-        for (QString& text : texts)
-            if (text.contains(QRegularExpression("^Kesto \\d+(,\\d+)? s$")))
-                text = "Kesto";
-        return texts;
+        QStringList shown = MessageBox::shownTitles();
+        for (qsizetype i = 0; i < shown.size(); ++i)
+            if (shown[i] == "Sarvento")
+                shown[i] = MessageBox::shownTexts()[i];
+        return shown.replaceInStrings(QRegularExpression("^Kesto [\\d,]+ s$"), "Kesto");
     }
 
 private slots:
@@ -69,144 +68,96 @@ private slots:
         resetBetweenTests(m_settings);
         m_out = std::make_unique<QTemporaryDir>();
         m_rows.clear();
-        m_state = PrintState();
-        m_state.rows = &m_rows;
-        m_state.bet.stakeBoxes[0] = m_state.bet.stakeBoxes[1] = true;
-        m_state.bet.gameNumber = 3;
-        m_state.stakePerRowCents = 50;
+        // 0,2 and 0,3 €, game 3, two matches; the system is 2-0 3-1.
+        m_state = {&m_rows, {{true, true}, 3, 2}, 50, false, {}, 1};
+        m_state.gridTicks[0][2] = m_state.gridTicks[1][0] = true;
+        m_state.gridTicks[2][3] = m_state.gridTicks[3][1] = true;
         auto printers = std::make_unique<FilePrinters>(m_out->path());
         m_printers = printers.get();
         m_printing = std::make_unique<CouponPrinting>(
             nullptr, [this] { return m_state; }, std::move(printers));
     }
 
+    // Each command's way to its coupons, one job each; the stored offset (pysty, vaaka) shifts
+    // every X, and each must land within 0.3 mm of its place.
     void coupons_data()
     {
-        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("tickedRow"); // -1: none
         QTest::addColumn<qint64>("stake");
-        QTest::addColumn<bool>("warnings");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QStringList>("printed"); // the row read back from each file
+        QTest::addColumn<QString>("answer");  // "": warnings off, no question
+        QTest::addColumn<QString>("printer"); // "cancel", or a file that a folder blocks
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QPointF>("offset");
+        QTest::addColumn<QStringList>("printed"); // the coupons' rows, one a page
         QTest::addColumn<QStringList>("messages");
-        const QStringList two = {"2-1 0-3", "9-9 7-0"};
-        const QString ask = "Ovatko oikein? ";
+        const QStringList two = {"2-1 0-3", "9-9 7-0"}, three = {"1-1 1-1", "2-2 2-2", "3-3 3-3"},
+                          none;
+        const QString ask = "Tarkista, pelinumero on 3 ja panos 0,5 € !!!";
+        const QString noStake = "Panos puuttuu !!!";
         // clang-format off
-        QTest::newRow("all rows") << int(AllRows) << two << -1 << qint64(50) << true << true << two << QStringList{ask, "Kesto"};
-        QTest::newRow("all rows, answered No") << int(AllRows) << two << -1 << qint64(50) << true << false << QStringList() << QStringList{ask};
-        QTest::newRow("all rows, no stake") << int(AllRows) << two << -1 << qint64(0) << true << true << QStringList() << QStringList{"Eipäs hutiloida "};
-        QTest::newRow("all rows, warnings off") << int(AllRows) << two << -1 << qint64(50) << false << false << two << QStringList{"Kesto"};
-        QTest::newRow("goal 10 left out") << int(AllRows) << QStringList{"10-1 0-3", "1-1 2-2"} << -1 << qint64(50) << false << false << QStringList{"1-1 2-2"} << QStringList{"1 rivi jäi tulostamatta, koska kupongissa ei ole ruutua yli 9 maalille.", "Kesto"};
-        QTest::newRow("ticked row") << int(TickedRows) << QStringList{"1-0 0-0", "4-4 5-5", "3-3 3-3"} << 1 << qint64(50) << true << true << QStringList{"4-4 5-5"} << QStringList{ask};
-        QTest::newRow("ticked, none ticked") << int(TickedRows) << two << -1 << qint64(50) << true << true << QStringList() << QStringList{ask};
-        QTest::newRow("ticked, no stake") << int(TickedRows) << two << 0 << qint64(-1) << true << true << QStringList() << QStringList{"Eipäs hutiloida "};
-        QTest::newRow("system") << int(System) << QStringList() << -1 << qint64(50) << true << true << QStringList{"2-0 3-1"} << QStringList{ask};
-        QTest::newRow("system, answered No") << int(System) << QStringList() << -1 << qint64(50) << true << false << QStringList() << QStringList{ask};
-        QTest::newRow("system, no stake") << int(System) << QStringList() << -1 << qint64(0) << false << true << QStringList() << QStringList{"Eipäs hutiloida "};
+        QTest::newRow("all rows") << "TulostaKupongille" << two << qint64(50) << "Yes" << "" << QStringList{"3", "-2"} << QPointF(3, -2) << two << QStringList{ask, "Kesto"};
+        QTest::newRow("all rows, answered No") << "TulostaKupongille" << two << qint64(50) << "No" << "" << none << QPointF() << none << QStringList{ask};
+        QTest::newRow("all rows, no stake") << "TulostaKupongille" << two << qint64(0) << "Yes" << "" << none << QPointF() << none << QStringList{noStake};
+        QTest::newRow("goal 10 left out") << "TulostaKupongille" << QStringList{"10-1 0-3", "1-1 2-2"} << qint64(50) << "" << "" << QStringList{"2,6", "-4,5"} << QPointF(2.6, -4.5) << QStringList{"1-1 2-2"} << QStringList{"1 rivi jäi tulostamatta, koska kupongissa ei ole ruutua yli 9 maalille.", "Kesto"};
+        QTest::newRow("print dialog cancelled") << "TulostaKupongille" << two << qint64(50) << "" << "cancel" << none << QPointF() << none << none;
+        QTest::newRow("second job fails") << "TulostaKupongille" << three << qint64(50) << "" << "kuponki-2.pdf" << none << QPointF() << three.mid(0, 1) << QStringList{"Tulostin ei ottanut työtä vastaan. Kuponkeja tulostettiin 1.", "Kesto"};
+        QTest::newRow("ticked row") << "TulostaValitutKupongille" << QStringList{"1-0 0-0", "4-4 5-5 *", "3-3 3-3"} << qint64(50) << "Yes" << "" << QStringList{"", ""} << QPointF() << QStringList{"4-4 5-5"} << QStringList{ask};
+        QTest::newRow("ticked, no stake") << "TulostaValitutKupongille" << QStringList{"1-1 1-1 *"} << qint64(-1) << "Yes" << "" << none << QPointF() << none << QStringList{noStake};
+        QTest::newRow("system") << "TulostaSysteemiKupongille" << none << qint64(50) << "Yes" << "" << QStringList{"abc", "1"} << QPointF(0, 1) << QStringList{"2-0 3-1"} << QStringList{ask};
+        QTest::newRow("system, answered No") << "TulostaSysteemiKupongille" << none << qint64(50) << "No" << "" << none << QPointF() << none << QStringList{ask};
+        QTest::newRow("system, no stake") << "TulostaSysteemiKupongille" << none << qint64(0) << "" << "" << none << QPointF() << none << QStringList{noStake};
+        QTest::newRow("preview skips goal 10") << "Esikatselu" << QStringList{"1-2 3-4 5-6", "0-10 1-1 1-1", "9-8 7-6 5-4"} << qint64(50) << "" << "" << QStringList{"1,5"} << QPointF(1.5, 0) << QStringList{"1-2 3-4 5-6", "9-8 7-6 5-4"} << none;
         // clang-format on
     }
     void coupons()
     {
-        QFETCH(int, command);
         QFETCH(QStringList, rows);
-        QFETCH(int, tickedRow);
-        QFETCH(bool, yes);
         QFETCH(qint64, stake);
-        QFETCH(bool, warnings);
+        QFETCH(QString, answer);
+        QFETCH(QString, printer);
+        QFETCH(QStringList, stored);
+        QFETCH(QPointF, offset);
+        QFETCH(QStringList, printed);
+        QFETCH(QString, command);
         list(rows);
-        if (tickedRow >= 0)
-            m_rows.setChecked(tickedRow, true);
         m_state.stakePerRowCents = stake;
-        m_state.warningsOn = warnings;
-        m_state.bet.columnCount = 2;
-        m_state.gridTicks[0][2] = m_state.gridTicks[1][0] = true;
-        m_state.gridTicks[2][3] = m_state.gridTicks[3][1] = true;
-        m_state.gridTicks[4][5] = true; // third match, not in use
-        m_state.systemSize = 1;
-        MessageBox::setNextAnswer(yes);
-        if (command == AllRows)
-            m_printing->MnuTulostaKupongille_Click();
-        else if (command == TickedRows)
-            m_printing->MnuTulostaValitutKupongille_Click();
-        else
-            m_printing->MnuTulostaSysteemiKupongille_Click();
+        m_state.warningsOn = !answer.isEmpty();
+        MessageBox::setNextAnswer(answer == "Yes");
+        if (printer == "cancel")
+            m_printers->fileName.clear();
+        else if (!printer.isEmpty())
+            QDir(m_out->path()).mkdir(printer);
+        SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::PystyReuna, stored.value(0));
+        SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::VaakaReuna, stored.value(1));
+        QVERIFY(
+            QMetaObject::invokeMethod(m_printing.get(), qPrintable("Mnu" + command + "_Click")));
         QTEST(messages(), "messages");
-        QStringList printed;
-        for (const QString& file : m_printers->files())
-            printed << couponRow(m_printers->path(file));
-        QTEST(printed, "printed");
-        if (command == System && !printed.isEmpty())
-            QCOMPARE(m_printers->files(), QStringList{"kuponki.pdf"});
+        QStringList read, expected;
+        for (const QString& file : m_printers->files()) {
+            read << marksRead(m_printers->path(file), {offset.x(), offset.y()});
+            QVERIFY(run("pdffonts", {m_printers->path(file)}).contains("Bold"));
+        }
+        for (const QString& row : printed)
+            expected << marksText(Coupon::rowCoupon(m_state.bet, *ScoreRow::fromText(row)));
+        QCOMPARE(read, expected);
     }
 
-    void confirmationTitle()
-    {
-        list({"1-1 1-1"});
-        MessageBox::setNextAnswer(false);
-        m_printing->MnuTulostaKupongille_Click();
-        QCOMPARE(MessageBox::shownTitles(),
-                 QStringList{"Tarkista, pelinumero on 3 ja panos 0,5 € !!!"});
-    }
-
-    // A cancelled print dialog or a printer that takes nothing ends the run.
-    void printerRefuses_data()
-    {
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QStringList>("messages");
-        // clang-format off
-        QTest::newRow("dialog cancelled") << true << QStringList();
-        QTest::newRow("printer fails") << false << QStringList{"Tulostin ei ottanut työtä vastaan. Kuponkeja tulostettiin 0.", "Kesto"};
-        // clang-format on
-    }
-    void printerRefuses()
-    {
-        QFETCH(bool, cancel);
-        list({"1-1 1-1", "2-2 2-2"});
-        m_state.warningsOn = false;
-        m_printers->cancel = cancel;
-        m_printers->fileName = "ei/ole/kuponki.pdf";
-        m_printing->MnuTulostaKupongille_Click();
-        QTEST(messages(), "messages");
-    }
-
-    // A long run prints behind its progress window to the end.
-    void longRunWithProgress()
+    // A long run prints behind a progress window; stopped there, it keeps what it printed.
+    void longRun()
     {
         for (int i = 0; i < CouponPrinting::ProgressFromCoupons; ++i)
             m_rows.appendIfNew(ScoreRow(3, {i % 10, i / 10 % 10, i / 100, 0, 0, 0}));
-        m_state.warningsOn = false;
+        QTimer::singleShot(0, [] {
+            if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
+                progress->cancel();
+        });
+        m_printing->MnuTulostaKupongille_Click();
+        const qsizetype stopped = m_printers->files().size();
+        QVERIFY(stopped > 0 && stopped < CouponPrinting::ProgressFromCoupons);
         m_printing->MnuTulostaKupongille_Click();
         QCOMPARE(m_printers->files().size(), CouponPrinting::ProgressFromCoupons);
-        QCOMPARE(messages(), QStringList{"Kesto"});
-    }
-
-    // The stored shift, read as the user writes numbers, moves every mark of the next coupon.
-    void storedOffsets_data()
-    {
-        QTest::addColumn<QString>("pysty");
-        QTest::addColumn<QString>("vaaka");
-        QTest::addColumn<double>("right");
-        QTest::addColumn<double>("down");
-        // clang-format off
-        QTest::newRow("3 and -2") << "3" << "-2" << 3.0 << -2.0;
-        QTest::newRow("decimal commas") << "2,6" << "-4,5" << 2.6 << -4.5;
-        QTest::newRow("nothing stored") << "" << "" << 0.0 << 0.0;
-        QTest::newRow("no number") << "abc" << "1" << 0.0 << 1.0;
-        // clang-format on
-    }
-    void storedOffsets()
-    {
-        QFETCH(QString, pysty);
-        QFETCH(QString, vaaka);
-        QFETCH(double, right);
-        QFETCH(double, down);
-        SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::PystyReuna, pysty);
-        SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::VaakaReuna, vaaka);
-        list({"5-6 7-8"});
-        m_state.warningsOn = false;
-        m_printing->MnuTulostaKupongille_Click();
-        QCOMPARE(couponRow(m_printers->path("kuponki-1.pdf"), {right, down}), "5-6 7-8");
+        QCOMPARE(messages(), (QStringList{"Kesto", "Kesto"}));
     }
 
     void listing()
@@ -214,45 +165,40 @@ private slots:
         QSignalSpy finished(m_printing.get(), &CouponPrinting::listingFinished);
         list({"2-1 0-3", "0-0 9-9", "1-1 2-2"});
         m_printing->MnuTulostaLista_Click();
-        QCOMPARE(PdfReading::lines(m_printers->path("kuponki.pdf")),
-                 (QStringList{"2-1 0-3", "0-0 9-9", "1-1 2-2", "\f"}));
-        m_rows.clear();
-        m_printing->MnuTulostaLista_Click();
-        QCOMPARE(finished.count(), 2);
-        QCOMPARE(m_printers->choices, 1);
-    }
-
-    // The preview shows the coupons of every row that has boxes, one page each.
-    void preview()
-    {
-        SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::PystyReuna, "1,5");
-        list({"1-2 3-4 5-6", "0-10 1-1 1-1", "9-8 7-6 5-4"});
-        m_printing->MnuEsikatselu_Click();
-        const QString pdf = m_printers->path("esikatselu.pdf");
-        QCOMPARE(PdfReading::lines(pdf).count("\f"), 2);
-        QCOMPARE(couponRow(pdf, {1.5, 0}, 1), "1-2 3-4 5-6");
-        QCOMPARE(couponRow(pdf, {1.5, 0}, 2), "9-8 7-6 5-4");
+        QCOMPARE(run("pdftotext", {"-layout", m_printers->path("kuponki.pdf"), "-"}),
+                 "2-1 0-3\n0-0 9-9\n1-1 2-2\n\f");
+        QCOMPARE(finished.count(), 1);
     }
 
     // The menu follows the list as the main window holds it when the menu opens.
     void menuStates()
     {
         QSignalSpy states(m_printing.get(), &CouponPrinting::menuStates);
-        list({"1-1 1-1", "2-2 2-2"});
-        m_rows.setChecked(1, true);
+        m_state.systemSize = 0;
         m_printing->MnuTulosta_Click();
-        QCOMPARE(states.takeFirst(), (QVariantList{true, true, true, false}));
+        list({"1-1 1-1", "2-2 2-2"});
+        m_printing->MnuTulosta_Click();
+        list({"3-3 3-3 *"});
+        m_state.systemSize = 1;
+        m_printing->MnuTulosta_Click();
+        QCOMPARE(QList<QVariantList>(states), (QList<QVariantList>{{false, false, false, false},
+                                                                   {true, false, true, false},
+                                                                   {true, true, true, true}}));
     }
 
-    void printPositionWindowIsModal()
+    // The print position window's sheet carries the shift typed in its boxes, stored or not.
+    void calibrationSheet()
     {
-        QString opened;
-        ModalRunner::setHandler([&](QDialog& dialog) {
-            opened = dialog.objectName() + (dialog.isModal() ? " modal" : "");
+        ModalRunner::setHandler([](QDialog& window) {
+            child<QLineEdit>(window, "txtVaakaReuna")->setText("-2");
+            child<QLineEdit>(window, "txtPystyReuna")->setText("3,5");
+            child<QPushButton>(window, "cmdKoearkki")->click();
             return int(QDialog::Rejected);
         });
         m_printing->MnuMuutaTulostusKohtaa_Click();
-        QCOMPARE(opened, "frmReunukset modal");
+        const QString sheet = marksRead(m_printers->path("kuponki.pdf"), {3.5, -2})[0];
+        for (const char* mark : {"8,20", "93,61", "17,52", "53,66"})
+            QVERIFY2(sheet.split(' ').contains(mark), mark);
     }
 };
 
