@@ -1,59 +1,161 @@
-#include "games/lottery.h"
-#include <QTest>
+#include "games/lottomachine.h"
+#include "games/vakio.h"
+#include <QtTest>
+
+// Gives the listed numbers in turn, as draws from 1 to highest.
+struct ScriptedRandom : RandomSource
+{
+    ScriptedRandom(int highest, std::vector<int> numbers) : highest(highest), numbers(numbers) {}
+    double next() override { return (numbers.at(at++) - 0.5) / highest; }
+    int highest;
+    std::vector<int> numbers;
+    size_t at = 0;
+};
 
 class TestLottery : public QObject
 {
     Q_OBJECT
+    static LottoGame game(int top) { return top == 39 ? LottoGame::Lotto : LottoGame::Viking; }
+
 private slots:
-    // size 0: no system chosen; wanted -1: a size the game does not offer.
+    // Lotto draws from 39, Viking Lotto from 48, Keno from 70. size 0: no system chosen;
+    // wanted 0: a size the game does not offer.
     void rows_data()
     {
-        QTest::addColumn<QString>("game");
+        QTest::addColumn<int>("highest");
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("wanted");
-        QTest::addColumn<int>("highest");
-        QTest::newRow("Lotto plain") << "Lotto" << 0 << 7 << 39;
-        QTest::newRow("Lotto 7 is plain") << "Lotto" << 7 << 7 << 39;
-        for (int size = 8; size <= 10; ++size)
-            QTest::addRow("Lotto %d", size) << "Lotto" << size << size << 39;
-        QTest::newRow("Viking plain") << "Viking" << 0 << 6 << 48;
-        for (int size = 7; size <= 9; ++size)
-            QTest::addRow("Viking %d", size) << "Viking" << size << size << 48;
-        QTest::newRow("Viking 10 refused") << "Viking" << 10 << -1 << 48;
+        for (int size : {0, 7, 8, 9, 10}) {
+            QTest::addRow("Lotto %d", size) << 39 << size << (size ? size : 7);
+            QTest::addRow("Viking %d", size) << 48 << size << (size == 10 ? 0 : size ? size : 6);
+        }
         for (int size = KenoSmallest; size <= KenoLargest; ++size)
-            QTest::addRow("Keno %d", size) << "Keno" << size << size << KenoHighest;
+            QTest::addRow("Keno %d", size) << KenoHighest << size << size;
     }
     void rows()
     {
-        QFETCH(QString, game);
+        QFETCH(int, highest);
         QFETCH(int, size);
         QFETCH(int, wanted);
-        QFETCH(int, highest);
-        GeneratorRandom random{quint64(size * 31 + game.size())};
-        bool seenHighest = false;
+        GeneratorRandom random{quint64(size * 31 + highest)};
+        const auto system = size ? std::optional(size) : std::nullopt;
+        std::vector<int> last;
+        bool sharedWithLast = false;
         for (int draw = 0; draw < 500; ++draw) {
             const auto row =
-                game == "Keno"
-                    ? std::optional(drawKenoRow(random, size))
-                    : drawLottoNumbers(random,
-                                       game == "Lotto" ? LottoGame::Lotto : LottoGame::Viking,
-                                       size ? std::optional(size) : std::nullopt);
-            QCOMPARE(row.has_value(), wanted > 0);
-            if (!row)
+                highest == KenoHighest
+                    ? drawKenoRow(random, size)
+                    : drawLottoNumbers(random, game(highest), system).value_or(std::vector<int>());
+            QCOMPARE(int(row.size()), wanted);
+            if (row.empty())
                 return;
-            QCOMPARE(int(row->size()), wanted);
-            QVERIFY(row->front() >= 1 && row->back() <= highest);
-            QVERIFY(std::adjacent_find(row->begin(), row->end(), std::greater_equal<int>()) ==
-                    row->end());
-            seenHighest = seenHighest || row->back() == highest;
+            QVERIFY(row.front() >= 1 && row.back() <= highest &&
+                    std::adjacent_find(row.begin(), row.end(), std::greater_equal<int>()) ==
+                        row.end());
+            sharedWithLast |=
+                std::find_first_of(row.begin(), row.end(), last.begin(), last.end()) != row.end();
+            last = row;
         }
-        QVERIFY(seenHighest); // the top number is reachable, not lost to rounding
+        QVERIFY(sharedWithLast); // a draw avoids only its own numbers, not the last row's
     }
 
-    void rowText()
+    void rowText() { QCOMPARE(numberRowText({3, 11, 70}), "3,11,70"); }
+
+    // The lotto machine on a seeded generator or given numbers, ranked in turn ("+" most drawn
+    // first): each number counts once per row it came in; a stop is answered at its check; set
+    // up for Viking Lotto, the machine ranks only the range of the game last drawn.
+    void machine_data()
     {
-        QCOMPARE(numberRowText({3, 11, 17, 22, 28, 35, 39}), "3,11,17,22,28,35,39");
-        QCOMPARE(numberRowText({5, 63}), "5,63");
+        QTest::addColumn<int>("highest"); // 39: Lotto, 48: Viking Lotto
+        QTest::addColumn<qint64>("rows");
+        QTest::addColumn<qint64>("stopAt"); // the check that answers "stop", or 0
+        QTest::addColumn<std::vector<int>>("numbers");
+        QTest::addColumn<QString>("rankings");
+        QTest::addColumn<QString>("leaders");
+        // clang-format off
+        QTest::newRow("Viking, not whole hundreds") << 48 << 1050LL << 0LL << std::vector<int>{} << "" << "";
+        QTest::newRow("Lotto, stopped at 300") << 39 << 1000LL << 300LL << std::vector<int>{} << "" << "";
+        QTest::newRow("then least first") << 39 << 1LL << 0LL << std::vector<int>{5, 3, 9, 1, 2, 4, 6} << "+-" << "8,7,10,11";
+        QTest::newRow("ties keep their order") << 39 << 2LL << 0LL << std::vector<int>{1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 8} << "+" << "2,3,4,5,6,7,1,8,9";
+        QTest::newRow("repeats rejected") << 39 << 1LL << 0LL << std::vector<int>{4, 4, 4, 1, 2, 3, 5, 6, 7} << "-" << "8";
+        QTest::newRow("Viking ranks up to 48") << 48 << 1LL << 0LL << std::vector<int>{48, 47, 40, 1, 2, 3} << "+" << "1,2,3,40,47,48";
+        // clang-format on
+    }
+    void machine()
+    {
+        QFETCH(int, highest);
+        QFETCH(qint64, rows);
+        QFETCH(qint64, stopAt);
+        QFETCH(std::vector<int>, numbers);
+        QFETCH(QString, leaders);
+        const LottoRules rules = lottoRules(game(highest));
+        GeneratorRandom generated{quint64(rows)};
+        ScriptedRandom scripted(rules.highest, numbers);
+        LottoMachine machine(LottoGame::Viking);
+        QList<qint64> asked;
+        const qint64 drawn = stopAt ? stopAt : std::max(rows, qint64(0));
+        QCOMPARE(machine.run(numbers.empty() ? static_cast<RandomSource&>(generated) : scripted,
+                             game(highest), rows,
+                             [&](qint64 soFar) { return (asked << soFar).last() != stopAt; }),
+                 drawn);
+        QCOMPARE(asked.size(), int(drawn / LottoMachine::RowsPerCheck));
+        qint64 sum = 0;
+        for (const LottoMachine::Position& position : machine.table()) {
+            QVERIFY(position.ball <= rules.highest || !position.count);
+            sum += position.count.value_or(0);
+        }
+        QCOMPARE(sum, drawn * rules.plainSize);
+        QFETCH(QString, rankings);
+        for (QChar order : rankings)
+            order == '+' ? machine.rankMostFirst() : machine.rankLeastFirst();
+        if (!leaders.isEmpty())
+            QCOMPARE(numberRowText(machine.leaders(int(leaders.count(',')) + 1)), leaders);
+        machine.rankLeastFirst();
+        for (int k = rules.highest; k < LottoMachine::Positions; ++k)
+            QCOMPARE(machine.table()[size_t(k)].ball, k + 1);
+    }
+
+    // Pools covers over many seeds: on distinct boxes among the matches, a half cover keeping
+    // the drawn mark and reading "1x", "12" or "x2" whichever came first; refused, none.
+    void placeCovers_data()
+    {
+        QTest::addColumn<int>("matches");
+        QTest::addColumn<int>("full");
+        QTest::addColumn<int>("half");
+        QTest::addColumn<bool>("placed");
+        QTest::newRow("F 13") << 13 << 13 << 0 << true;
+        QTest::newRow("H 13") << 13 << 0 << 13 << true;
+        QTest::newRow("10 matches, F 3 H 7") << 10 << 3 << 7 << true;
+        QTest::newRow("F 7 H 7") << 13 << 7 << 7 << false;
+        QTest::newRow("10 matches, F 6 H 5") << 10 << 6 << 5 << false;
+    }
+    void placeCovers()
+    {
+        QFETCH(int, matches);
+        QFETCH(int, full);
+        QFETCH(int, half);
+        QFETCH(bool, placed);
+        for (quint64 seed = 1; seed <= 200; ++seed) {
+            GeneratorRandom random(seed);
+            Vakio::Boxes drawn;
+            drawn.fill("v"); // a single mark above the matches, free for a cover
+            Vakio::drawRow(drawn, matches, random);
+            Vakio::Boxes boxes = drawn;
+            QCOMPARE(Vakio::placeCovers(boxes, matches, full, half, random) ==
+                         Vakio::CoverResult::Placed,
+                     placed);
+            int fulls = 0, halves = 0;
+            for (int i = 0; i < Vakio::BoxCount; ++i) {
+                if (boxes[i] == drawn[i])
+                    continue;
+                QVERIFY(i < matches && placed);
+                fulls += boxes[i] == "1x2";
+                halves += QStringList({"1x", "12", "x2"}).contains(boxes[i]) &&
+                          boxes[i].contains(drawn[i]);
+            }
+            QCOMPARE(std::make_pair(fulls, halves),
+                     placed ? std::make_pair(full, half) : std::make_pair(0, 0));
+        }
     }
 };
 
