@@ -1,31 +1,45 @@
 #include "ui/frmTilastot.h"
 #include "ui_frmTilastot.h"
+#include <QCursor>
 #include <QLocale>
+#include <QToolTip>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChartView>
+#include <QtCharts/QHorizontalBarSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
 
 namespace {
-QBarSeries* labelledSeries()
+// Bars standing up, or lying down (then the category names have room beside them).
+QAbstractBarSeries* labelledSeries(Qt::Orientation bars, QBarSet* first, QBarSet* second = nullptr)
 {
-    auto* series = new QBarSeries;
+    QAbstractBarSeries* series = bars == Qt::Vertical
+                                     ? static_cast<QAbstractBarSeries*>(new QBarSeries)
+                                     : new QHorizontalBarSeries;
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     // Counts of millions in full, never as 3e+06.
     series->setLabelsPrecision(12);
+    for (QBarSet* bars : {first, second}) {
+        if (!bars)
+            continue;
+        // The theme writes labels in white, unreadable above a bar on a white chart.
+        bars->setLabelColor(Qt::black);
+        series->append(bars);
+    }
     return series;
 }
 
-QChart* attach(QChartView* view, QBarSeries* series, QBarCategoryAxis* categories,
+QChart* attach(QChartView* view, QAbstractBarSeries* series, QBarCategoryAxis* categories,
                QValueAxis* scale)
 {
     auto* chart = new QChart;
     chart->addSeries(series);
-    chart->addAxis(categories, Qt::AlignBottom);
-    chart->addAxis(scale, Qt::AlignLeft);
+    const bool upright = series->type() == QAbstractSeries::SeriesTypeBar;
+    chart->addAxis(categories, upright ? Qt::AlignBottom : Qt::AlignLeft);
+    chart->addAxis(scale, upright ? Qt::AlignLeft : Qt::AlignBottom);
     series->attachAxis(categories);
     series->attachAxis(scale);
     scale->setLabelFormat(QStringLiteral("%d"));
@@ -54,10 +68,11 @@ void setCategories(QBarCategoryAxis* axis, const QStringList& names)
     axis->append(names);
 }
 
-// Room above the tallest bar for its label, and whole-number steps for small lists.
-void setScale(QValueAxis* scale, qint64 highest)
+// Room above the tallest bar for its label (more for one standing on end), and whole-number
+// steps for small lists.
+void setScale(QValueAxis* scale, qint64 highest, bool uprightLabels = false)
 {
-    scale->setRange(0, std::max<qreal>(5, qreal(highest) * 1.15));
+    scale->setRange(0, std::max<qreal>(5, qreal(highest) * (uprightLabels ? 2.0 : 1.15)));
     scale->applyNiceNumbers();
 }
 
@@ -104,17 +119,27 @@ frmTilastot::MatchCharts frmTilastot::buildCharts(QChartView* goalView, QChartVi
     charts.goals = new QBarCategoryAxis;
     charts.goals->setTitleText(QStringLiteral("Maalit"));
     charts.goalScale = new QValueAxis;
-    charts.goalSeries = labelledSeries();
-    charts.goalSeries->append(charts.home);
-    charts.goalSeries->append(charts.away);
+    charts.goalSeries = labelledSeries(Qt::Vertical, charts.home, charts.away);
     QChart* goalChart = attach(goalView, charts.goalSeries, charts.goals, charts.goalScale);
+    // Over many goal counts the bars carry no labels; pointing at one tells its count.
+    connect(charts.goalSeries, &QAbstractBarSeries::hovered, this,
+            [](bool entered, int goal, QBarSet* bars) {
+                if (!entered)
+                    return QToolTip::hideText();
+                QToolTip::showText(QCursor::pos(), QStringLiteral("%1, %2 maalia: %L3 riviä")
+                                                       .arg(bars->label())
+                                                       .arg(goal)
+                                                       .arg(qint64(bars->at(goal))));
+            });
     goalChart->legend()->setAlignment(Qt::AlignTop);
 
     charts.outcomes = new QBarSet(QStringLiteral("Rivejä"));
     charts.outcomeNames = new QBarCategoryAxis;
     charts.outcomeScale = new QValueAxis;
-    QBarSeries* outcomes = labelledSeries();
-    outcomes->append(charts.outcomes);
+    QAbstractBarSeries* outcomes = labelledSeries(Qt::Horizontal, charts.outcomes);
+    charts.outcomeNames->setTruncateLabels(false);
+    // Few steps: the counts of a long list are wide numbers.
+    charts.outcomeScale->setTickCount(3);
     attach(outcomeView, outcomes, charts.outcomeNames, charts.outcomeScale)->legend()->hide();
     return charts;
 }
@@ -151,16 +176,24 @@ void frmTilastot::showMatch(const MatchCharts& charts, const MatchStatistics& ma
     const qint64 mostGoals =
         std::max(*std::max_element(match.homeGoals.begin(), match.homeGoals.end()),
                  *std::max_element(match.awayGoals.begin(), match.awayGoals.end()));
-    setScale(charts.goalScale, mostGoals);
-    // Upright labels would run into each other over many goal counts or long numbers.
-    const bool crowded = goals.size() > 12 || mostGoals >= 10000;
-    charts.goalSeries->setLabelsAngle(crowded ? -90 : 0);
+    // Labels on dozens of narrow bars would only overlap; over more than a few bars, or with
+    // long counts, they stand on end to fit their bar's width.
+    const bool manyGoals = goals.size() > 14;
+    charts.goalSeries->setLabelsVisible(!manyGoals);
+    const bool onEnd = goals.size() > 6 || mostGoals >= 1000;
+    charts.goalSeries->setLabelsAngle(onEnd ? -90 : 0);
+    setScale(charts.goalScale, mostGoals, onEnd && !manyGoals);
+    QFont goalFont = font();
+    if (manyGoals)
+        goalFont.setPointSizeF(goalFont.pointSizeF() * 0.7);
+    charts.goals->setLabelsFont(goalFont);
+    charts.goals->setLabelsAngle(manyGoals ? -90 : 0);
 
     // The share of each outcome goes under its bar, the count on it.
     setCategories(charts.outcomeNames,
-                  {QStringLiteral("1: ") + percent(match.share(MatchStatistics::HomeWin)),
-                   QStringLiteral("X: ") + percent(match.share(MatchStatistics::Draw)),
-                   QStringLiteral("2: ") + percent(match.share(MatchStatistics::AwayWin))});
+                  {QStringLiteral("1  ") + percent(match.share(MatchStatistics::HomeWin)),
+                   QStringLiteral("X  ") + percent(match.share(MatchStatistics::Draw)),
+                   QStringLiteral("2  ") + percent(match.share(MatchStatistics::AwayWin))});
     setValues(charts.outcomes, {match.outcomes.begin(), match.outcomes.end()});
     setScale(charts.outcomeScale, *std::max_element(match.outcomes.begin(), match.outcomes.end()));
 }

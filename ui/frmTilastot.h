@@ -7,7 +7,7 @@
 #include <memory>
 
 class QBarCategoryAxis;
-class QBarSeries;
+class QAbstractBarSeries;
 class QBarSet;
 class QChartView;
 class QValueAxis;
@@ -32,7 +32,7 @@ public:
 private:
     struct MatchCharts
     {
-        QBarSeries* goalSeries = nullptr;
+        QAbstractBarSeries* goalSeries = nullptr;
         QBarSet* home = nullptr;
         QBarSet* away = nullptr;
         QBarCategoryAxis* goals = nullptr;
@@ -45,7 +45,7 @@ private:
     void listChanged();
     void refresh();
     void showMatch(const MatchCharts& charts, const MatchStatistics& match);
-    static MatchCharts buildCharts(QChartView* goalView, QChartView* outcomeView);
+    MatchCharts buildCharts(QChartView* goalView, QChartView* outcomeView);
 
     std::unique_ptr<Ui::frmTilastot> ui;
     const RowListModel& m_rows;

@@ -25,7 +25,7 @@ QStringList barValues(const QBarSet* bars)
     return values;
 }
 
-// One match as the player reads it: "home | away | 1/X/2 counts | category labels", taken
+// One match as the player reads it: "home | away | 1/X/2 counts | outcome names", taken
 // from the charts themselves; "hidden" when the match's group is not shown.
 QString shownMatch(frmTilastot& w, int match)
 {
@@ -35,8 +35,9 @@ QString shownMatch(frmTilastot& w, int match)
     QChart* goals = child<QChartView>(w, "chtMaalit" + k)->chart();
     QChart* outcomes = child<QChartView>(w, "chtTulos" + k)->chart();
     const auto goalSets = static_cast<QBarSeries*>(goals->series().value(0))->barSets();
-    const auto outcomeSet = static_cast<QBarSeries*>(outcomes->series().value(0))->barSets();
-    auto* names = static_cast<QBarCategoryAxis*>(outcomes->axes(Qt::Horizontal).value(0));
+    const auto outcomeSet =
+        static_cast<QAbstractBarSeries*>(outcomes->series().value(0))->barSets();
+    auto* names = static_cast<QBarCategoryAxis*>(outcomes->axes(Qt::Vertical).value(0));
     return QStringList{barValues(goalSets.value(0)).join(','),
                        barValues(goalSets.value(1)).join(','),
                        barValues(outcomeSet.value(0)).join(','), names->categories().join(", ")}
@@ -60,14 +61,14 @@ private slots:
         const QStringList four{"2-1 0-0 1-3", "1-1 0-2 1-0", "0-1 0-0 3-3", "2-0 1-0 1-1"};
         // clang-format off
         QTest::newRow("three matches") << four << QStringList{
-            "1,1,2 | 1,3,0 | 2,1,1 | 1: 50,0 %, X: 25,0 %, 2: 25,0 %",
-            "3,1,0 | 3,0,1 | 1,2,1 | 1: 25,0 %, X: 50,0 %, 2: 25,0 %",
-            "0,3,0,1 | 1,1,0,2 | 1,2,1 | 1: 25,0 %, X: 50,0 %, 2: 25,0 %"}
+            "1,1,2 | 1,3,0 | 2,1,1 | 1  50,0 %, X  25,0 %, 2  25,0 %",
+            "3,1,0 | 3,0,1 | 1,2,1 | 1  25,0 %, X  50,0 %, 2  25,0 %",
+            "0,3,0,1 | 1,1,0,2 | 1,2,1 | 1  25,0 %, X  50,0 %, 2  25,0 %"}
             << "Rivejä listassa: 4";
         QTest::newRow("two matches") << QStringList{"3-0 1-1", "0-0 1-2", "1-0 4-4"}
             << QStringList{
-            "1,1,0,1 | 3,0,0,0 | 2,1,0 | 1: 66,7 %, X: 33,3 %, 2: 0,0 %",
-            "0,2,0,0,1 | 0,1,1,0,1 | 0,2,1 | 1: 0,0 %, X: 66,7 %, 2: 33,3 %",
+            "1,1,0,1 | 3,0,0,0 | 2,1,0 | 1  66,7 %, X  33,3 %, 2  0,0 %",
+            "0,2,0,0,1 | 0,1,1,0,1 | 0,2,1 | 1  0,0 %, X  66,7 %, 2  33,3 %",
             "hidden"} << "Rivejä listassa: 3";
         QTest::newRow("empty") << QStringList{} << QStringList{"hidden", "hidden", "hidden"}
             << "Listassa ei ole rivejä.";
@@ -97,11 +98,11 @@ private slots:
         QTest::addColumn<QString>("third");
         // clang-format off
         QTest::newRow("row added") << "add"
-            << "1,1,1 | 1,1,1 | 1,1,1 | 1: 33,3 %, X: 33,3 %, 2: 33,3 %"
-            << "2,1,0,0 | 0,2,0,1 | 0,0,3 | 1: 0,0 %, X: 0,0 %, 2: 100,0 %";
+            << "1,1,1 | 1,1,1 | 1,1,1 | 1  33,3 %, X  33,3 %, 2  33,3 %"
+            << "2,1,0,0 | 0,2,0,1 | 0,0,3 | 1  0,0 %, X  0,0 %, 2  100,0 %";
         QTest::newRow("ticked removed") << "remove"
-            << "1,0 | 0,1 | 0,0,1 | 1: 0,0 %, X: 0,0 %, 2: 100,0 %"
-            << "1,0 | 0,1 | 0,0,1 | 1: 0,0 %, X: 0,0 %, 2: 100,0 %";
+            << "1,0 | 0,1 | 0,0,1 | 1  0,0 %, X  0,0 %, 2  100,0 %"
+            << "1,0 | 0,1 | 0,0,1 | 1  0,0 %, X  0,0 %, 2  100,0 %";
         QTest::newRow("cleared") << "clear" << "hidden" << "hidden";
         // clang-format on
     }
