@@ -189,7 +189,7 @@ void frmTilastot::showMatch(const MatchCharts& charts, const MatchStatistics& ma
     charts.goals->setLabelsFont(goalFont);
     charts.goals->setLabelsAngle(manyGoals ? -90 : 0);
 
-    // The share of each outcome goes under its bar, the count on it.
+    // The share of each outcome stands beside its bar, the count at its end.
     setCategories(charts.outcomeNames,
                   {QStringLiteral("1  ") + percent(match.share(MatchStatistics::HomeWin)),
                    QStringLiteral("X  ") + percent(match.share(MatchStatistics::Draw)),
