@@ -26,6 +26,7 @@ class RecentFilesMenu;
 class RowListChange;
 class StakeColumn;
 class UrlOpener;
+class frmTilastot;
 class frmVertaile;
 namespace Ui {
 class frmSarvento;
@@ -92,6 +93,7 @@ private slots:
     void MnuTyhjennaLista_Click();
     void MnuTyhjennaMaalit_Click();
     void MnuTyhjennaKaikki_Click();
+    void MnuTilastot_Click();
     void SSTab1_Click();
 
 private:
@@ -126,6 +128,7 @@ private:
     bool m_rowCountShown = true;
     QString m_priceText;
     QPointer<frmVertaile> m_compareWindow;
+    QPointer<frmTilastot> m_statisticsWindow;
     UrlOpener* m_browser = nullptr;
     InstanceCheck* m_otherCopies = nullptr;
     BonusMenu* m_bonus = nullptr;

@@ -9,6 +9,7 @@
 #include "ui/dialogs.h"
 #include "ui/frmAbout.h"
 #include "ui/frmSamaTulos.h"
+#include "ui/frmTilastot.h"
 #include "ui/frmSarvento.h"
 #include "ui/frmVertaile.h"
 #include "ui/printerchoice.h"
@@ -23,6 +24,7 @@ const QString OpenFailedTitle = QStringLiteral("Tiedostoa ei voi avata");
 
 void frmSarvento::connectFileComforts()
 {
+    connect(ui->MnuTilastot, &QAction::triggered, this, &frmSarvento::MnuTilastot_Click);
     m_recentFiles = new RecentFilesMenu(ui->MnuViimeksiAvatut, this);
     connect(m_recentFiles, &RecentFilesMenu::openRequested, this, &frmSarvento::openRowFile);
     auto* drop = new FileDropFilter(this);
@@ -225,4 +227,16 @@ void frmSarvento::MnuTyhjennaKaikki_Click()
     ui->txtKertaa->setText(QStringLiteral("1"));
     ui->txtMaali->setFocus();
     m_stakes->showPriceText(QString());
+}
+
+void frmSarvento::MnuTilastot_Click()
+{
+    // One window, following the list while it is open.
+    if (!m_statisticsWindow) {
+        m_statisticsWindow = new frmTilastot(m_rows, this);
+        m_statisticsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_statisticsWindow->show();
+    m_statisticsWindow->raise();
+    m_statisticsWindow->activateWindow();
 }

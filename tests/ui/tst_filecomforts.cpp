@@ -1,6 +1,7 @@
 // The main window's file comforts: a file dropped on the list and a recent file open as
 // "&Avaa" would, and what was opened or saved comes back in "Viimeksi avatut".
 #include "../testfile.h"
+#include "ui/frmTilastot.h"
 #include "windowtest.h"
 #include <QListView>
 #include <QMenu>
@@ -43,9 +44,7 @@ private slots:
     {
         QTemporaryDir files;
         const QString path = TestFile::write(files, "pudotettu.txt", "1-2 3-4 5-6\r\n");
-        GeneratorRandom random(3);
-        frmSarvento w(random);
-        QVERIFY(start(w));
+        MainWindow w;
         w.show();
 
         dropOn(child<QListView>(w, "lstLista")->viewport(),
@@ -67,12 +66,26 @@ private slots:
         QCOMPARE(listed(w.rowList()), QStringList{"1-2 3-4 5-6"});
     }
 
+    // "Tilastot" opens one window, which follows the list and its undo.
+    void statisticsFollowTheList()
+    {
+        MainWindow w;
+        w.rowList().appendAll({ScoreRow(3, {1, 0, 0, 0, 0, 0})});
+        QVERIFY(chooseMenuItem(w, "MnuTilastot"));
+        QVERIFY(chooseMenuItem(w, "MnuTilastot"));
+        const QList<frmTilastot*> windows = w.findChildren<frmTilastot*>();
+        QCOMPARE(windows.size(), 1);
+        QCOMPARE(windows[0]->statistics().rowCount(), 1);
+        w.rowList().appendAll({ScoreRow(3, {2, 0, 0, 0, 0, 0})});
+        QTRY_COMPARE(windows[0]->statistics().rowCount(), 2);
+        QVERIFY(chooseMenuItem(w, "MnuKumoa"));
+        QTRY_COMPARE(windows[0]->statistics().rowCount(), 1); // the second row taken back
+    }
+
     // Dropping something that is not a local file opens nothing.
     void dropOfAnAddressIsIgnored()
     {
-        GeneratorRandom random(3);
-        frmSarvento w(random);
-        QVERIFY(start(w));
+        MainWindow w;
         dropOn(child<QListView>(w, "lstLista")->viewport(),
                {QUrl("https://www.example.com/rivit.txt")});
         QCoreApplication::processEvents();

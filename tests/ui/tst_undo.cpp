@@ -61,9 +61,7 @@ private slots:
     void undoAndRedo()
     {
         QFETCH(QString, command);
-        GeneratorRandom random(11);
-        frmSarvento w(random);
-        QVERIFY(start(w));
+        MainWindow w;
         for (int i = 0; i < 4; ++i)
             w.rowList().appendAll({ScoreRow(3, {i, 1, 2, 3, 4, 5})});
         w.rowList().setChecked(1, true);
@@ -135,9 +133,7 @@ private slots:
     void refusedCommandLeavesNoEntry()
     {
         QFETCH(QString, item);
-        GeneratorRandom random(11);
-        frmSarvento w(random);
-        QVERIFY(start(w));
+        MainWindow w;
         MessageBox::setNextAnswer(false);
         w.rowList().appendAll({ScoreRow(3, {1, 1, 1, 1, 1, 1})});
         w.sealListChange();
