@@ -218,6 +218,9 @@ void RowListModel::takeTail(Step& step)
     step.checked.assign(m_checked.begin() + qsizetype(step.from), m_checked.end());
     m_rows.resize(step.from);
     m_checked.resize(step.from);
+    // The taken rows live on in the step; the list must not keep their room as well.
+    m_rows.shrink_to_fit();
+    m_checked.shrink_to_fit();
     m_shown = step.from;
     m_checkedCount = int(std::count(m_checked.begin(), m_checked.end(), true));
     m_index.clear();

@@ -76,7 +76,7 @@ private slots:
         } else if (command == "clear list" || command == "clear all") {
             MessageBox::setNextAnswer(true);
             QVERIFY(chooseMenuItem(w, command == "clear list" ? "MnuTyhjennäLista"
-                                                               : "MnuTyhjennäKaikki"));
+                                                              : "MnuTyhjennäKaikki"));
         } else if (command == "draw") {
             child<QLineEdit>(w, "txtMaali")->setText("5");
             child<QLineEdit>(w, "txtKertaa")->setText("30");
@@ -104,7 +104,7 @@ private slots:
             MessageBox::setNextAnswer(true);
             QVERIFY(chooseMenuItem(w, "MnuSarake2"));
         }
-            // Switching the mode back leaves the count blank, as every mode switch does.
+        // Switching the mode back leaves the count blank, as every mode switch does.
         const Seen undoneTo = command.endsWith("width") ? Seen{{}, {}, "", 3} : before;
         const Seen after = seen(w);
         QVERIFY(!(after == undoneTo));
