@@ -1,5 +1,6 @@
 // The row list on its own, attached to no view: random draws with the duplicate test,
 // ticking and removing among millions of rows, and the memory that takes.
+#include "benchsupport.h"
 #include "core/resultdraw.h"
 #include "core/rowlistmodel.h"
 #include <QElapsedTimer>
@@ -10,21 +11,6 @@ void report(const char* what, const QElapsedTimer& timer, const char* target = n
 {
     std::printf("%-58s %7.3f s%s%s\n", what, double(timer.nsecsElapsed()) / 1e9,
                 target ? "   target " : "", target ? target : "");
-}
-
-// Peak resident memory of the whole process so far, in kB.
-long peakResidentKb()
-{
-    std::FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return -1;
-    long peak = -1;
-    char line[256];
-    while (std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, "VmHWM: %ld", &peak) == 1)
-            break;
-    std::fclose(status);
-    return peak;
 }
 
 // Three-match rows counting through the goals 0..12: 13^6 rows are distinct, enough for
@@ -109,8 +95,7 @@ int main()
         return 1;
     }
 
-    const long peak = peakResidentKb();
     std::printf("%-58s %7.1f MB   target < 200 MB\n", "peak resident memory (VmHWM)",
-                double(peak) / 1024.0);
+                peakMegabytes());
     return 0;
 }

@@ -1,34 +1,21 @@
 // Figures of the main window with a large list: start-up to the shown window, a large draw,
 // and scrolling, ticking and removing among 3,000,000 rows with the list view attached.
-#include "ui/dialogs.h"
-#include "ui/frmSarvento.h"
+#define SARVENTO_WINDOW_BENCH
+#include "benchsupport.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
-long peakKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 double settle(QElapsedTimer& timer)
 {
     QApplication::processEvents();
@@ -42,14 +29,8 @@ int main(int argc, char* argv[])
     startup.start();
     QApplication app(argc, argv);
     QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    QSettings(QSettings::IniFormat, QSettings::UserScope, "SarVento", "SarVento")
-        .setValue("Rekisteri/AlaNaytaInfoa", "True");
-    MessageBox::setHeadless(true);
-
     frmSarvento window;
-    window.Form_Load();
-    window.show();
+    startHeadless(window, settingsDir);
     std::printf("start-up to the shown main window: %.1f ms\n", settle(startup));
 
     auto* view = window.findChild<QListView*>(QStringLiteral("lstLista"));
@@ -70,7 +51,7 @@ int main(int argc, char* argv[])
     window.findChild<QPushButton*>(QStringLiteral("cmdArvo_Tulokset"))->click();
     std::printf("3,000,000 draws through the window (%d new rows): %.1f ms, peak memory so far "
                 "%.1f MB\n",
-                window.rowList().count(), settle(timer), double(peakKilobytes()) / 1024.0);
+                window.rowList().count(), settle(timer), peakMegabytes());
     timer.start();
     window.rowList().setChecked(window.rowList().count() / 2, true);
     std::printf("ticking one of them: %.1f ms\n", settle(timer));
@@ -119,12 +100,7 @@ int main(int argc, char* argv[])
     // wanted-size search that cannot succeed and so runs all its attempts.
     window.rowList().clear();
     window.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
-    for (const char* column :
-         {"chkKoti1", "chkVieras1", "chkKoti2", "chkVieras2", "chkKoti3", "chkVieras3"})
-        for (int goal = 0; goal < 12; ++goal)
-            window
-                .findChild<QCheckBox*>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(goal))
-                ->setChecked(true);
+    tickFullGrid(window);
     QApplication::processEvents();
     timer.start();
     window.findChild<QPushButton*>(QStringLiteral("cmdListaa_Rivit"))->click();
@@ -145,6 +121,6 @@ int main(int argc, char* argv[])
 
     // Undo history: the full system listed, then 20 list changes (clearing and relisting it,
     // drawing, removing ticked rows), then every one taken back and done again.
-    std::printf("peak resident memory: %.1f MB\n", double(peakKilobytes()) / 1024.0);
+    std::printf("peak resident memory: %.1f MB\n", peakMegabytes());
     return 0;
 }

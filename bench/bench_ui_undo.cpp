@@ -1,50 +1,23 @@
 // Figures of the undo history with a large list: the full three-match system listed, then 20
 // changes of the list (clearing and relisting it, draws, removing ticked rows), every one
 // taken back and done again; the peak memory of the whole process.
-#include "ui/dialogs.h"
-#include "ui/frmSarvento.h"
+#define SARVENTO_WINDOW_BENCH
+#include "benchsupport.h"
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
-
-namespace {
-double peakMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return -1;
-}
-} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    QSettings(QSettings::IniFormat, QSettings::UserScope, "SarVento", "SarVento")
-        .setValue("Rekisteri/AlaNaytaInfoa", "True");
-    MessageBox::setHeadless(true);
     frmSarvento window;
-    window.Form_Load();
-    window.show();
-
-    for (const char* column :
-         {"chkKoti1", "chkVieras1", "chkKoti2", "chkVieras2", "chkKoti3", "chkVieras3"})
-        for (int goal = 0; goal < 12; ++goal)
-            window
-                .findChild<QCheckBox*>(QStringLiteral("%1_%2").arg(QLatin1String(column)).arg(goal))
-                ->setChecked(true);
+    startHeadless(window, settingsDir);
+    tickFullGrid(window);
     window.findChild<QLineEdit*>(QStringLiteral("txtMaali"))->setText(QStringLiteral("11"));
     window.findChild<QLineEdit*>(QStringLiteral("txtKertaa"))->setText(QStringLiteral("1000"));
     auto* list = window.findChild<QPushButton*>(QStringLiteral("cmdListaa_Rivit"));
