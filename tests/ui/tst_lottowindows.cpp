@@ -81,20 +81,25 @@ private slots:
 
     // Steps: "rows N" runs N rows, "Stop" or "close" comes during the next run, else an option
     // or button to click. During a run only Stop and the show-best choice answer. Least drawn
-    // first after one row puts a number not drawn on top, its count now 0.
+    // first after one row puts a number not drawn on top, its count now 0. A refused count
+    // changes nothing; a count of 0 or less empties the table and says so.
     void machine_data()
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("drawn"); // the indicator, a pattern; "!": a message
         QTest::addColumn<int>("visible");   // positions shown
+        QTest::addColumn<QString>("told");  // part of the message
         // clang-format off
-        QTest::newRow("Viking, best 11") << QStringList{"optPeli_1", "rows 1000", "optNayta_11"} << "1000" << 11;
-        QTest::newRow("least first") << QStringList{"rows 1", "cmdJarjestaPieni"} << "1" << 7;
-        QTest::newRow("none drawn") << QStringList{"rows 0", "cmdJarjestaPieni"} << "" << 0;
-        QTest::newRow("game change clears") << QStringList{"rows 200", "optPeli_1", "optNayta_9"} << "" << 6;
-        QTest::newRow("fraction refused") << QStringList{"rows 12,5"} << "!" << 48;
-        QTest::newRow("Stop") << QStringList{"Stop", "rows 2000000000"} << "[1-9]\\d*00" << 7;
-        QTest::newRow("closed during a run") << QStringList{"close", "rows 2000000000"} << "[1-9]\\d*00" << 7;
+        QTest::newRow("Viking, best 11") << QStringList{"optPeli_1", "rows 1000", "optNayta_11"} << "1000" << 11 << "";
+        QTest::newRow("least first") << QStringList{"rows 1", "cmdJarjestaPieni"} << "1" << 7 << "";
+        QTest::newRow("none drawn") << QStringList{"rows 0", "cmdJarjestaPieni"} << "0" << 0 << "";
+        QTest::newRow("none after a run") << QStringList{"rows 1000", "rows 0"} << "0" << 0 << "";
+        QTest::newRow("far below 0 after a run") << QStringList{"rows 300", "rows -99999999999"} << "0" << 0 << "";
+        QTest::newRow("game change clears") << QStringList{"rows 200", "optPeli_1", "optNayta_9"} << "" << 6 << "";
+        QTest::newRow("fraction refused") << QStringList{"rows 12,5"} << "!" << 48 << "kokonaislukuna";
+        QTest::newRow("too large after a run") << QStringList{"rows 100", "rows 2147483648"} << "100!" << 7 << "liian suuri. Suurin sallittu on 2147483647.";
+        QTest::newRow("Stop") << QStringList{"Stop", "rows 2147483647"} << "[1-9]\\d*00" << 7 << "";
+        QTest::newRow("closed during a run") << QStringList{"close", "rows 2000000000"} << "[1-9]\\d*00" << 7 << "";
         // clang-format on
     }
     void machine()
@@ -122,7 +127,10 @@ private slots:
         }
         const QString indicator = labelText(w, "Arvottu");
         QFETCH(QString, drawn);
-        QVERIFY(QRegularExpression("^(" + drawn + ")$").match(indicator + messages()).hasMatch());
+        QVERIFY2(QRegularExpression("^(" + drawn + ")$").match(indicator + messages()).hasMatch(),
+                 qPrintable(indicator + messages()));
+        QFETCH(QString, told);
+        QVERIFY(MessageBox::shownTexts().join('/').contains(told));
         QVERIFY(!w.isRunning() && child<QPushButton>(w, "cmdLopeta")->isEnabled());
         const bool stopped = steps.contains("Stop") || steps.contains("close");
         QCOMPARE(enabled.join(','), stopped ? "optNayta_8,cmdStop" : "");
@@ -138,8 +146,8 @@ private slots:
         QTEST(int(best.size()), "visible");
         QCOMPARE(child<QLineEdit>(w, "txtLottoRivi")->text(),
                  indicator.isEmpty() ? "" : best.join(","));
-        if (!indicator.isEmpty() && steps.contains("cmdJarjestaPieni"))
-            QCOMPARE(labelText(w, "nro_1"), "0");
+        if (steps.contains("cmdJarjestaPieni")) // with nothing drawn, nothing moves
+            QCOMPARE(labelText(w, "nro_1"), indicator.toLongLong() > 0 ? "0" : "");
         // The chart counts what the table counts and lights the best row.
         const QBarSet* bars = w.findChild<LottoCountChart*>("chtArvotut")->bars();
         for (int k = 0; k < bars->count(); ++k) {
