@@ -1,3 +1,5 @@
+#include "liveobjects.h"
+#include "ui/frmKeno.h"
 #include "ui/frmLotot.h"
 #include "ui/frmRandom.h"
 #include "ui/frmVakio.h"
@@ -156,6 +158,22 @@ private slots:
         }
         QCOMPARE(total, 0);
         QCOMPARE(bars->selectedBars().size(), indicator.isEmpty() ? 0 : best.size());
+    }
+
+    // The chart view holds the one chart it shows and takes it along when the window goes.
+    void machineChartGoesWithTheWindow()
+    {
+        QVERIFY(LiveObjects::available());
+        LiveObjects live;
+        {
+            frmRandom w(m_random);
+            w.show();
+            child<QLineEdit>(w, "txtLkmMaara")->setText("100");
+            click(w, "Command1");
+            QCOMPARE(live.count<QChartView>(), 1);
+            QCOMPARE(live.count<QChart>(), 1);
+        }
+        QCOMPARE(live.count<QChart>(), 0);
     }
 
     // Steps: matches to draw after filling the boxes with "v", or "tyhjää". Answers tick the
