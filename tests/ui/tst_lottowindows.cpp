@@ -223,6 +223,43 @@ private slots:
                  !answers.isEmpty() && steps.last() != "tyhjää");
     }
 
+    // Each size draws that many distinct numbers from 1 to 70, ascending, the whole row
+    // selected; the window opens on 10. Draws are independent, so repeated ones share numbers.
+    void keno_data()
+    {
+        QTest::addColumn<QString>("option"); // empty: as the window opened
+        QTest::addColumn<int>("size");
+        QTest::newRow("opened with 10") << "" << 10;
+        for (int size = KenoSmallest; size <= KenoLargest; ++size)
+            QTest::addRow("opt%d", size) << QString("opt%1").arg(size) << size;
+    }
+    void keno()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, size);
+        frmKeno w(m_random);
+        w.show();
+        if (!option.isEmpty())
+            click(w, option);
+        auto* row = child<QLineEdit>(w, "txtArvottuKeno");
+        QSet<int> seen;
+        for (int draw = 0; draw < 40; ++draw) {
+            click(w, "cmdArvoKeno");
+            const QStringList numbers = row->text().split(',');
+            QCOMPARE(int(numbers.size()), size);
+            int last = 0;
+            for (const QString& text : numbers) {
+                bool whole = false;
+                const int n = text.toInt(&whole);
+                QVERIFY2(whole && n > last && n <= KenoHighest, qPrintable(row->text()));
+                last = n;
+                seen << n;
+            }
+            QCOMPARE(row->selectedText(), row->text());
+        }
+        QVERIFY(seen.size() > size); // a fresh row each time
+    }
+
     // Only the chosen number of matches gets an outcome ("o"); an empty box is one repetition.
     void veto_data()
     {
@@ -236,6 +273,8 @@ private slots:
         QTest::newRow("6") << "opt6" << "0" << "oooooo";
         QTest::newRow("far below zero draws nothing") << "opt6" << "-50" << "";
         QTest::newRow("not a number") << "opt6" << "kaksi" << "!";
+        QTest::newRow("the most repetitions") << "opt6" << "1000000" << "oooooo";
+        QTest::newRow("one more refused") << "opt6" << "1000001" << "!";
         // clang-format on
     }
     void veto()
