@@ -1,9 +1,21 @@
 #!/usr/bin/env bash
 # Builds the Debian package in build-deb/ and shows what it holds and what it depends on.
-# Needs dpkg-dev (dpkg-shlibdeps) besides the build packages. Not part of the test run.
+# Installs what is missing first, as build.sh does: the build packages, dpkg-dev for
+# dpkg-shlibdeps and file, which the package's library scan runs. Not part of the test run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-command -v dpkg-shlibdeps >/dev/null || { echo "dpkg-shlibdeps missing: apt install dpkg-dev" >&2; exit 1; }
+
+packages=(cmake g++ make qt6-base-dev qt6-charts-dev libgl-dev libxkbcommon-dev dpkg-dev file)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
 
 # Only the program is installed, so only the program is built: no tests, and the install
 # step does not build the benchmarks.

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <limits>
 
 namespace {
@@ -16,6 +17,25 @@ constexpr int MostBest = 11;
 constexpr int PositionsPerColumn = 12;
 // How often a run lets the window repaint and take clicks.
 constexpr qint64 EventIntervalMs = 50;
+constexpr qint64 MostRows = std::numeric_limits<qint32>::max();
+
+// The rows to draw, or nothing with the refusal set. A count below 0, however far, draws no
+// row, as 0 does.
+std::optional<qint64> rowCount(const QString& typed, QString& refusal)
+{
+    const QString text = typed.trimmed();
+    if (const auto rows = parseWholeNumber(text, MostRows))
+        return rows;
+    static const QRegularExpression whole(QStringLiteral("^([+-]?)[0-9]+$"));
+    const QRegularExpressionMatch match = whole.match(text);
+    if (!match.hasMatch())
+        refusal = QStringLiteral("Anna arvottava rivimäärä kokonaislukuna.");
+    else if (match.captured(1) == QLatin1String("-"))
+        return 0;
+    else
+        refusal = QStringLiteral("Rivimäärä on liian suuri. Suurin sallittu on %1.").arg(MostRows);
+    return std::nullopt;
+}
 } // namespace
 
 frmRandom::frmRandom(RandomSource& random, QWidget* parent)
@@ -133,11 +153,10 @@ void frmRandom::setRunning(bool running)
 
 void frmRandom::Command1_Click()
 {
-    const auto rows = parseWholeNumber(ui->txtLkmMaara->text(), std::numeric_limits<qint32>::max());
+    QString refusal;
+    const auto rows = rowCount(ui->txtLkmMaara->text(), refusal);
     if (!rows) {
-        MessageBox::show(this, Texts::AppTitle,
-                         QStringLiteral("Anna arvottava rivimäärä kokonaislukuna."),
-                         MessageBox::Exclamation);
+        MessageBox::show(this, Texts::AppTitle, refusal, MessageBox::Exclamation);
         return;
     }
     setRunning(true);
@@ -150,8 +169,8 @@ void frmRandom::Command1_Click()
         m_machine.run(m_random, selectedGame(), *rows,
                       [this, &sinceEvents](qint64 soFar) { return keepGoing(soFar, sinceEvents); });
     m_rowsDrawn = drawn;
-    if (drawn > 0)
-        ui->Arvottu->setText(QString::number(drawn));
+    // Also 0: the table has just been reset, so an older run's count would not belong to it.
+    ui->Arvottu->setText(QString::number(drawn));
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     ui->Aika->setText(locale.toString(double(clock.elapsed()) / 1000.0, 'f', 2));

@@ -35,7 +35,8 @@ QAbstractBarSeries* labelledSeries(Qt::Orientation bars, QBarSet* first, QBarSet
 QChart* attach(QChartView* view, QAbstractBarSeries* series, QBarCategoryAxis* categories,
                QValueAxis* scale)
 {
-    auto* chart = new QChart;
+    // The view's own chart: one set in its place would leave this one to nobody.
+    QChart* chart = view->chart();
     chart->addSeries(series);
     const bool upright = series->type() == QAbstractSeries::SeriesTypeBar;
     chart->addAxis(categories, upright ? Qt::AlignBottom : Qt::AlignLeft);
@@ -44,7 +45,6 @@ QChart* attach(QChartView* view, QAbstractBarSeries* series, QBarCategoryAxis* c
     series->attachAxis(scale);
     scale->setLabelFormat(QStringLiteral("%d"));
     chart->setMargins(QMargins(2, 2, 2, 2));
-    view->setChart(chart);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(180);
     return chart;

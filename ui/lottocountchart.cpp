@@ -9,7 +9,8 @@ LottoCountChart::LottoCountChart(QWidget* parent)
     : QChartView(parent), m_bars(new QBarSet(QStringLiteral("Arvottu"))),
       m_numbers(new QBarCategoryAxis), m_times(new QValueAxis)
 {
-    auto* chart = new QChart;
+    // The view's own chart: one set in its place would leave this one to nobody.
+    QChart* chart = this->chart();
     chart->legend()->hide();
     auto* series = new QBarSeries;
     series->setBarWidth(0.8);
@@ -27,7 +28,6 @@ LottoCountChart::LottoCountChart(QWidget* parent)
     m_numbers->setTruncateLabels(false);
     m_bars->setColor(QColor(0x9e, 0xb8, 0xd9));
     m_bars->setSelectedColor(QColor(0xd9, 0x3b, 0x2b));
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(220);
 }

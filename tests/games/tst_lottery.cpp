@@ -1,5 +1,6 @@
 #include "games/lottomachine.h"
 #include "games/vakio.h"
+#include "games/veto.h"
 #include <QtTest>
 
 // Gives the listed numbers in turn, as draws from 1 to highest.
@@ -113,6 +114,31 @@ private slots:
         machine.rankLeastFirst();
         for (int k = rules.highest; k < LottoMachine::Positions; ++k)
             QCOMPARE(machine.table()[size_t(k)].ball, k + 1);
+    }
+
+    // The long-odds repetitions box: taken by its integer part with either decimal separator,
+    // up to a million; above that refused, so that no count can freeze the window.
+    void repetitions_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("rounds"); // -2: refused
+        QTest::newRow("the most") << "1000000" << 1'000'000LL;
+        QTest::newRow("the most and a fraction") << "1000000,99" << 1'000'000LL;
+        QTest::newRow("one more") << "1000001" << -2LL;
+        QTest::newRow("exponent") << "1e6" << 1'000'000LL;
+        QTest::newRow("huge exponent") << "1e300" << -2LL;
+        QTest::newRow("beyond 64 bits") << "99999999999999999999999" << -2LL;
+        QTest::newRow("infinity") << "inf" << -2LL;
+        QTest::newRow("point") << "2.5" << 2LL;
+        QTest::newRow("far below zero") << "-1e300" << -1LL;
+        QTest::newRow("text") << "kaksi" << -2LL;
+    }
+    void repetitions()
+    {
+        QFETCH(QString, typed);
+        QFETCH(qint64, rounds);
+        QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
+        QCOMPARE(Veto::parseRepetitions(typed).value_or(-2), rounds);
     }
 
     // Pools covers over many seeds: on distinct boxes among the matches, a half cover keeping

@@ -1,3 +1,4 @@
+#include "liveobjects.h"
 #include "ui/frmTilastot.h"
 #include "windowtest.h"
 #include <QGroupBox>
@@ -127,6 +128,22 @@ private slots:
         QTRY_COMPARE(shownMatch(w, 1), first);
         QCOMPARE(shownMatch(w, 3), third);
         QCOMPARE(w.statistics().rowCount(), qint64(list.count()));
+    }
+
+    // Each chart view holds the one chart it shows and takes it along when the window goes.
+    void chartsGoWithTheWindow()
+    {
+        QVERIFY(LiveObjects::available());
+        LiveObjects live;
+        {
+            RowListModel list;
+            list.appendAll(rowsOf({"1-0 0-0 0-1"}));
+            frmTilastot w(list);
+            w.show();
+            QCOMPARE(live.count<QChartView>(), 6);
+            QCOMPARE(live.count<QChart>(), 6);
+        }
+        QCOMPARE(live.count<QChart>(), 0);
     }
 };
 

@@ -1,3 +1,5 @@
+#include "liveobjects.h"
+#include "ui/frmKeno.h"
 #include "ui/frmLotot.h"
 #include "ui/frmRandom.h"
 #include "ui/frmVakio.h"
@@ -81,20 +83,25 @@ private slots:
 
     // Steps: "rows N" runs N rows, "Stop" or "close" comes during the next run, else an option
     // or button to click. During a run only Stop and the show-best choice answer. Least drawn
-    // first after one row puts a number not drawn on top, its count now 0.
+    // first after one row puts a number not drawn on top, its count now 0. A refused count
+    // changes nothing; a count of 0 or less empties the table and says so.
     void machine_data()
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("drawn"); // the indicator, a pattern; "!": a message
         QTest::addColumn<int>("visible");   // positions shown
+        QTest::addColumn<QString>("told");  // part of the message
         // clang-format off
-        QTest::newRow("Viking, best 11") << QStringList{"optPeli_1", "rows 1000", "optNayta_11"} << "1000" << 11;
-        QTest::newRow("least first") << QStringList{"rows 1", "cmdJarjestaPieni"} << "1" << 7;
-        QTest::newRow("none drawn") << QStringList{"rows 0", "cmdJarjestaPieni"} << "" << 0;
-        QTest::newRow("game change clears") << QStringList{"rows 200", "optPeli_1", "optNayta_9"} << "" << 6;
-        QTest::newRow("fraction refused") << QStringList{"rows 12,5"} << "!" << 48;
-        QTest::newRow("Stop") << QStringList{"Stop", "rows 2000000000"} << "[1-9]\\d*00" << 7;
-        QTest::newRow("closed during a run") << QStringList{"close", "rows 2000000000"} << "[1-9]\\d*00" << 7;
+        QTest::newRow("Viking, best 11") << QStringList{"optPeli_1", "rows 1000", "optNayta_11"} << "1000" << 11 << "";
+        QTest::newRow("least first") << QStringList{"rows 1", "cmdJarjestaPieni"} << "1" << 7 << "";
+        QTest::newRow("none drawn") << QStringList{"rows 0", "cmdJarjestaPieni"} << "0" << 0 << "";
+        QTest::newRow("none after a run") << QStringList{"rows 1000", "rows 0"} << "0" << 0 << "";
+        QTest::newRow("far below 0 after a run") << QStringList{"rows 300", "rows -99999999999"} << "0" << 0 << "";
+        QTest::newRow("game change clears") << QStringList{"rows 200", "optPeli_1", "optNayta_9"} << "" << 6 << "";
+        QTest::newRow("fraction refused") << QStringList{"rows 12,5"} << "!" << 48 << "kokonaislukuna";
+        QTest::newRow("too large after a run") << QStringList{"rows 100", "rows 2147483648"} << "100!" << 7 << "liian suuri. Suurin sallittu on 2147483647.";
+        QTest::newRow("Stop") << QStringList{"Stop", "rows 2147483647"} << "[1-9]\\d*00" << 7 << "";
+        QTest::newRow("closed during a run") << QStringList{"close", "rows 2000000000"} << "[1-9]\\d*00" << 7 << "";
         // clang-format on
     }
     void machine()
@@ -122,7 +129,10 @@ private slots:
         }
         const QString indicator = labelText(w, "Arvottu");
         QFETCH(QString, drawn);
-        QVERIFY(QRegularExpression("^(" + drawn + ")$").match(indicator + messages()).hasMatch());
+        QVERIFY2(QRegularExpression("^(" + drawn + ")$").match(indicator + messages()).hasMatch(),
+                 qPrintable(indicator + messages()));
+        QFETCH(QString, told);
+        QVERIFY(MessageBox::shownTexts().join('/').contains(told));
         QVERIFY(!w.isRunning() && child<QPushButton>(w, "cmdLopeta")->isEnabled());
         const bool stopped = steps.contains("Stop") || steps.contains("close");
         QCOMPARE(enabled.join(','), stopped ? "optNayta_8,cmdStop" : "");
@@ -138,8 +148,8 @@ private slots:
         QTEST(int(best.size()), "visible");
         QCOMPARE(child<QLineEdit>(w, "txtLottoRivi")->text(),
                  indicator.isEmpty() ? "" : best.join(","));
-        if (!indicator.isEmpty() && steps.contains("cmdJarjestaPieni"))
-            QCOMPARE(labelText(w, "nro_1"), "0");
+        if (steps.contains("cmdJarjestaPieni")) // with nothing drawn, nothing moves
+            QCOMPARE(labelText(w, "nro_1"), indicator.toLongLong() > 0 ? "0" : "");
         // The chart counts what the table counts and lights the best row.
         const QBarSet* bars = w.findChild<LottoCountChart*>("chtArvotut")->bars();
         for (int k = 0; k < bars->count(); ++k) {
@@ -148,6 +158,22 @@ private slots:
         }
         QCOMPARE(total, 0);
         QCOMPARE(bars->selectedBars().size(), indicator.isEmpty() ? 0 : best.size());
+    }
+
+    // The chart view holds the one chart it shows and takes it along when the window goes.
+    void machineChartGoesWithTheWindow()
+    {
+        QVERIFY(LiveObjects::available());
+        LiveObjects live;
+        {
+            frmRandom w(m_random);
+            w.show();
+            child<QLineEdit>(w, "txtLkmMaara")->setText("100");
+            click(w, "Command1");
+            QCOMPARE(live.count<QChartView>(), 1);
+            QCOMPARE(live.count<QChart>(), 1);
+        }
+        QCOMPARE(live.count<QChart>(), 0);
     }
 
     // Steps: matches to draw after filling the boxes with "v", or "tyhjää". Answers tick the
@@ -197,6 +223,43 @@ private slots:
                  !answers.isEmpty() && steps.last() != "tyhjää");
     }
 
+    // Each size draws that many distinct numbers from 1 to 70, ascending, the whole row
+    // selected; the window opens on 10. Draws are independent, so repeated ones share numbers.
+    void keno_data()
+    {
+        QTest::addColumn<QString>("option"); // empty: as the window opened
+        QTest::addColumn<int>("size");
+        QTest::newRow("opened with 10") << "" << 10;
+        for (int size = KenoSmallest; size <= KenoLargest; ++size)
+            QTest::addRow("opt%d", size) << QString("opt%1").arg(size) << size;
+    }
+    void keno()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, size);
+        frmKeno w(m_random);
+        w.show();
+        if (!option.isEmpty())
+            click(w, option);
+        auto* row = child<QLineEdit>(w, "txtArvottuKeno");
+        QSet<int> seen;
+        for (int draw = 0; draw < 40; ++draw) {
+            click(w, "cmdArvoKeno");
+            const QStringList numbers = row->text().split(',');
+            QCOMPARE(int(numbers.size()), size);
+            int last = 0;
+            for (const QString& text : numbers) {
+                bool whole = false;
+                const int n = text.toInt(&whole);
+                QVERIFY2(whole && n > last && n <= KenoHighest, qPrintable(row->text()));
+                last = n;
+                seen << n;
+            }
+            QCOMPARE(row->selectedText(), row->text());
+        }
+        QVERIFY(seen.size() > size); // a fresh row each time
+    }
+
     // Only the chosen number of matches gets an outcome ("o"); an empty box is one repetition.
     void veto_data()
     {
@@ -210,6 +273,8 @@ private slots:
         QTest::newRow("6") << "opt6" << "0" << "oooooo";
         QTest::newRow("far below zero draws nothing") << "opt6" << "-50" << "";
         QTest::newRow("not a number") << "opt6" << "kaksi" << "!";
+        QTest::newRow("the most repetitions") << "opt6" << "1000000" << "oooooo";
+        QTest::newRow("one more refused") << "opt6" << "1000001" << "!";
         // clang-format on
     }
     void veto()

@@ -123,6 +123,35 @@ private slots:
         QCOMPARE(seen(w).columns, after.columns);
     }
 
+    // Only the last 20 list changes can be taken back: each entry may hold millions of rows.
+    void undoLimit_data()
+    {
+        QTest::addColumn<int>("changes");
+        QTest::addColumn<int>("undoable");
+        QTest::newRow("19") << 19 << 19;
+        QTest::newRow("20") << 20 << 20;
+        QTest::newRow("21") << 21 << 20;
+        QTest::newRow("40") << 40 << 20;
+    }
+    void undoLimit()
+    {
+        QFETCH(int, changes);
+        QFETCH(int, undoable);
+        MainWindow w;
+        for (int i = 0; i < changes; ++i) {
+            w.rowList().appendAll({ScoreRow(3, {i % 10, i / 10, 0, 0, 0, 0})});
+            w.sealListChange();
+        }
+        int undone = 0;
+        while (menuItemEnabled(w, "MnuKumoa") && undone <= changes) {
+            QVERIFY(chooseMenuItem(w, "MnuKumoa"));
+            ++undone;
+        }
+        QCOMPARE(undone, undoable);
+        QCOMPARE(w.rowList().count(), changes - undoable);
+        QCOMPARE(labelText(w, "lblArvottu"), QString::number(changes - undoable));
+    }
+
     // A question answered No changes nothing, so there is nothing to take back.
     void refusedCommandLeavesNoEntry_data()
     {
