@@ -25,7 +25,8 @@ class TestFrmOnNet : public QObject, public UrlOpener
         return m_browserOpens;
     }
     // "rows=1-1 1-1;2-2 2-2", "system=0,1|2||..." (home 1, away 1, ...), "tab", "host=...",
-    // "ini=..." (the host line of the settings file), "browser=fails" set the stage; "open" opens net play; anything else clicks that button.
+    // "ini=..." (the host line of the settings file), "browser=fails" set the stage; "open"
+    // opens net play; anything else clicks that button.
     void step(const QString& step)
     {
         const QString key = step.section('=', 0, 0), value = step.section('=', 1);
