@@ -23,9 +23,7 @@ Kind kindOf(mode_t mode)
 
 Kind of(const QString& path)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
         return Kind::Missing;
     return kindOf(info.st_mode);
@@ -60,9 +58,7 @@ bool openRegularForReading(QFile& file, const QString& path)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (::fstat(fd, &info) != 0 || kindOf(info.st_mode) != Kind::File) {
         ::close(fd);
         return false;

@@ -3,7 +3,6 @@
 #include "files/pathkind.h"
 #include "files/rowfile.h"
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
@@ -88,12 +87,8 @@ int reserve(int fd, qint64 bytes)
     if (code != EINVAL && code != EOPNOTSUPP)
         return code;
     // A file system that cannot reserve: the free space must hold what the file grows by.
-    struct stat file
-    {
-    };
-    struct statvfs disk
-    {
-    };
+    struct stat file = {};
+    struct statvfs disk = {};
     if (::fstat(fd, &file) != 0 || ::fstatvfs(fd, &disk) != 0)
         return errno;
     const qint64 growth = bytes - qint64(file.st_blocks) * 512;
@@ -130,9 +125,7 @@ bool writeInPlace(const QString& path, const std::vector<ScoreRow>& rows, QStrin
         ::close(fd);
         return false;
     };
-    struct stat old
-    {
-    };
+    struct stat old = {};
     if (::fstat(fd, &old) != 0)
         return failed(errno);
     if (!S_ISREG(old.st_mode))
@@ -141,9 +134,7 @@ bool writeInPlace(const QString& path, const std::vector<ScoreRow>& rows, QStrin
     if (const int code = reserve(fd, size)) {
         // A reservation that failed part-way may have grown the file; the old bytes are as
         // they were, only the tail goes.
-        struct stat now
-        {
-        };
+        struct stat now = {};
         if (::fstat(fd, &now) == 0 && now.st_size != old.st_size)
             (void)::ftruncate(fd, old.st_size);
         return failed(code);
@@ -173,10 +164,6 @@ bool write(const QString& path, const std::vector<ScoreRow>& rows, QString* erro
         const PathKind::Kind kind = PathKind::of(path);
         if (kind != PathKind::Kind::Missing && kind != PathKind::Kind::File) {
             why = QStringLiteral("Valittu nimi on %1, ei tiedosto.").arg(PathKind::describe(kind));
-            return false;
-        }
-        if (kind == PathKind::Kind::File && !QFileInfo(path).isWritable()) {
-            why = reason(EACCES);
             return false;
         }
         QSaveFile file(path);

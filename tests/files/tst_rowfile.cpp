@@ -114,9 +114,9 @@ private slots:
     }
 
     // target: new, old N (rows in an old file), folder, pipe, no folder, locked old N / locked
-    // new (a folder that takes no new file). seams: "in place" (as if no new file could be made
-    // beside the target), reserve=full|grow|unsupported (how reserving room fails), limit=N (a
-    // file-size limit, which binds root too, like a full disk). why: empty when saved.
+    // new (a folder that takes no new file), read-only old N. seams: "in place" (as if no new file
+    // could be made beside the target), reserve=full|grow|unsupported (how reserving room fails),
+    // limit=N (a file-size limit, which binds root too, like a full disk). why: empty when saved.
     void save_data()
     {
         QTest::addColumn<QString>("target");
@@ -140,6 +140,7 @@ private slots:
         QTest::newRow("in place, limit") << "old 1" << "in place|limit=4096" << 1000 << tooLarge;
         QTest::newRow("in place, no file to write over") << "new" << "in place" << 1 << noAccess;
         QTest::newRow("locked folder, in place") << "locked old 2" << "" << 3 << "";
+        QTest::newRow("read-only file") << "read-only old 1" << "" << 3 << noAccess;
         QTest::newRow("locked folder, new file") << "locked new" << "" << 3 << noAccess;
         QTest::newRow("no folder") << "no folder" << "" << 1 << "Kansiota ei löydy.";
         QTest::newRow("folder") << "folder" << "" << 1 << "Valittu nimi on kansio, ei tiedosto.";
@@ -156,9 +157,10 @@ private slots:
         QTemporaryDir dir;
         QString path = dir.filePath("rows.txt");
         const bool locked = target.startsWith("locked ");
-        if (locked && geteuid() == 0)
-            QSKIP("root makes files in any folder");
-        target.remove("locked ");
+        const bool readOnly = target.startsWith("read-only ");
+        if ((locked || readOnly) && geteuid() == 0)
+            QSKIP("root writes into any folder and file");
+        target.remove("locked ").remove("read-only ");
         QByteArray before; // what a failure leaves; null: no file
         std::unique_ptr<NamedPipe> pipe;
         if (target.startsWith("old "))
@@ -173,6 +175,8 @@ private slots:
             path = dir.filePath("poissa/rows.txt");
         if (locked)
             QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        if (readOnly)
+            QFile::setPermissions(path, QFile::ReadOwner);
         const QStringList entriesBefore =
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
 
