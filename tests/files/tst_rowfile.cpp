@@ -113,10 +113,11 @@ private slots:
         QVERIFY(!pipe || !pipe->waitedFor());
     }
 
-    // target: new, old N (rows in an old file), folder, pipe, no folder, locked old N / locked
-    // new (a folder that takes no new file), read-only old N. seams: "in place" (as if no new file
-    // could be made beside the target), reserve=full|grow|unsupported (how reserving room fails),
-    // limit=N (a file-size limit, which binds root too, like a full disk). why: empty when saved.
+    // target: new, old N (rows in an old file), folder, pipe, no folder, long name, locked old N /
+    // locked new (a folder that takes no new file), read-only old N. seams: "in place" (as if no
+    // new file could be made beside the target), reserve=full|grow|unsupported (how reserving room
+    // fails), limit=N (a file-size limit, which binds root too, like a full disk). why: empty when
+    // saved.
     void save_data()
     {
         QTest::addColumn<QString>("target");
@@ -143,6 +144,7 @@ private slots:
         QTest::newRow("read-only file") << "read-only old 1" << "" << 3 << noAccess;
         QTest::newRow("locked folder, new file") << "locked new" << "" << 3 << noAccess;
         QTest::newRow("no folder") << "no folder" << "" << 1 << "Kansiota ei löydy.";
+        QTest::newRow("name too long") << "long name" << "" << 1 << "Tiedoston nimi on liian pitkä.";
         QTest::newRow("folder") << "folder" << "" << 1 << "Valittu nimi on kansio, ei tiedosto.";
         QTest::newRow("pipe") << "pipe" << "" << 1 << "Valittu nimi on nimetty putki, ei tiedosto.";
         QTest::newRow("pipe, in place") << "pipe" << "in place" << 1 << "Valittu nimi on nimetty putki, ei tiedosto.";
@@ -173,6 +175,8 @@ private slots:
             pipe = std::make_unique<NamedPipe>(path);
         else if (target == "no folder")
             path = dir.filePath("poissa/rows.txt");
+        else if (target == "long name")
+            path = dir.filePath(QString(300, 'x'));
         if (locked)
             QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         if (readOnly)
