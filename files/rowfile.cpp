@@ -1,7 +1,6 @@
 #include "files/rowfile.h"
+#include "files/pathkind.h"
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -31,10 +30,8 @@ namespace RowFile {
 
 ReadResult readRows(const QString& path, const Progress& progress)
 {
-    if (QFileInfo(path).isDir())
-        return failed(Status::CannotOpen);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!PathKind::openRegularForReading(file, path))
         return failed(Status::CannotOpen);
 
     ReadResult result;
@@ -128,47 +125,6 @@ ReadResult read(const QString& path, const Progress& progress)
         // The rows read so far are freed with the failed result; the caller's list is untouched.
         return failed(Status::TooLarge);
     }
-}
-
-bool write(const QString& path, const std::vector<ScoreRow>& rows, QString* errorText)
-{
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    auto fail = [&file, errorText] {
-        if (errorText)
-            *errorText = file.errorString();
-        file.cancelWriting();
-        return false;
-    };
-    // Unbuffered: the blocks below are already large, and every failed write shows at once
-    // instead of in a flush hidden inside commit().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail();
-    constexpr size_t LineMax = ScoreRow::MaxTextLength + 2;
-    std::vector<char> buffer(size_t(BlockSize) + LineMax);
-    size_t used = 0;
-    for (ScoreRow row : rows) {
-        char* out = buffer.data() + used;
-        const int length = row.writeText(out);
-        out[length] = '\r';
-        out[length + 1] = '\n';
-        used += size_t(length) + 2;
-        if (used >= size_t(BlockSize)) {
-            if (file.write(buffer.data(), qint64(used)) != qint64(used))
-                return fail();
-            used = 0;
-        }
-    }
-    if (used > 0 && file.write(buffer.data(), qint64(used)) != qint64(used))
-        return fail();
-    if (!file.flush() || file.error() != QFileDevice::NoError)
-        return fail();
-    if (!file.commit()) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 } // namespace RowFile

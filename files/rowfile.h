@@ -37,7 +37,19 @@ ReadResult read(const QString& path, const Progress& progress = {});
 
 // Writes every row followed by CR LF. The file is replaced only when everything was written,
 // so a failure leaves any old file as it was. Where no new file can be made beside an existing
-// writable one, that file is written in place. On failure, errorText (if given) says why.
+// writable one, that file is written in place, but only once room for the whole new content
+// is reserved; without room it is left untouched. Only a regular file (or a new one) is
+// written. On failure, errorText (if given) says why in the player's words: a full disk, a
+// folder without write access, a missing folder.
 bool write(const QString& path, const std::vector<ScoreRow>& rows, QString* errorText = nullptr);
+
+// Seams for tests: the save in place is reached only where a folder refuses new files, which
+// no test running as root can arrange by permissions.
+namespace Testing {
+// While on, every save behaves as if no new file could be made beside its target.
+void setNoTemporaryFile(bool on);
+// Stands in for posix_fallocate while set: returns 0 or the errno value of the failure.
+void setReserve(std::function<int(int fd, qint64 bytes)> reserve);
+} // namespace Testing
 
 } // namespace RowFile

@@ -2,13 +2,26 @@
 #include "core/money.h"
 #include <QStringList>
 #include <QUrlQuery>
+#include <algorithm>
 
 namespace {
 const QString path = QStringLiteral("/www4reg");
 const char* const teamKeys[GoalGrid::Teams] = {"h1", "v1", "h2", "v2", "h3", "v3"};
 
+// The host comes from a setting anyone can edit. QUrl reads a NUL as the end of an address
+// ("10.0.0.1\0.example.com" became 10.0.0.1), and other control or invisible characters make
+// a host read otherwise than it shows.
+bool hasHiddenCharacters(const QString& host)
+{
+    return std::any_of(host.cbegin(), host.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+    });
+}
+
 QString normalHost(const QString& host)
 {
+    if (hasHiddenCharacters(host))
+        return QString();
     QUrl url;
     url.setScheme(QStringLiteral("https"));
     url.setHost(host, QUrl::StrictMode);

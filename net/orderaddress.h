@@ -17,8 +17,8 @@ public:
     // Used while the settings name no host of their own.
     static constexpr QLatin1String DefaultHost{"www.example.com"};
 
-    // nullopt unless host is a plain host name (no scheme, port, path or user), the game is
-    // 1..6 and the column count 2 or 3.
+    // nullopt unless host is a plain host name (no scheme, port, path or user, and no control
+    // or invisible character), the game is 1..6 and the column count 2 or 3.
     static std::optional<OrderAddress> make(const QString& host, int game, qint64 stakeCents,
                                             int columnCount, const QLocale& locale = QLocale());
 

@@ -1,14 +1,52 @@
 #include "settings/settingsstore.h"
 #include "settings/settingskeys.h"
+#include <QHash>
 #include <QSettings>
 #include <cmath>
 #include <optional>
 
 namespace {
+std::function<void(const QString&)> failureHandler;
+bool failureTold = false;
+
 QSettings openStore()
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("SarVento"),
                      QStringLiteral("SarVento"));
+}
+
+// Values written while the store's file could not be: QSettings forgets them, but they hold
+// for the rest of the run (a print offset just set must move the very next coupon).
+QHash<QString, QVariant>& unsaved()
+{
+    static QHash<QString, QVariant> values;
+    return values;
+}
+
+QVariant value(const QString& key)
+{
+    const auto kept = unsaved().constFind(key);
+    return kept != unsaved().cend() ? *kept : openStore().value(key);
+}
+
+// QSettings writes only when synced, and says how that went only through its status. Values
+// kept from earlier failures go along, should the file have become writable since.
+bool store(const QString& key, const QVariant& value)
+{
+    unsaved().insert(key, value);
+    QSettings store = openStore();
+    for (auto kept = unsaved().cbegin(); kept != unsaved().cend(); ++kept)
+        store.setValue(kept.key(), kept.value());
+    store.sync();
+    if (store.status() == QSettings::NoError) {
+        unsaved().clear();
+        return true;
+    }
+    if (failureHandler && !failureTold) {
+        failureTold = true;
+        failureHandler(store.fileName());
+    }
+    return false;
 }
 
 // A truth value as text: "True"/"False" in any case, or a number where -1 is true (the
@@ -31,26 +69,32 @@ std::optional<bool> readTruth(const QString& stored)
 
 QString SettingsStore::read(const QString& section, const QString& key)
 {
-    QSettings store = openStore();
-    return store.value(section + QLatin1Char('/') + key).toString();
+    return value(section + QLatin1Char('/') + key).toString();
 }
 
-void SettingsStore::write(const QString& section, const QString& key, const QString& value)
+bool SettingsStore::write(const QString& section, const QString& key, const QString& value)
 {
-    QSettings store = openStore();
-    store.setValue(section + QLatin1Char('/') + key, value);
+    return store(section + QLatin1Char('/') + key, value);
 }
 
 QStringList SettingsStore::readList(const QString& section, const QString& key)
 {
-    QSettings store = openStore();
-    return store.value(section + QLatin1Char('/') + key).toStringList();
+    return value(section + QLatin1Char('/') + key).toStringList();
 }
 
-void SettingsStore::writeList(const QString& section, const QString& key, const QStringList& values)
+bool SettingsStore::writeList(const QString& section, const QString& key, const QStringList& values)
 {
-    QSettings store = openStore();
-    store.setValue(section + QLatin1Char('/') + key, values);
+    return store(section + QLatin1Char('/') + key, values);
+}
+
+void SettingsStore::setWriteFailureHandler(std::function<void(const QString&)> handler)
+{
+    failureHandler = std::move(handler);
+}
+
+void SettingsStore::resetWriteFailureTold()
+{
+    failureTold = false;
 }
 
 namespace StoredSettings {

@@ -1,17 +1,26 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Per-user text values by section and key, kept by QSettings under the application name
 // "SarVento" in the user's configuration folder. A key never written reads as empty text.
+// A write returns whether it reached the store's file; one that did not still holds for the
+// rest of the run.
 class SettingsStore
 {
 public:
     static QString read(const QString& section, const QString& key);
-    static void write(const QString& section, const QString& key, const QString& value);
+    static bool write(const QString& section, const QString& key, const QString& value);
     // A list kept as one value; any text may be in it, also commas and line breaks.
     static QStringList readList(const QString& section, const QString& key);
-    static void writeList(const QString& section, const QString& key, const QStringList& values);
+    static bool writeList(const QString& section, const QString& key, const QStringList& values);
+
+    // Called with the store's file name on the first write of the run that did not reach it,
+    // so that the player hears of it once, whichever window wrote.
+    static void setWriteFailureHandler(std::function<void(const QString& storeFile)> handler);
+    // For tests: the next failure is told again.
+    static void resetWriteFailureTold();
 
     static QString boolText(bool value)
     {

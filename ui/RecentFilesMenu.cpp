@@ -1,4 +1,5 @@
 #include "ui/RecentFilesMenu.h"
+#include "files/pathkind.h"
 #include "ui/dialogs.h"
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +32,10 @@ void RecentFilesMenu::refresh()
         text.replace(QLatin1Char('&'), QLatin1String("&&"));
         QAction* action =
             m_menu->addAction(QStringLiteral("&%1 %2").arg(QString::number(i + 1), text));
-        action->setToolTip(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        // A tooltip that looks like markup is shown as markup: a folder's name is only text.
+        action->setToolTip(
+            QStringLiteral("<p style='white-space:pre'>%1</p>")
+                .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()).toHtmlEscaped()));
         connect(action, &QAction::triggered, this, [this, path] { choose(path); });
     }
     m_menu->menuAction()->setEnabled(!paths.isEmpty());
@@ -46,14 +50,23 @@ void RecentFilesMenu::noteUsed(const QString& path)
 
 void RecentFilesMenu::choose(const QString& path)
 {
-    if (QFileInfo(path).isFile()) {
+    const PathKind::Kind kind = PathKind::of(path);
+    if (kind == PathKind::Kind::File) {
         emit openRequested(path);
         return;
     }
+    // Whatever stands there now, it is no row file and never opens: it goes off the list.
     m_files.remove(path);
     refresh();
-    MessageBox::show(m_messageParent, QStringLiteral("Tiedostoa ei löydy"),
-                     QStringLiteral("Tiedostoa %1 ei enää ole. Se poistettiin listalta.")
-                         .arg(QDir::toNativeSeparators(path)),
-                     MessageBox::Exclamation);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (kind == PathKind::Kind::Missing)
+        MessageBox::show(
+            m_messageParent, QStringLiteral("Tiedostoa ei löydy"),
+            QStringLiteral("Tiedostoa %1 ei enää ole. Se poistettiin listalta.").arg(shown),
+            MessageBox::Exclamation);
+    else
+        MessageBox::show(m_messageParent, QStringLiteral("Tiedostoa ei voi avata"),
+                         QStringLiteral("%1 on %2, ei rivitiedosto. Se poistettiin listalta.")
+                             .arg(shown, PathKind::describe(kind)),
+                         MessageBox::Exclamation);
 }

@@ -6,7 +6,8 @@ class QMenu;
 class QWidget;
 
 // Fills a menu with the row files last opened or saved, newest first; the menu cannot be
-// opened while there are none. A chosen file that is gone is taken off with a message.
+// opened while there are none. A chosen entry that is gone, or is no longer a regular file,
+// is taken off with a message that says which.
 class RecentFilesMenu : public QObject
 {
     Q_OBJECT

@@ -1,11 +1,13 @@
 #include "ui/dialogs.h"
 #include <QFileDialog>
+#include <QLabel>
 #include <QQueue>
 
 namespace {
 QQueue<bool> answers;
 QStringList texts;
 QStringList titles;
+QStringList details;
 bool headless = false;
 QQueue<QString> fileNames;
 std::function<int(QDialog&)> modalHandler;
@@ -28,27 +30,48 @@ QMessageBox::Icon qtIcon(MessageBox::Icon icon)
 const QString textFilter = QStringLiteral("Tekstitiedostot (*.txt)");
 } // namespace
 
-void MessageBox::show(QWidget* parent, const QString& title, const QString& text, Icon icon)
+std::unique_ptr<QMessageBox> MessageBox::build(QWidget* parent, const QString& title,
+                                               const QString& text, Icon icon,
+                                               QMessageBox::StandardButtons buttons,
+                                               const QString& detail)
+{
+    auto box = std::make_unique<QMessageBox>(qtIcon(icon), title, QString(), buttons, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    // Shown at once below the text, not behind a button: it is the part that tells apart
+    // failures that share one main text.
+    box->setInformativeText(detail);
+    // The detail's label takes any format and opens links by itself.
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+        label->setTextFormat(Qt::PlainText);
+        label->setOpenExternalLinks(false);
+    }
+    return box;
+}
+
+void MessageBox::show(QWidget* parent, const QString& title, const QString& text, Icon icon,
+                      const QString& detail)
 {
     texts << text;
     titles << title;
+    details << detail;
     if (headless)
         return;
-    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Ok, parent);
-    box.exec();
+    build(parent, title, text, icon, QMessageBox::Ok, detail)->exec();
 }
 
 bool MessageBox::ask(QWidget* parent, const QString& title, const QString& text, Icon icon)
 {
     texts << text;
     titles << title;
+    details << QString();
     if (!answers.isEmpty())
         return answers.dequeue();
     if (headless)
         return false;
-    QMessageBox box(qtIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    const auto box = build(parent, title, text, icon, QMessageBox::Yes | QMessageBox::No);
+    box->setDefaultButton(QMessageBox::No);
+    return box->exec() == QMessageBox::Yes;
 }
 
 void MessageBox::setNextAnswer(bool yes)
@@ -66,11 +89,17 @@ QStringList MessageBox::shownTitles()
     return titles;
 }
 
+QStringList MessageBox::shownDetails()
+{
+    return details;
+}
+
 void MessageBox::reset()
 {
     answers.clear();
     texts.clear();
     titles.clear();
+    details.clear();
     fileNames.clear();
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class MessageBox
 {
@@ -20,9 +21,9 @@ public:
         Critical
     };
 
-    // OK-only message.
-    static void show(QWidget* parent, const QString& title, const QString& text,
-                     Icon icon = NoIcon);
+    // OK-only message; detail, if any, says below the text why it happened.
+    static void show(QWidget* parent, const QString& title, const QString& text, Icon icon = NoIcon,
+                     const QString& detail = QString());
     // Yes / No question; returns true for Yes.
     static bool ask(QWidget* parent, const QString& title, const QString& text, Icon icon = NoIcon);
 
@@ -30,8 +31,16 @@ public:
     static void setNextAnswer(bool yes);
     static QStringList shownTexts();
     static QStringList shownTitles();
+    static QStringList shownDetails();      // one for each text shown, empty where there was none
     static void reset();                    // also forgets queued file names
     static void setHeadless(bool headless); // messages are recorded, never shown
+
+    // The box as show() and ask() run it. Every text in it is plain: messages carry file
+    // names, hosts and row texts from outside, which must never turn into markup or links.
+    static std::unique_ptr<QMessageBox> build(QWidget* parent, const QString& title,
+                                              const QString& text, Icon icon,
+                                              QMessageBox::StandardButtons buttons,
+                                              const QString& detail = QString());
 };
 
 class FileDialog

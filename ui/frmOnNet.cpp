@@ -18,6 +18,23 @@ QString configuredHost()
     return host.isEmpty() ? QString(OrderAddress::DefaultHost) : host;
 }
 
+// The host as the player can read it: control and invisible characters as \uXXXX, and no
+// screenful of a setting gone wrong.
+QString shownHost(const QString& host)
+{
+    constexpr qsizetype Longest = 100;
+    QString shown;
+    for (QChar c : host.left(Longest)) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    if (host.size() > Longest)
+        shown += QChar(0x2026);
+    return shown;
+}
+
 QString refusedText(int refused, int columnCount)
 {
     if (refused == 1)
@@ -34,6 +51,7 @@ frmOnNet::frmOnNet(std::function<NetPlayState()> state, UrlOpener& opener, QWidg
       m_state(std::move(state)), m_opener(opener)
 {
     ui->setupUi(this);
+    ui->lblRivi->setTextFormat(Qt::PlainText); // row texts are data, never markup
     move(250, 250);
 
     connect(ui->cmdLaheta, &QPushButton::clicked, this, &frmOnNet::cmdLaheta_Click);
@@ -80,7 +98,7 @@ std::optional<OrderAddress> frmOnNet::orderAddress(const NetPlayState& state)
         MessageBox::show(this, Texts::AppTitle,
                          QStringLiteral("Verkkopelin palvelimen nimi \"%1\" ei kelpaa. Korjaa "
                                         "asetus %2 / %3.")
-                             .arg(host, SettingsKeys::Verkko, SettingsKeys::Palvelin),
+                             .arg(shownHost(host), SettingsKeys::Verkko, SettingsKeys::Palvelin),
                          MessageBox::Exclamation);
     return address;
 }

@@ -15,6 +15,7 @@
 #include "ui/goalbox.h"
 #include "ui/progresswindow.h"
 #include "ui/rowfiledialogs.h"
+#include "ui/settingsnotice.h"
 #include "ui/texts.h"
 #include "ui/ui_frmSarvento.h"
 #include <QApplication>
@@ -34,6 +35,7 @@ frmSarvento::frmSarvento(RandomSource& random, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmSarvento>()), m_random(random)
 {
     ui->setupUi(this);
+    SettingsNotice::install(this);
     buildLimitBoxes();
     buildResultLabels();
     ui->lstLista->setModel(&m_rows);

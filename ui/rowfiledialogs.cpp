@@ -46,13 +46,14 @@ void showReadFailure(QWidget* parent, RowFile::Status status, const QString& ope
 bool write(QWidget* parent, const QString& path, const std::vector<ScoreRow>& rows)
 {
     bool saved;
+    QString why;
     {
         BusyCursor busy;
-        saved = RowFile::write(path, rows);
+        saved = RowFile::write(path, rows, &why);
     }
     if (!saved)
         MessageBox::show(parent, QStringLiteral("Tiedostoa ei voi tallentaa"),
-                         QStringLiteral("Tallennus epäonnistui!"), MessageBox::Exclamation);
+                         QStringLiteral("Tallennus epäonnistui!"), MessageBox::Exclamation, why);
     return saved;
 }
 

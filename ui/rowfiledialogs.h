@@ -20,6 +20,7 @@ RowFile::ReadResult read(QWidget* parent, const QString& path);
 // Shows the message of a failed read (nothing for Ok and Cancelled); openTitle is the title
 // of the "Yritä uudelleen!" message.
 void showReadFailure(QWidget* parent, RowFile::Status status, const QString& openTitle);
-// Writes with a busy pointer; a failure is told to the player. Returns whether it was saved.
+// Writes with a busy pointer; a failure is told to the player, with its cause as the
+// message's detail. Returns whether it was saved.
 bool write(QWidget* parent, const QString& path, const std::vector<ScoreRow>& rows);
 } // namespace RowFileDialogs

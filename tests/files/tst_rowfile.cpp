@@ -1,5 +1,7 @@
+#include "files/pathkind.h"
 #include "files/rowfile.h"
 #include "files/rowmerge.h"
+#include "tests/namedpipe.h"
 #include "tests/testfile.h"
 #include <QtTest>
 #include <csignal>
@@ -9,13 +11,24 @@
 using RowFile::Status;
 using Plan = RowMerge::Plan;
 Q_DECLARE_METATYPE(Plan)
+Q_DECLARE_METATYPE(PathKind::Kind)
 
 class RowFileTest : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
+    rlimit m_limit{};
 
 private slots:
+    void initTestCase() { QCOMPARE(getrlimit(RLIMIT_FSIZE, &m_limit), 0); }
+    // Also after a failed check: no later test may run with a seam or limit of an earlier one.
+    void cleanup()
+    {
+        RowFile::Testing::setNoTemporaryFile(false);
+        RowFile::Testing::setReserve({});
+        setrlimit(RLIMIT_FSIZE, &m_limit);
+    }
+
     void read_data()
     {
         QTest::addColumn<QString>("path");
@@ -71,45 +84,144 @@ private slots:
         QCOMPARE(RowFile::read(huge.fileName()).status, Status::TooLarge);
     }
 
-    // A full disk (a file-size limit, which binds root too) fails the save, the old file kept.
-    void failedSave_data()
+    // Only a regular file is read; anything else is refused at once, a pipe without waiting
+    // for a writer and a device without reading it.
+    void readsOnlyRegularFiles_data()
     {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("sizeLimit");                  // bytes a file may grow to
-        QTest::newRow("at the final flush") << 1000 << 4096; // a small save is written only then
-        QTest::newRow("at a later block") << 200000 << (3 << 19);
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<Status>("status");
+        QTest::newRow("pipe") << "pipe" << Status::CannotOpen;
+        QTest::newRow("device") << "/dev/null" << Status::CannotOpen; // read as an empty file
+        QTest::newRow("folder") << "folder" << Status::CannotOpen;
+        QTest::newRow("link to a row file") << "link" << Status::Ok;
     }
-    void failedSave()
+    void readsOnlyRegularFiles()
     {
-        QFETCH(int, rows);
-        QFETCH(int, sizeLimit);
-        const QString old = TestFile::write(m_dir, "old.txt", "3-3 3-3\r\n");
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit before{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-        const rlimit limit{rlim_t(sizeLimit), before.rlim_max};
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
-        QString error;
-        const bool saved =
-            RowFile::write(old, {size_t(rows), ScoreRow(3, {1, 1, 2, 2, 3, 3})}, &error);
-        setrlimit(RLIMIT_FSIZE, &before);
-        QVERIFY(!saved && !error.isEmpty());
-        QCOMPARE(TestFile::read(old), QByteArray("3-3 3-3\r\n"));
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath("fifo.txt");
+        std::unique_ptr<NamedPipe> pipe;
+        if (kind == "pipe")
+            pipe = std::make_unique<NamedPipe>(path);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (kind == "link")
+            QVERIFY(QFile::link(TestFile::write(dir, "rows.txt", "1-1 1-1\r\n"), path));
+        else
+            path = kind;
+        QTEST(RowFile::read(path).status, "status");
+        QVERIFY(!pipe || !pipe->waitedFor());
     }
 
-    // With no room for the safe save's temporary file, the existing file is written in place.
-    void saveInPlaceWhereNoNewFileFits()
+    // target: new, old N (rows in an old file), folder, pipe, no folder, long name, locked old N /
+    // locked new (a folder that takes no new file), read-only old N. seams: "in place" (as if no
+    // new file could be made beside the target), reserve=full|grow|unsupported (how reserving room
+    // fails), limit=N (a file-size limit, which binds root too, like a full disk). why: empty when
+    // saved.
+    void save_data()
     {
-        if (geteuid() == 0)
-            QSKIP("root makes files in any folder");
-        QTemporaryDir locked;
-        const QString path = TestFile::write(locked, "rows.txt", "3-3 3-3\r\n");
-        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner);
-        const bool saved = RowFile::write(path, {*ScoreRow::fromText(u"1-1 1-1")});
-        QFile::setPermissions(locked.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(saved);
-        QCOMPARE(TestFile::read(path), QByteArray("1-1 1-1\r\n"));
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("seams");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("why");
+        const QString full = "Levyllä ei ole tilaa tiedostolle.";
+        const QString tooLarge = "Tiedosto olisi suurempi kuin järjestelmä sallii.";
+        const QString noAccess = "Kansioon tai tiedostoon ei ole kirjoitusoikeutta.";
+        // clang-format off
+        QTest::newRow("new file") << "new" << "" << 3 << "";
+        QTest::newRow("over a file") << "old 2" << "" << 3 << "";
+        QTest::newRow("limit at the final flush") << "old 1" << "limit=4096" << 1000 << tooLarge;
+        QTest::newRow("limit at a later block") << "old 1" << "limit=1572864" << 200000 << tooLarge;
+        QTest::newRow("in place, shorter") << "old 100" << "in place" << 1 << "";
+        QTest::newRow("in place, longer") << "old 1" << "in place" << 200000 << "";
+        QTest::newRow("in place, nothing to write") << "old 3" << "in place" << 0 << "";
+        QTest::newRow("in place, no reserving, room enough") << "old 1" << "in place|reserve=unsupported" << 1000 << "";
+        QTest::newRow("in place, disk full") << "old 1" << "in place|reserve=full" << 1000 << full;
+        QTest::newRow("in place, full after growing") << "old 1" << "in place|reserve=grow" << 1000 << full;
+        QTest::newRow("in place, limit") << "old 1" << "in place|limit=4096" << 1000 << tooLarge;
+        QTest::newRow("in place, no file to write over") << "new" << "in place" << 1 << noAccess;
+        QTest::newRow("locked folder, in place") << "locked old 2" << "" << 3 << "";
+        QTest::newRow("read-only file") << "read-only old 1" << "" << 3 << noAccess;
+        QTest::newRow("locked folder, new file") << "locked new" << "" << 3 << noAccess;
+        QTest::newRow("no folder") << "no folder" << "" << 1 << "Kansiota ei löydy.";
+        QTest::newRow("name too long") << "long name" << "" << 1 << "Tiedoston nimi on liian pitkä.";
+        QTest::newRow("folder") << "folder" << "" << 1 << "Valittu nimi on kansio, ei tiedosto.";
+        QTest::newRow("pipe") << "pipe" << "" << 1 << "Valittu nimi on nimetty putki, ei tiedosto.";
+        QTest::newRow("pipe, in place") << "pipe" << "in place" << 1 << "Valittu nimi on nimetty putki, ei tiedosto.";
+        // clang-format on
+    }
+    void save()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, seams);
+        QFETCH(int, rows);
+        QFETCH(QString, why);
+        QTemporaryDir dir;
+        QString path = dir.filePath("rows.txt");
+        const bool locked = target.startsWith("locked ");
+        const bool readOnly = target.startsWith("read-only ");
+        if ((locked || readOnly) && geteuid() == 0)
+            QSKIP("root writes into any folder and file");
+        target.remove("locked ").remove("read-only ");
+        QByteArray before; // what a failure leaves; null: no file
+        std::unique_ptr<NamedPipe> pipe;
+        if (target.startsWith("old "))
+            before = QByteArray("3-3 3-3\r\n").repeated(target.mid(4).toInt());
+        if (!before.isNull())
+            TestFile::write(dir, "rows.txt", before);
+        else if (target == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (target == "pipe")
+            pipe = std::make_unique<NamedPipe>(path);
+        else if (target == "no folder")
+            path = dir.filePath("poissa/rows.txt");
+        else if (target == "long name")
+            path = dir.filePath(QString(300, 'x'));
+        if (locked)
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        if (readOnly)
+            QFile::setPermissions(path, QFile::ReadOwner);
+        const QStringList entriesBefore =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+
+        for (const QString& seam : seams.split('|', Qt::SkipEmptyParts)) {
+            const QString value = seam.section('=', 1);
+            if (seam == "in place") {
+                RowFile::Testing::setNoTemporaryFile(true);
+            } else if (seam.startsWith("reserve=")) {
+                RowFile::Testing::setReserve([value](int fd, qint64 bytes) {
+                    if (value == "grow" && ftruncate(fd, off_t(bytes / 2)) != 0)
+                        return errno;
+                    return value == "unsupported" ? EOPNOTSUPP : ENOSPC;
+                });
+            } else if (seam.startsWith("limit=")) {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{rlim_t(value.toLongLong()), m_limit.rlim_max};
+                QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+            }
+        }
+        QString told;
+        const bool saved = RowFile::write(path, {size_t(rows), ScoreRow(2, {1, 2, 3, 4})}, &told);
+        cleanup();
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(told, why);
+        QCOMPARE(saved, why.isEmpty());
+        if (saved)
+            QCOMPARE(TestFile::read(path), QByteArray("1-2 3-4\r\n").repeated(rows));
+        else if (!before.isNull())
+            QCOMPARE(TestFile::read(path), before);
+        QCOMPARE(PathKind::of(path), target == "folder"          ? PathKind::Kind::Folder
+                                     : target == "pipe"          ? PathKind::Kind::Pipe
+                                     : saved || !before.isNull() ? PathKind::Kind::File
+                                                                 : PathKind::Kind::Missing);
+        QVERIFY(!pipe || !pipe->waitedFor());
+        // No temporary file is left behind, nor a new file made by a failure.
+        QStringList entries = entriesBefore;
+        if (saved && target == "new")
+            entries << "rows.txt";
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 entries);
     }
 
     // A file of fileColumns matches (0: empty) into a list of one listedColumns row (0: none).

@@ -52,6 +52,49 @@ private slots:
                  query.isEmpty() ? QString() : base + query);
     }
 
+    // The host setting is edited by hand: only a plain host name is taken. A hidden character
+    // must not make the address lead elsewhere than the text shows.
+    void hosts_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("taken"); // the address's host; empty: refused
+        const auto with = [](const char* before, char16_t hidden, const char* after) {
+            return QString(before) + QChar(hidden) + QString(after);
+        };
+        QTest::newRow("name") << "bets.example.org"
+                              << "bets.example.org";
+        QTest::newRow("capitals") << "Bets.Example.ORG"
+                                  << "bets.example.org";
+        QTest::newRow("address") << "10.0.0.1"
+                                 << "10.0.0.1";
+        QTest::newRow("NUL") << with("10.0.0.1", 0, ".example.com") << "";
+        QTest::newRow("NUL in a name") << with("www.example.com", 0, ".evil.net") << "";
+        QTest::newRow("tab") << with("www.exa", '\t', "mple.com") << "";
+        QTest::newRow("line feed") << with("www.example.com", '\n', "") << "";
+        QTest::newRow("DEL") << with("www.example", 0x7f, ".com") << "";
+        QTest::newRow("C1 control") << with("www.example", 0x85, ".com") << "";
+        QTest::newRow("zero-width space") << with("www.exam", 0x200b, "ple.com") << "";
+        QTest::newRow("markup") << "<a href='file:///etc/passwd'>www.example.com</a>"
+                                << "";
+        QTest::newRow("path") << "example.org/x?y=1"
+                              << "";
+        QTest::newRow("port") << "example.org:444"
+                              << "";
+        QTest::newRow("user") << "me@example.org"
+                              << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void hosts()
+    {
+        QFETCH(QString, host);
+        QFETCH(QString, taken);
+        const std::optional<OrderAddress> address = OrderAddress::make(host, 1, 100, 2);
+        QCOMPARE(address ? address->forRowText(u"1-0 0-1")->host() : QString(), taken);
+        QCOMPARE(OrderAddress::mayOpen(QUrl("https://" + taken + "/www4reg"), host),
+                 !taken.isEmpty());
+    }
+
     // Only https order addresses on the configured host reach the browser.
     void mayOpen()
     {

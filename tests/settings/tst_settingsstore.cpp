@@ -1,5 +1,10 @@
+#include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
+#include "tests/testfile.h"
+#include <QDir>
+#include <QSettings>
 #include <QTest>
+#include <unistd.h>
 
 class TestSettingsStore : public QObject
 {
@@ -16,6 +21,61 @@ private slots:
             QVERIFY2(!isTrue(no) && !warningsOn(no), no);
         for (const char* garbage : {"kyllä", "nan", "inf"}) // toDouble reads "nan" and "inf"
             QVERIFY2(!isTrue(garbage) && warningsOn(garbage), garbage);
+    }
+
+    // A write says whether it reached the store's file; the first one of the run that did not
+    // is told (once), and the value still holds for the rest of the run.
+    void writeReachesTheFile_data()
+    {
+        QTest::addColumn<QString>("store");
+        QTest::addColumn<bool>("reached");
+        QTest::newRow("writable") << "file" << true;
+        QTest::newRow("a folder in the store file's place") << "folder" << false;
+        QTest::newRow("a file in the store folder's place") << "no folder" << false;
+        QTest::newRow("read-only store file") << "read-only" << false;
+    }
+    void writeReachesTheFile()
+    {
+        QFETCH(QString, store);
+        QFETCH(bool, reached);
+        if (store == "read-only" && geteuid() == 0)
+            QSKIP("root writes into read-only files");
+        QTemporaryDir dir;
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+        const QString file = dir.filePath("SarVento/SarVento.ini");
+        if (store == "no folder")
+            TestFile::write(dir, "SarVento", "");
+        else if (store == "folder")
+            QVERIFY(QDir().mkpath(file));
+        else
+            QVERIFY(QDir().mkpath(dir.filePath("SarVento")));
+        if (store == "read-only") {
+            TestFile::write(dir, "SarVento/SarVento.ini", "[Rekisteri]\nVaroitus=True\n");
+            QFile::setPermissions(file, QFile::ReadOwner);
+        }
+        QStringList told;
+        SettingsStore::setWriteFailureHandler([&told](const QString& path) { told << path; });
+        SettingsStore::resetWriteFailureTold();
+
+        using namespace SettingsKeys;
+        const bool wrote = SettingsStore::write(Rekisteri, Hyvaksy, "True");
+        const bool wroteList = SettingsStore::writeList(Tiedostot, ViimeksiAvatut, {"a", "b"});
+        SettingsStore::setWriteFailureHandler({});
+        QCOMPARE(wrote, reached);
+        QCOMPARE(wroteList, reached);
+        QCOMPARE(told, reached ? QStringList() : QStringList{file});
+        QCOMPARE(SettingsStore::read(Rekisteri, Hyvaksy), "True");
+        QCOMPARE(SettingsStore::readList(Tiedostot, ViimeksiAvatut), QStringList({"a", "b"}));
+
+        // Once the file can be written, the next write takes the kept values along.
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+        QDir(file).removeRecursively();
+        QFile::remove(dir.filePath("SarVento"));
+        QVERIFY(SettingsStore::write(Rekisteri, Varoitus, "False"));
+        const QSettings onDisk(file, QSettings::IniFormat);
+        QCOMPARE(onDisk.value("Rekisteri/Hyvaksy").toString(), "True");
+        QCOMPARE(onDisk.value("Rekisteri/Varoitus").toString(), "False");
+        QCOMPARE(onDisk.value("Tiedostot/ViimeksiAvatut").toStringList(), QStringList({"a", "b"}));
     }
 };
 

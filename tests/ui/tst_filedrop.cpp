@@ -1,3 +1,4 @@
+#include "../namedpipe.h"
 #include "settings/recentfiles.h"
 #include "ui/FileDropFilter.h"
 #include "ui/RecentFilesMenu.h"
@@ -6,6 +7,7 @@
 #include <QListView>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTextDocument>
 
 using namespace WindowTest;
 
@@ -93,50 +95,91 @@ private slots:
         QCOMPARE(MessageBox::shownTexts(), QStringList());
     }
 
-    // A chosen file is asked to be opened; one that is gone is taken off with a message, and
-    // with none left the menu cannot be opened.
+    // A chosen file is asked to be opened; one that is gone, or that is no regular file any
+    // more, is taken off with a message that says which, and with none left the menu cannot
+    // be opened.
     void recentMenuChoice_data()
     {
         QTest::addColumn<QStringList>("used");
-        QTest::addColumn<QString>("deleted");
+        QTest::addColumn<QString>("now"); // what stands in vanha.txt's place when chosen
         QTest::addColumn<QStringList>("listedAfter");
-        QTest::addColumn<bool>("opened");
-        QTest::addColumn<bool>("menuEnabled");
+        QTest::addColumn<QString>("told"); // %1: the chosen path
         const QStringList both{"vanha.txt", "uusi.txt"};
-        QTest::newRow("present") << both << "" << QStringList{"&1 uusi.txt", "&2 vanha.txt"} << true
-                                 << true;
-        QTest::newRow("gone") << both << "vanha.txt" << QStringList{"&1 uusi.txt"} << false << true;
-        QTest::newRow("last gone")
-            << QStringList{"vanha.txt"} << "vanha.txt" << QStringList() << false << false;
+        const QStringList newOnly{"&1 uusi.txt"};
+        const QString takenOff = " Se poistettiin listalta.";
+        // clang-format off
+        QTest::newRow("present") << both << "file" << QStringList{"&1 uusi.txt", "&2 vanha.txt"} << "";
+        QTest::newRow("gone") << both << "nothing" << newOnly << "Tiedostoa %1 ei enää ole." + takenOff;
+        QTest::newRow("last gone") << QStringList{"vanha.txt"} << "nothing" << QStringList() << "Tiedostoa %1 ei enää ole." + takenOff;
+        QTest::newRow("a folder") << both << "folder" << newOnly << "%1 on kansio, ei rivitiedosto." + takenOff;
+        QTest::newRow("a named pipe") << both << "pipe" << newOnly << "%1 on nimetty putki, ei rivitiedosto." + takenOff;
+        QTest::newRow("a device") << both << "device" << newOnly << "%1 on laite, ei rivitiedosto." + takenOff;
+        // clang-format on
     }
     void recentMenuChoice()
     {
         QFETCH(QStringList, used);
-        QFETCH(QString, deleted);
+        QFETCH(QString, now);
+        QTemporaryDir dir;
         QWidget window;
         auto* menu = new QMenu(QStringLiteral("Viimeksi avatut"), &window);
         RecentFilesMenu recent(menu, &window);
         for (const QString& name : used)
-            recent.noteUsed(TestFile::write(m_dir, name, "1-0 0-0\n"));
+            recent.noteUsed(TestFile::write(dir, name, "1-0 0-0\n"));
         const QString chosen = RecentFiles::load().paths().last(); // vanha.txt
-        if (!deleted.isEmpty())
-            QVERIFY(QFile::remove(m_dir.filePath(deleted)));
+        std::unique_ptr<NamedPipe> pipe;
+        if (now != "file")
+            QVERIFY(QFile::remove(chosen));
+        if (now == "folder")
+            QVERIFY(QDir().mkdir(chosen));
+        else if (now == "pipe")
+            pipe = std::make_unique<NamedPipe>(chosen);
+        else if (now == "device")
+            QVERIFY(QFile::link("/dev/null", chosen));
         QSignalSpy opened(&recent, &RecentFilesMenu::openRequested);
 
         menu->actions().last()->trigger();
-        QTEST(!opened.isEmpty(), "opened");
+        QCOMPARE(opened.isEmpty(), now != "file");
         if (!opened.isEmpty())
             QCOMPARE(opened.first().first().toString(), chosen);
-        QCOMPARE(MessageBox::shownTexts().join('\n'),
-                 deleted.isEmpty()
-                     ? QString()
-                     : QString("Tiedostoa %1 ei enää ole. Se poistettiin listalta.").arg(chosen));
+        QFETCH(QString, told);
+        QCOMPARE(MessageBox::shownTexts().join('\n'), told.arg(chosen));
         QStringList listed;
         for (QAction* action : menu->actions())
             listed << action->text();
         QTEST(listed, "listedAfter");
         QCOMPARE(RecentFiles::load().paths().size(), listed.size());
-        QTEST(menu->menuAction()->isEnabled(), "menuEnabled");
+        QCOMPARE(menu->menuAction()->isEnabled(), !listed.isEmpty());
+        QVERIFY(!pipe || !pipe->waitedFor());
+    }
+
+    // Each file's folder shows as its tooltip, as written: Qt shows a tooltip that looks like
+    // markup as markup.
+    void recentToolTipShowsTheFolder_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << "rivit";
+        QTest::newRow("bold") << "<b>lihava";
+        QTest::newRow("entity") << "a &amp; b";
+        QTest::newRow("picture") << "<img src='x.png'>";
+        QTest::newRow("spaces") << "kaksi  välilyöntiä";
+    }
+    void recentToolTipShowsTheFolder()
+    {
+        QFETCH(QString, folder);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(folder));
+        QWidget window;
+        auto* menu = new QMenu(QStringLiteral("Viimeksi avatut"), &window);
+        RecentFilesMenu recent(menu, &window);
+        recent.noteUsed(TestFile::write(dir, folder + "/rivit.txt", "1-0 0-0\n"));
+        const QString tip = menu->actions().value(0)->toolTip();
+        QTextDocument shown;
+        if (Qt::mightBeRichText(tip))
+            shown.setHtml(tip);
+        else
+            shown.setPlainText(tip);
+        QCOMPARE(shown.toPlainText(), dir.filePath(folder));
     }
 };
 

@@ -25,7 +25,8 @@ class TestFrmOnNet : public QObject, public UrlOpener
         return m_browserOpens;
     }
     // "rows=1-1 1-1;2-2 2-2", "system=0,1|2||..." (home 1, away 1, ...), "tab", "host=...",
-    // "browser=fails" set the stage; "open" opens net play; anything else clicks that button.
+    // "ini=..." (the host line of the settings file), "browser=fails" set the stage; "open"
+    // opens net play; anything else clicks that button.
     void step(const QString& step)
     {
         const QString key = step.section('=', 0, 0), value = step.section('=', 1);
@@ -44,6 +45,9 @@ class TestFrmOnNet : public QObject, public UrlOpener
             m_state.systemTabShown = true;
         } else if (key == "host") {
             SettingsStore::write(SettingsKeys::Verkko, SettingsKeys::Palvelin, value);
+        } else if (key == "ini") { // the host as written in the settings file by hand
+            TestFile::write(m_settingsDir, "SarVento/SarVento.ini",
+                            "[Verkko]\nPalvelin=" + value.toUtf8() + "\n");
         } else if (key == "browser") {
             m_browserOpens = false;
         } else if (key == "open") {
@@ -88,6 +92,9 @@ private slots:
         QTest::newRow("system bet") << L{"rows=", "system=0,1||10,11|2|3|3", "open", "Systeemi", "Laheta", "NextRivi"} << "" << L{"h1=0,1&v1=&h2=10,11&v2=2&h3=3&v3=3"} << "00000" << "";
         QTest::newRow("other host configured") << L{"host=bets.example.org", "open", "Laheta"} << first << L{sent1} << "11100" << "";
         QTest::newRow("host with a path") << L{"host=example.org/x?y=1", "open", "Laheta"} << "" << L{} << "11111" << "Verkkopelin palvelimen nimi \"example.org/x?y=1\" ei kelpaa. Korjaa asetus Verkko / Palvelin.\n" + none;
+        QTest::newRow("host as a link") << L{"host=<a href='file:///etc/passwd'>www.example.com</a>", "open", "Laheta"} << "" << L{} << "11111" << "Verkkopelin palvelimen nimi \"<a href='file:///etc/passwd'>www.example.com</a>\" ei kelpaa. Korjaa asetus Verkko / Palvelin.\n" + none;
+        QTest::newRow("host with a NUL") << L{"ini=10.0.0.1\\0.example.com", "open", "Laheta"} << "" << L{} << "11111" << "Verkkopelin palvelimen nimi \"10.0.0.1\\u0000.example.com\" ei kelpaa. Korjaa asetus Verkko / Palvelin.\n" + none;
+        QTest::newRow("host of a screenful") << L{"host=" + QString(150, 'x') + "/", "open"} << "" << L{} << "11111" << "Verkkopelin palvelimen nimi \"" + QString(100, 'x') + "…\" ei kelpaa. Korjaa asetus Verkko / Palvelin.";
         QTest::newRow("host changed after taking") << L{"open", "host=example.net", "Laheta"} << first << L{} << "11100" << "Osoite ei ole verkkopelin palvelimella, joten sitä ei avata:\nhttps://www.example.com/www4reg?game=multiscore&op=checkGame&T=3&S=S&L=F&stake=1&" + sent1;
         QTest::newRow("browser fails") << L{"browser=fails", "open", "Laheta"} << first << L{sent1} << "11100" << "Selain ei avannut osoitetta. Yritä uudelleen.";
         QTest::newRow("one row of two matches") << L{"rows=1-1 1-1;2-2 2-2 2-2", "open"} << "1/1   (2-2 2-2 2-2)" << L{} << "11100" << "1 rivi jäi pois verkkopelistä, koska siinä ei ole 3 kohdetta.";

@@ -1,0 +1,100 @@
+// What the player is told: every message box shows its texts as plain text, and settings that
+// cannot be stored are told once a run.
+#include "ui/texts.h"
+#include "windowtest.h"
+#include <QDir>
+#include <QLabel>
+
+using namespace WindowTest;
+
+class TestMessages : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_settings;
+
+private slots:
+    void initTestCase() { setUpHeadless(m_settings); }
+    void init() { resetBetweenTests(m_settings); }
+
+    // Messages carry hosts, file names and row texts from outside: none turns into markup,
+    // and no link in them can be clicked open.
+    void boxesShowPlainText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("link in the text")
+            << "Verkkopelin palvelimen nimi \"<a href='file:///etc/passwd'>www.example.com</a>\" "
+               "ei kelpaa."
+            << "";
+        QTest::newRow("link in the detail") << "Tallennus epäonnistui!"
+                                            << "<a href='file:///etc/passwd'>Levy on täynnä</a>";
+        QTest::newRow("markup only") << "<b>lihava</b>"
+                                     << "<img src='/etc/passwd'>";
+        QTest::newRow("entity and address") << "a &amp; b"
+                                            << "https://www.example.com/";
+    }
+    void boxesShowPlainText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, detail);
+        for (const auto buttons :
+             {QMessageBox::StandardButtons(QMessageBox::Ok), QMessageBox::Yes | QMessageBox::No}) {
+            const auto box = MessageBox::build(nullptr, Texts::AppTitle, text,
+                                               MessageBox::Exclamation, buttons, detail);
+            QStringList shown;
+            for (QLabel* label : box->findChildren<QLabel*>()) {
+                if (label->text().isEmpty())
+                    continue; // the icon
+                shown << label->text();
+                QCOMPARE(label->textFormat(), Qt::PlainText);
+                QVERIFY(!label->openExternalLinks());
+            }
+            const QStringList expected =
+                detail.isEmpty() ? QStringList{text} : QStringList{text, detail};
+            QCOMPARE(shown, expected);
+        }
+    }
+
+    // A store whose file cannot be written: the notice's "HYVÄKSYN" and "Älä näytä" and the
+    // warnings switch are each refused by it, but the player is told once, and the choices
+    // hold until the program ends.
+    void unwritableSettingsAreToldOnce()
+    {
+        const QString file = m_settings.filePath("SarVento/SarVento.ini");
+        QVERIFY(QDir().mkpath(file)); // a folder where the file belongs
+        SettingsStore::resetWriteFailureTold();
+        ModalRunner::setHandler([](QDialog& notice) {
+            child<QPushButton>(notice, "cmdHyvaksyn")->click();
+            child<QCheckBox>(notice, "chkAlaNayta")->click();
+            child<QPushButton>(notice, "cmdOK")->click();
+            return notice.result();
+        });
+        SeededRandom seeded;
+        frmSarvento w(seeded.random);
+        QVERIFY(w.Form_Load());
+        MessageBox::setNextAnswer(true); // the warnings off by default
+        QVERIFY(chooseMenuItem(w, "MnuVaroitukset"));
+
+        QCOMPARE(MessageBox::shownTexts(),
+                 QStringList({"Asetuksia ei voi tallentaa. Tämän käytön valinnat ovat voimassa, "
+                              "kunnes ohjelma suljetaan, mutta seuraavalla käynnistyskerralla ne "
+                              "on unohdettu.",
+                              "Asetetaanko tämä oletukseksi?"}));
+        QCOMPARE(MessageBox::shownDetails().value(0),
+                 "Asetustiedostoon " + file + " ei voi kirjoittaa.");
+        QCOMPARE(SettingsStore::read("Rekisteri", "Hyvaksy") +
+                     SettingsStore::read("Rekisteri", "AlaNaytaInfoa") +
+                     SettingsStore::read("Rekisteri", "Varoitus"),
+                 "TrueTrueFalse");
+
+        // Writable again: what was kept goes to the file, and nothing more is told.
+        QVERIFY(QDir(file).removeRecursively());
+        QVERIFY(SettingsStore::write("Rekisteri", "Varoitus", "True"));
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value("Rekisteri/Hyvaksy").toString(),
+                 "True");
+        QCOMPARE(MessageBox::shownTexts().size(), 2);
+    }
+};
+
+QTEST_MAIN(TestMessages)
+#include "tst_messages.moc"
