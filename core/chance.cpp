@@ -29,10 +29,8 @@ void ChanceTally::remove(ScoreRow row)
 {
     if (m_rows == 0)
         return;
-    // An emptied list is exactly 0, whatever rounding the removals left.
-    if (--m_rows == 0)
-        m_sum.clear();
-    else if (m_model)
+    --m_rows;
+    if (m_model)
         m_sum.add(-m_model->probability(row));
 }
 
@@ -45,10 +43,8 @@ namespace Chance {
 
 qint64 oneIn(double chance)
 {
-    if (!(chance > 0))
-        return 0;
     const double n = std::round(1 / std::min(chance, 1.0));
-    return n < 1e15 ? qint64(n) : 0;
+    return n >= 1 && n < 1e15 ? qint64(n) : 0;
 }
 
 QString percentText(double chance, const QLocale& locale)

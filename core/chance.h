@@ -28,6 +28,7 @@ public:
     void remove(ScoreRow row);
 
     qint64 rowCount() const { return m_rows; }
+    // An emptied list is exactly 0, whatever rounding the removals left.
     double sum() const { return m_rows == 0 ? 0.0 : m_sum.value(); }
     // The sum kept within 0..1.
     double chance() const;

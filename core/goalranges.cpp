@@ -10,6 +10,18 @@ GoalRanges GoalRanges::upTo(int matches, int max)
     return ranges;
 }
 
+bool GoalRanges::fits(int matchCount) const
+{
+    if (matchCount != matches || matches < 2 || matches > 3)
+        return false;
+    for (int k = 0; k < 2 * matches; ++k) {
+        const GoalRange& r = teams[size_t(k)];
+        if (r.min < 0 || r.max < r.min || r.max > ScoreRow::MaxGoal)
+            return false;
+    }
+    return true;
+}
+
 std::optional<GoalRanges> GoalRanges::fromLimits(const GoalLimitTexts& limits, int columnCount)
 {
     if (ResultDrawer(limits, columnCount).check().status != LimitCheck::Ok)

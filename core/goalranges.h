@@ -25,6 +25,9 @@ struct GoalRanges
     // The ranges the limit boxes give, when the draw's own check of them passes.
     static std::optional<GoalRanges> fromLimits(const GoalLimitTexts& limits, int columnCount);
 
+    // Whether these are ranges of that many matches, each 0 <= min <= max <= 99.
+    bool fits(int matchCount) const;
+
     const GoalRange& home(int match) const { return teams[size_t(2 * match)]; }
     const GoalRange& away(int match) const { return teams[size_t(2 * match + 1)]; }
 };

@@ -1,5 +1,4 @@
 #include "core/numbers.h"
-#include <cmath>
 
 std::optional<qint64> parseWholeNumber(const QString& text, qint64 limit)
 {
@@ -33,44 +32,34 @@ std::optional<double> parseDecimal(const QString& text, const QLocale& locale)
         plain += QLatin1Char('-');
         i = locale.negativeSign().size();
     }
+    // Checked for digits and separators only; toDouble refuses the rest (no digit, two
+    // separators, a value past the double range).
     const QString point = locale.decimalPoint();
-    int digits = 0;
-    bool separatorSeen = false;
     while (i < s.size()) {
         const QChar c = s[i];
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
             plain += c;
-            ++digits;
             ++i;
-            continue;
-        }
-        qsizetype length = 0;
-        if (c == QLatin1Char('.') || c == QLatin1Char(','))
-            length = 1;
-        else if (!point.isEmpty() && QStringView(s).mid(i).startsWith(point))
-            length = point.size();
-        if (length == 0 || separatorSeen)
+        } else if (c == QLatin1Char('.') || c == QLatin1Char(',')) {
+            plain += QLatin1Char('.');
+            ++i;
+        } else if (!point.isEmpty() && QStringView(s).mid(i).startsWith(point)) {
+            plain += QLatin1Char('.');
+            i += point.size();
+        } else {
             return std::nullopt;
-        separatorSeen = true;
-        plain += QLatin1Char('.');
-        i += length;
+        }
     }
-    if (digits == 0)
-        return std::nullopt;
     bool ok = false;
     const double value = plain.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    if (!ok)
         return std::nullopt;
-    return value == 0 ? 0.0 : value; // no "-0"
+    return value;
 }
 
 QString formatDecimal(double value, int decimals, const QLocale& locale)
 {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = plain.toString(value, 'f', decimals);
-    // A value that rounds to zero is written without its sign.
-    if (value < 0 && plain.toString(-value, 'f', decimals) == plain.toString(0.0, 'f', decimals))
-        text = plain.toString(0.0, 'f', decimals);
-    return text;
+    return plain.toString(value, 'f', decimals);
 }

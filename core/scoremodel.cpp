@@ -2,23 +2,18 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
+#include <utility>
 
 namespace {
-// Poisson probabilities of 0..99 goals, scaled to sum to 1: the tail past 99 is below 1e-20 for
-// the means allowed, and a table that sums to 1 keeps the chances of whole lists honest.
+// Poisson probabilities of 0..99 goals. For the means allowed the tail past 99 is below 1e-20,
+// so the table sums to 1 as it stands.
 std::array<double, MatchScores::Goals> poisson(double mean)
 {
     std::array<double, MatchScores::Goals> p{};
     p[0] = std::exp(-mean);
-    CompensatedSum sum;
-    sum.add(p[0]);
-    for (size_t k = 1; k < p.size(); ++k) {
+    for (size_t k = 1; k < p.size(); ++k)
         p[k] = p[k - 1] * mean / double(k);
-        sum.add(p[k]);
-    }
-    const double total = sum.value();
-    for (double& value : p)
-        value /= total;
     return p;
 }
 
@@ -115,15 +110,38 @@ double ScoreModel::sum(const ScoreRow* rows, size_t count) const
 
 std::vector<int> ScoreModel::likeliestFirst(const ScoreRow* rows, size_t count) const
 {
-    std::vector<std::pair<double, int>> keyed(count);
-    for (size_t i = 0; i < count; ++i)
-        keyed[i] = {probability(rows[i]), int(i)};
-    // The position breaks ties, which makes the order stable without a stable sort.
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-        return a.first > b.first || (a.first == b.first && a.second < b.second);
-    });
-    std::vector<int> order(count);
-    for (size_t i = 0; i < count; ++i)
-        order[i] = keyed[i].second;
+    // The bits of a double of 0 or more order as the number does; inverted, the likeliest comes
+    // first. A stable radix sort then keeps equal probabilities in list order, and takes a
+    // fraction of a comparison sort's time over millions of rows.
+    std::vector<quint64> keys(count), keysOut(count);
+    std::vector<int> order(count), orderOut(count);
+    for (size_t i = 0; i < count; ++i) {
+        const double p = probability(rows[i]);
+        quint64 bits;
+        std::memcpy(&bits, &p, sizeof bits);
+        keys[i] = ~bits;
+        order[i] = int(i);
+    }
+    constexpr int Digit = 8;
+    constexpr quint64 Mask = (quint64(1) << Digit) - 1;
+    std::vector<size_t> start(size_t(1) << Digit);
+    for (int shift = 0; shift < 64; shift += Digit) {
+        std::fill(start.begin(), start.end(), 0);
+        for (quint64 key : keys)
+            ++start[(key >> shift) & Mask];
+        // A digit all keys share moves nothing.
+        if (count == 0 || start[(keys[0] >> shift) & Mask] == count)
+            continue;
+        size_t sum = 0;
+        for (size_t& s : start)
+            sum += std::exchange(s, sum);
+        for (size_t i = 0; i < count; ++i) {
+            const size_t to = start[(keys[i] >> shift) & Mask]++;
+            keysOut[to] = keys[i];
+            orderOut[to] = order[i];
+        }
+        keys.swap(keysOut);
+        order.swap(orderOut);
+    }
     return order;
 }

@@ -3,15 +3,10 @@
 
 WeightedDrawer::WeightedDrawer(const ScoreModel& model, const GoalRanges& ranges)
 {
-    if (model.isEmpty() || ranges.matches != model.matchCount())
+    if (model.isEmpty() || !ranges.fits(model.matchCount()))
         return; // blocked at match 0
     for (int m = 0; m < model.matchCount(); ++m) {
         const GoalRange home = ranges.home(m), away = ranges.away(m);
-        if (home.min < 0 || home.max < home.min || home.max > ScoreRow::MaxGoal || away.min < 0 ||
-            away.max < away.min || away.max > ScoreRow::MaxGoal) {
-            m_blockedMatch = m;
-            return;
-        }
         Match match;
         double running = 0; // a plain sum only grows, as the binary search needs
         for (int h = home.min; h <= home.max; ++h) {
@@ -39,7 +34,7 @@ std::array<std::optional<int>, 6> WeightedDrawer::draw(RandomSource& random) con
     for (size_t m = 0; m < m_matches.size(); ++m) {
         const Match& match = m_matches[m];
         const double u = random.next() * match.cumulative.back();
-        // The first running sum past u; rounding can put u on the last sum itself.
+        // The first running sum past u; kept within the table should a source give 1 itself.
         size_t i = size_t(std::upper_bound(match.cumulative.begin(), match.cumulative.end(), u) -
                           match.cumulative.begin());
         i = std::min(i, match.cumulative.size() - 1);

@@ -109,20 +109,24 @@ private slots:
         QTest::newRow("two separators")
             << QStringList{"2,1.5", "3", "4"} << E::NotANumber << F::Home << "";
         QTest::newRow("infinite") << QStringList{"2", "inf", "4"} << E::NotANumber << F::Draw << "";
-        QTest::newRow("past the double range")
-            << QStringList{"2", "3", "1" + QString(400, u'0')} << E::NotANumber << F::Away << "";
         QTest::newRow("exponent") << QStringList{"2e1", "3", "4"} << E::NotANumber << F::Home << "";
         QTest::newRow("over without under")
-            << QStringList{"2", "3,4", "3,6", "1,9"} << E::Missing << F::Under << "";
+            << QStringList{"2", "3,4", "3,6", "1,9"} << E::Missing << F::Under
+            << "Kohde 2: alle 2,5 maalin kerroin puuttuu.";
+        QTest::newRow("under without over")
+            << QStringList{"2", "3,4", "3,6", "", "1,9"} << E::Missing << F::Over
+            << "Kohde 2: yli 2,5 maalin kerroin puuttuu.";
         QTest::newRow("under alone")
             << QStringList{"", "", "", "", "1,9"} << E::Missing << F::Home << "";
         // An even match with hardly any draws would need more goals than a row can hold.
         QTest::newRow("cannot fit") << QStringList{"1,9", "200", "1,9"} << E::CannotFit << F::Home
                                     << "Kohde 2: kertoimille ei löydy sopivia "
                                        "odotettuja maalimääriä.";
-        QTest::newRow("nothing") << QStringList{} << E::Empty << F::Home << "";
+        QTest::newRow("nothing") << QStringList{} << E::Empty << F::Home
+                                 << "Kohde 2: anna kertoimet 1, X ja 2 tai odotetut maalimäärät.";
         QTest::newRow("zero goals")
-            << QStringList{"", "", "", "", "", "0", "1"} << E::TooSmall << F::HomeGoals << "";
+            << QStringList{"", "", "", "", "", "0", "1"} << E::TooSmall << F::HomeGoals
+            << "Kohde 2: kotijoukkueen odotettu maalimäärä on liian pieni.";
         QTest::newRow("goals text")
             << QStringList{"", "", "", "", "", "1", "x"} << E::NotANumber << F::AwayGoals << "";
         QTest::newRow("too many goals")
@@ -180,8 +184,12 @@ private slots:
         QTest::newRow("dot") << " 2.15 " << 2.15;
         QTest::newRow("no whole part") << ",5" << 0.5;
         QTest::newRow("negative") << "-0,12" << -0.12;
+        QTest::newRow("minus sign") << QString::fromUtf8("\u22120,12") << -0.12;
+        QTest::newRow("trailing separator") << "5," << 5.0;
         QTest::newRow("grouped") << "1.000,5" << -1.0;
         QTest::newRow("separator alone") << "," << -1.0;
+        QTest::newRow("two separators") << "2,1.5" << -1.0;
+        QTest::newRow("past the double range") << "1" + QString(400, u'0') << -1.0;
         QTest::newRow("empty") << "" << -1.0;
         QTest::newRow("nan") << "nan" << -1.0;
         QTest::newRow("inner blank") << "2 5" << -1.0;
@@ -199,6 +207,8 @@ private slots:
         QCOMPARE(readRho(" ", finnish), 0.0);
         QCOMPARE(readRho("-0,1", finnish), -0.1);
         QVERIFY(!readRho("a", finnish));
+        QVERIFY(rhoErrorText(0).endsWith(QStringLiteral("ei ole luku.")));
+        QVERIFY(rhoErrorText(3).startsWith(QStringLiteral("Kohde 3: ")));
     }
 };
 

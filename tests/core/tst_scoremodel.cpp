@@ -70,6 +70,15 @@ private slots:
         }
     }
 
+    // The likeliest score, the first in goal order on a tie.
+    void likeliest()
+    {
+        using Score = std::pair<int, int>;
+        QCOMPARE(MatchScores::make({1, 1})->likeliest(), Score(0, 0)); // four equal scores
+        QCOMPARE(MatchScores::make({2.4, 0.6})->likeliest(), Score(2, 0));
+        QCOMPARE(MatchScores::make({9.5, 0.6})->likeliest(5), Score(5, 0));
+    }
+
     // A rho that would make one of the four low scores negative is refused.
     void rhoRefused_data()
     {
@@ -97,6 +106,7 @@ private slots:
         const auto built = ScoreModel::make({{0.1, 0.1}, {home, away}}, rho, &refused);
         QCOMPARE(built.has_value(), allowed);
         QCOMPARE(refused, refusedMatch);
+        QVERIFY(!ScoreModel::make({{home, away}}, 0));
     }
 
     void rowProbability()
@@ -147,11 +157,21 @@ private slots:
         QVERIFY(std::fabs(tally.sum() - (pb + shared->probability(c))) < 1e-17);
         tally.remove(b);
         tally.remove(c);
-        QCOMPARE(tally.sum(), 0.0); // exactly, whatever the removals rounded
-        tally.remove(c);            // nothing left to remove
+        tally.remove(c); // nothing left to remove
         QCOMPARE(tally.rowCount(), qint64(0));
         tally.add(a);
         QCOMPARE(tally.sum(), pa);
+
+        // Taken away one by one, the rows of a whole list leave exactly nothing, though the
+        // removals do not undo the sum of the list to the last bit.
+        std::vector<ScoreRow> many;
+        for (int g = 0; g < 6 * 6 * 6 * 6; ++g)
+            many.push_back(ScoreRow(2, {g % 6, g / 6 % 6, g / 36 % 6, g / 216, 0, 0}));
+        tally.reset(many);
+        for (size_t i = 0; i < many.size(); ++i)
+            tally.remove(many[i * 7 % many.size()]); // 7 and 1296 share no factor
+        QCOMPARE(tally.rowCount(), qint64(0));
+        QVERIFY(tally.sum() == 0.0); // QCOMPARE would take a near miss for 0
 
         // A row listed many times counts each time; the chance stops at 1.
         const ScoreModel sure = model({{0.001, 0.001}, {0.001, 0.001}});
@@ -179,6 +199,8 @@ private slots:
                                  << "100.00 % (1 : 1)";
         QTest::newRow("below 1 %") << 0.000325 << "0,033 % (1 : 3077)"
                                    << "0.033 % (1 : 3077)";
+        QTest::newRow("1 %") << 0.01 << "1,00 % (1 : 100)"
+                             << "1.00 % (1 : 100)";
         QTest::newRow("just below 1 %") << 0.0099 << "0,99 % (1 : 101)"
                                         << "0.99 % (1 : 101)";
         QTest::newRow("one in a billion") << 1e-9 << "0,00000010 % (1 : 1000000000)"
