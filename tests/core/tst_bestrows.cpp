@@ -3,53 +3,36 @@
 #include <algorithm>
 
 namespace {
-// Brute force: every row within the ranges, ranked as the enumeration promises: probability
-// descending, then each match's rank in order, a match's scores ranked by probability, then
-// home goals, then away goals.
+// Brute force: every row within the ranges in the promised order: probability descending,
+// then the matches' ranks, a match's scores ranked by probability, then by goals.
 std::vector<ScoreRow> allRanked(const ScoreModel& model, const GoalRanges& ranges)
 {
     const int matches = model.matchCount();
-    std::vector<std::vector<std::pair<int, int>>> scores(static_cast<size_t>(matches));
+    std::vector<std::pair<int, int>> scores[3] = {{}, {}, {{0, 0}}};
     for (int m = 0; m < matches; ++m) {
-        auto& list = scores[size_t(m)];
+        scores[m].clear();
         for (int h = ranges.home(m).min; h <= ranges.home(m).max; ++h)
             for (int a = ranges.away(m).min; a <= ranges.away(m).max; ++a)
-                list.push_back({h, a});
-        const MatchScores& table = model.match(m);
-        std::sort(list.begin(), list.end(), [&](auto x, auto y) {
-            const double px = table.at(x.first, x.second), py = table.at(y.first, y.second);
-            return px != py ? px > py : x < y;
+                scores[m].push_back({h, a});
+        std::stable_sort(scores[m].begin(), scores[m].end(), [&](auto x, auto y) {
+            return model.match(m).at(x.first, x.second) > model.match(m).at(y.first, y.second);
         });
     }
-    struct Ranked
-    {
-        double p;
-        std::vector<int> rank;
-        ScoreRow row;
-    };
-    std::vector<Ranked> rows;
-    std::vector<int> rank(size_t(matches), 0);
-    while (true) {
+    // Counting through the ranks, match 1 the slowest, lists the rows in rank order, so a
+    // stable sort by probability breaks ties by the ranks.
+    const size_t n1 = scores[1].size(), n2 = scores[2].size();
+    std::vector<ScoreRow> rows;
+    for (size_t i = 0; i < scores[0].size() * n1 * n2; ++i) {
+        const size_t rank[3] = {i / (n1 * n2), i / n2 % n1, i % n2};
         std::array<int, 6> goals{};
-        for (int m = 0; m < matches; ++m) {
-            goals[size_t(2 * m)] = scores[size_t(m)][size_t(rank[size_t(m)])].first;
-            goals[size_t(2 * m + 1)] = scores[size_t(m)][size_t(rank[size_t(m)])].second;
-        }
-        const ScoreRow row(matches, goals);
-        rows.push_back({model.probability(row), rank, row});
-        int m = matches - 1;
-        while (m >= 0 && ++rank[size_t(m)] == int(scores[size_t(m)].size()))
-            rank[size_t(m--)] = 0;
-        if (m < 0)
-            break;
+        for (int m = 0; m < matches; ++m)
+            std::tie(goals[size_t(2 * m)], goals[size_t(2 * m + 1)]) = scores[m][rank[m]];
+        rows.push_back(ScoreRow(matches, goals));
     }
-    std::sort(rows.begin(), rows.end(), [](const Ranked& x, const Ranked& y) {
-        return x.p != y.p ? x.p > y.p : x.rank < y.rank;
+    std::stable_sort(rows.begin(), rows.end(), [&](ScoreRow x, ScoreRow y) {
+        return model.probability(x) > model.probability(y);
     });
-    std::vector<ScoreRow> result;
-    for (const Ranked& r : rows)
-        result.push_back(r.row);
-    return result;
+    return rows;
 }
 
 QStringList texts(const std::vector<ScoreRow>& rows)

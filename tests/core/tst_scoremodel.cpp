@@ -62,12 +62,10 @@ private slots:
                              QStringLiteral("%1-%2: %3 vs %4").arg(h).arg(a).arg(p).arg(expected)));
             }
         }
-        if (rho == 0) {
-            const OutcomeProbabilities own = scores->outcomes();
-            const OutcomeProbabilities fit = OddsFit::poissonOutcomes({home, away});
-            QVERIFY(std::fabs(own.home - fit.home) < 1e-12);
-            QVERIFY(std::fabs(own.draw - fit.draw) < 1e-12);
-        }
+        const OutcomeProbabilities own = scores->outcomes(),
+                                   fit = OddsFit::poissonOutcomes({home, away});
+        QVERIFY(rho != 0 ||
+                (std::fabs(own.home - fit.home) < 1e-12 && std::fabs(own.draw - fit.draw) < 1e-12));
     }
 
     // The likeliest score, the first in goal order on a tie.
@@ -120,18 +118,6 @@ private slots:
         QCOMPARE(ScoreModel().probability(ScoreRow()), 0.0);
         const ScoreModel two = model({{1.2, 0.8}, {2.0, 1.1}});
         QCOMPARE(two.probability(row("1-1 3-2")), two.match(0).at(1, 1) * two.match(1).at(3, 2));
-
-        // Every row within 0..11 of two matches: the product of the two matches' sums.
-        std::vector<ScoreRow> rows;
-        for (int g = 0; g < 12 * 12 * 12 * 12; ++g)
-            rows.push_back(ScoreRow(2, {g % 12, g / 12 % 12, g / 144 % 12, g / 1728, 0, 0}));
-        double first = 0, second = 0;
-        for (int h = 0; h < 12; ++h)
-            for (int a = 0; a < 12; ++a) {
-                first += two.match(0).at(h, a);
-                second += two.match(1).at(h, a);
-            }
-        QVERIFY(std::fabs(two.sum(rows) - first * second) < 1e-13);
     }
 
     // Neumaier's sum keeps what a plain or a Kahan sum loses when a large term cancels.
@@ -184,40 +170,28 @@ private slots:
         none.reset(std::vector<ScoreRow>{a});
         QVERIFY(!none.hasModel());
         QCOMPARE(none.chance(), 0.0);
-        tally.setModel({});
-        QCOMPARE(tally.rowCount(), qint64(0));
     }
 
     void texts_data()
     {
         QTest::addColumn<double>("chance");
-        QTest::addColumn<QString>("finnish");
-        QTest::addColumn<QString>("english");
-        QTest::newRow("label") << 0.0341 << "3,41 % (1 : 29)"
-                               << "3.41 % (1 : 29)";
-        QTest::newRow("certain") << 1.0 << "100,00 % (1 : 1)"
-                                 << "100.00 % (1 : 1)";
-        QTest::newRow("below 1 %") << 0.000325 << "0,033 % (1 : 3077)"
-                                   << "0.033 % (1 : 3077)";
-        QTest::newRow("1 %") << 0.01 << "1,00 % (1 : 100)"
-                             << "1.00 % (1 : 100)";
-        QTest::newRow("just below 1 %") << 0.0099 << "0,99 % (1 : 101)"
-                                        << "0.99 % (1 : 101)";
-        QTest::newRow("one in a billion") << 1e-9 << "0,00000010 % (1 : 1000000000)"
-                                          << "0.00000010 % (1 : 1000000000)";
-        QTest::newRow("too small to write") << 1e-20 << "0 %"
-                                            << "0 %";
-        QTest::newRow("nothing") << 0.0 << "0 %"
-                                 << "0 %";
+        QTest::addColumn<QString>("text");
+        QTest::newRow("label") << 0.0341 << "3,41 % (1 : 29)";
+        QTest::newRow("certain") << 1.0 << "100,00 % (1 : 1)";
+        QTest::newRow("1 %") << 0.01 << "1,00 % (1 : 100)";
+        QTest::newRow("just below 1 %") << 0.0099 << "0,99 % (1 : 101)";
+        QTest::newRow("two digits below 1 %") << 0.000325 << "0,033 % (1 : 3077)";
+        QTest::newRow("one in a billion") << 1e-9 << "0,00000010 % (1 : 1000000000)";
+        QTest::newRow("too small to write") << 1e-20 << "0 %";
+        QTest::newRow("nothing") << 0.0 << "0 %";
     }
     void texts()
     {
         QFETCH(double, chance);
-        QFETCH(QString, finnish);
-        QFETCH(QString, english);
-        QCOMPARE(Chance::chanceText(chance, QLocale(QLocale::Finnish, QLocale::Finland)), finnish);
-        QCOMPARE(Chance::chanceText(chance, QLocale(QLocale::English, QLocale::UnitedKingdom)),
-                 english);
+        QFETCH(QString, text);
+        QCOMPARE(Chance::chanceText(chance, QLocale(QLocale::Finnish, QLocale::Finland)), text);
+        const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+        QCOMPARE(Chance::chanceText(chance, english), QString(text).replace(u',', u'.'));
     }
 
     // Most likely first; rows of equal probability keep their order.
