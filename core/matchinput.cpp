@@ -88,6 +88,12 @@ MatchInput readMatchInput(const MatchInputTexts& texts, const QLocale& locale)
     return input;
 }
 
+QString expectedGoalsText(ExpectedGoals goals, const QLocale& locale)
+{
+    return formatDecimal(goals.home, 2, locale) + QStringLiteral(" - ") +
+           formatDecimal(goals.away, 2, locale);
+}
+
 QString matchInputErrorText(int match, const MatchInput& input)
 {
     const QString prefix = QStringLiteral("Kohde %1: ").arg(match);

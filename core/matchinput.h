@@ -53,6 +53,9 @@ struct MatchInput
 // checked in their order 1, X, 2, over, under (or home, away) and the first fault is told.
 MatchInput readMatchInput(const MatchInputTexts& texts, const QLocale& locale = QLocale());
 
+// The expected goals as the window shows them beside the odds, "1,45 - 0,98".
+QString expectedGoalsText(ExpectedGoals goals, const QLocale& locale = QLocale());
+
 // The message for a faulty input of match 1..3.
 QString matchInputErrorText(int match, const MatchInput& input);
 

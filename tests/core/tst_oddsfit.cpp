@@ -126,6 +126,7 @@ private slots:
         QVERIFY(read.ok() && !read.fromOdds);
         QCOMPARE(read.goals.home, 1.45);
         QCOMPARE(read.goals.away, 0.98);
+        QCOMPARE(expectedGoalsText(read.goals, finnish), QStringLiteral("1,45 - 0,98"));
         texts.home = "1,8";
         texts.draw = "3,6";
         texts.away = "4,5";
