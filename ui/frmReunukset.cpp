@@ -28,10 +28,14 @@ frmReunukset::~frmReunukset() = default;
 
 void frmReunukset::Form_Load()
 {
-    ui->txtVaakaReuna->setText(
-        SettingsStore::read(SettingsKeys::Tulostus, SettingsKeys::VaakaReuna));
-    ui->txtPystyReuna->setText(
-        SettingsStore::read(SettingsKeys::Tulostus, SettingsKeys::PystyReuna));
+    // Shown in the player's own number format, whichever separator it was stored with; a
+    // value that is no number is shown as it is, so that the player sees what to mend.
+    for (auto [box, key] : {std::pair{ui->txtVaakaReuna, SettingsKeys::VaakaReuna},
+                            std::pair{ui->txtPystyReuna, SettingsKeys::PystyReuna}}) {
+        const QString stored = SettingsStore::read(SettingsKeys::Tulostus, key);
+        const std::optional<double> mm = PrintOffsets::parse(stored);
+        box->setText(mm ? PrintOffsets::format(*mm) : stored);
+    }
     txtReuna_Change();
 }
 
@@ -65,9 +69,9 @@ void frmReunukset::cmdAsetaReunat_Click()
     if (!vaaka || !pysty)
         return;
     SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::VaakaReuna,
-                         PrintOffsets::format(*vaaka));
+                         PrintOffsets::storedText(*vaaka));
     SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::PystyReuna,
-                         PrintOffsets::format(*pysty));
+                         PrintOffsets::storedText(*pysty));
     accept();
 }
 
