@@ -80,11 +80,19 @@ void frmReunukset::cmdKoearkki_Click()
     // The sheet shows the shift in the boxes, so that it can be tried before it is stored.
     const PrintOffset offset =
         PrintOffsets::fromStored(ui->txtVaakaReuna->text(), ui->txtPystyReuna->text());
-    std::unique_ptr<QPrinter> printer = m_printers.choose(this, QStringLiteral("Koearkki"));
+    std::unique_ptr<QPrinter> printer =
+        m_printers.choose(this, QStringLiteral("Koearkki"), PrinterChoice::Coupons);
     if (!printer)
         return;
-    PrinterTarget target(*printer, false);
-    if (PrintRun::calibrationSheet(target, offset).end == PrintRun::End::Failed)
-        MessageBox::show(this, Texts::AppTitle, QStringLiteral("Koearkin tulostus epäonnistui."),
+    PrinterTarget target(*printer, false, this);
+    const PrintRun::Result result = PrintRun::calibrationSheet(target, offset);
+    if (result.end == PrintRun::End::OffPage)
+        MessageBox::show(
+            this, Texts::AppTitle,
+            Texts::offPage(PrintOffsets::format(offset.y), PrintOffsets::format(offset.x)),
+            MessageBox::Exclamation);
+    else if (result.end == PrintRun::End::Failed)
+        MessageBox::show(this, Texts::AppTitle,
+                         QStringLiteral("Koearkin tulostus epäonnistui. ") + target.failure(),
                          MessageBox::Critical);
 }
