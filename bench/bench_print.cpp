@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -20,12 +19,10 @@ std::vector<ScoreRow> rows(int count)
     return made;
 }
 
-std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
+QPageLayout a4()
 {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    return printer;
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
 }
 
 qint64 folderBytes(const QString& folder)
@@ -53,8 +50,7 @@ int main(int argc, char** argv)
     bet.gameNumber = 3;
     QElapsedTimer timer;
 
-    auto printer = pdfPrinter(coupons.filePath("kuponki.pdf"));
-    PrinterTarget couponFiles(*printer, true);
+    PdfWriterTarget couponFiles(coupons.filePath("kuponki.pdf"), true, a4());
     timer.start();
     const auto printed = PrintRun::rowCoupons(couponFiles, bet, rows(1000), [] {
         return PrintOffset{2.6, -4.5};
@@ -63,8 +59,7 @@ int main(int argc, char** argv)
     if (printed.printed != 1000)
         return 1;
 
-    printer = pdfPrinter(listing.filePath("lista.pdf"));
-    PrinterTarget listingFile(*printer, false);
+    PdfWriterTarget listingFile(listing.filePath("lista.pdf"), false, a4());
     timer.start();
     const auto listed = PrintRun::listing(listingFile, rows(1000000));
     report("listing of 1,000,000 rows", timer, folderBytes(listing.path()));

@@ -79,4 +79,13 @@ std::vector<Mark> allPositions(int columnCount)
     return marks;
 }
 
+bool onArea(const std::vector<Mark>& marks, double dx, double dy, double width, double height)
+{
+    return std::all_of(marks.begin(), marks.end(), [&](Mark mark) {
+        const double x = mark.x + dx;
+        const double y = mark.y + dy;
+        return x >= 0 && y >= 0 && x + MarkSize <= width && y + MarkSize <= height;
+    });
+}
+
 } // namespace Coupon

@@ -53,4 +53,10 @@ std::vector<Mark> systemCoupon(const CouponBet& bet, const GridTicks& ticks);
 // Every position a mark can take on a coupon with this many matches.
 std::vector<Mark> allPositions(int columnCount = 3);
 
+// An X covers at most the em square of its 10-point font, right and down from its corner.
+inline constexpr double MarkSize = 10 * 25.4 / 72;
+// Whether every mark, shifted by (dx, dy), lies wholly on a printable area of this size: a
+// mark off it would not be printed, and the coupon would go out without it.
+bool onArea(const std::vector<Mark>& marks, double dx, double dy, double width, double height);
+
 } // namespace Coupon

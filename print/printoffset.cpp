@@ -17,8 +17,8 @@ std::optional<double> parse(const QString& text, const QLocale& locale)
         const QChar c = s[i];
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
             ++digits;
-        } else if (!separatorSeen &&
-                   (c == QLatin1Char('.') || QStringView(&c, 1) == locale.decimalPoint())) {
+        } else if (!separatorSeen && (c == QLatin1Char('.') || c == QLatin1Char(',') ||
+                                      QStringView(&c, 1) == locale.decimalPoint())) {
             separatorSeen = true;
             s[i] = QLatin1Char('.');
         } else {
@@ -39,7 +39,8 @@ double parseOrZero(const QString& text, const QLocale& locale)
     return parse(text, locale).value_or(0);
 }
 
-QString format(double mm, const QLocale& locale)
+namespace {
+QString shortest(double mm, const QString& separator)
 {
     // Ten decimals hold anything typed; the rest is binary noise.
     QString text = QString::number(mm, 'f', 10);
@@ -50,7 +51,18 @@ QString format(double mm, const QLocale& locale)
     if (text == QLatin1String("-0"))
         text = QStringLiteral("0");
     // A plain hyphen even where the locale writes a minus sign: it is what players type.
-    return text.replace(QLatin1Char('.'), locale.decimalPoint());
+    return text.replace(QLatin1Char('.'), separator);
+}
+} // namespace
+
+QString format(double mm, const QLocale& locale)
+{
+    return shortest(mm, locale.decimalPoint());
+}
+
+QString storedText(double mm)
+{
+    return shortest(mm, QStringLiteral(","));
 }
 
 PrintOffset fromStored(const QString& vaakaReuna, const QString& pystyReuna, const QLocale& locale)

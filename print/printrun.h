@@ -1,16 +1,17 @@
 #pragma once
 // The print runs: coupons one job each, and the paper listing as one job. Long runs report
 // progress after every coupon or page and stop when asked; what was sent stays sent, and the
-// result tells how far the run got.
+// result tells how far the run got. Nothing is sent when a mark would leave the printable
+// area; then earlier files are replaced, as a whole, only when the target agrees.
 
 #include "core/scorerow.h"
 #include "print/coupon.h"
 #include "print/printoffset.h"
 #include "print/printtarget.h"
 #include <functional>
+#include <vector>
 
 class QPagedPaintDevice;
-#include <vector>
 
 namespace PrintRun {
 
@@ -23,13 +24,16 @@ enum class End
 {
     Done,
     Stopped, // the progress callback asked to stop
-    Failed   // the printer refused a job
+    Failed,  // a job was refused or not completed; the target tells why
+    OffPage, // a mark would have left the printable area; nothing of it was sent
+    Declined // the target might not replace its earlier files; nothing was sent
 };
 
 struct Result
 {
     End end = End::Done;
-    qint64 printed = 0; // coupons, or rows of a listing
+    qint64 printed = 0; // coupons, or rows of a listing, known to be complete
+    qint64 total = 0;   // what the run set out to print
     qint64 leftOut = 0; // rows with a goal the coupon has no box for
 };
 

@@ -1,23 +1,40 @@
 #include "print/printtarget.h"
-#include <QPrinter>
+#include <QDir>
+#include <QPdfWriter>
 
-PrinterTarget::PrinterTarget(QPrinter& printer, bool numbered)
-    : m_printer(printer), m_chosenName(printer.outputFileName()), m_numbered(numbered)
+QString PrintTarget::failure() const
+{
+    return QStringLiteral("Tulostin ei ottanut työtä vastaan.");
+}
+
+PdfWriterTarget::PdfWriterTarget(const QString& chosen, bool numbered, const QPageLayout& layout)
+    : m_files(chosen, numbered), m_layout(layout)
 {
 }
 
-QPagedPaintDevice* PrinterTarget::nextJob()
+PdfWriterTarget::~PdfWriterTarget() = default;
+
+QSizeF PdfWriterTarget::printableSize() const
 {
-    ++m_jobs;
-    if (m_numbered && m_printer.outputFormat() == QPrinter::PdfFormat)
-        m_printer.setOutputFileName(numberedName(m_chosenName, m_jobs));
-    return &m_printer;
+    return m_layout.paintRect(QPageLayout::Millimeter).size();
 }
 
-QString PrinterTarget::numberedName(const QString& chosen, int job)
+QPagedPaintDevice* PdfWriterTarget::nextJob()
 {
-    QString base = chosen;
-    if (base.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        base.chop(4);
-    return base + QLatin1Char('-') + QString::number(job) + QStringLiteral(".pdf");
+    m_writer = std::make_unique<QPdfWriter>(m_files.nextPath());
+    m_writer->setPageLayout(m_layout);
+    return m_writer.get();
+}
+
+bool PdfWriterTarget::jobFinished()
+{
+    m_writer.reset();
+    return m_files.lastJobComplete();
+}
+
+QString PdfWriterTarget::failure() const
+{
+    return m_files.failure().isEmpty() ? QStringLiteral("Tiedostoa %1 ei voi kirjoittaa.")
+                                             .arg(QDir::toNativeSeparators(m_files.currentPath()))
+                                       : m_files.failure();
 }

@@ -21,6 +21,29 @@ PrintOffset storedOffset()
         SettingsStore::read(SettingsKeys::Tulostus, SettingsKeys::PystyReuna));
 }
 
+// Where to go on after a stop: how much of the run was printed.
+QString stoppedText(const PrintRun::Result& result, const QString& what)
+{
+    return QStringLiteral("Keskeytettiin: %1 tulostettiin %2 / %3.")
+        .arg(what)
+        .arg(result.printed)
+        .arg(result.total);
+}
+
+// The progress window of a long run opens with its first report, after the first job: the run
+// may first ask whether to replace earlier files, and the question must not sit under it.
+PrintRun::Progress progressOf(std::optional<ProgressWindow>& window, QWidget* parent,
+                              const QString& text, bool needed)
+{
+    if (!needed)
+        return {};
+    return [&window, parent, text](qint64 done, qint64 total) {
+        if (!window)
+            window.emplace(parent, text, true);
+        return window->callback()(done, total);
+    };
+}
+
 QString rowsLeftOutText(qint64 count)
 {
     return count == 1 ? QStringLiteral("1 rivi jäi tulostamatta, koska kupongissa ei ole ruutua "
@@ -70,32 +93,47 @@ bool CouponPrinting::confirmed(const PrintState& state)
                            MessageBox::Information);
 }
 
-void CouponPrinting::reportFailure(const PrintRun::Result& result, const QString& what)
+bool CouponPrinting::reported(const PrintRun::Result& result, const PrintTarget& target,
+                              const QString& counted)
 {
-    if (result.end != PrintRun::End::Failed)
-        return;
-    MessageBox::show(
-        m_parent, Texts::AppTitle,
-        QStringLiteral("Tulostin ei ottanut työtä vastaan. %1 %2.").arg(what).arg(result.printed),
-        MessageBox::Critical);
+    if (result.end == PrintRun::End::OffPage) {
+        const PrintOffset offset = storedOffset();
+        MessageBox::show(
+            m_parent, Texts::AppTitle,
+            Texts::offPage(PrintOffsets::format(offset.y), PrintOffsets::format(offset.x)),
+            MessageBox::Exclamation);
+        return false;
+    }
+    if (result.end == PrintRun::End::Declined)
+        return false;
+    if (result.end == PrintRun::End::Failed)
+        MessageBox::show(m_parent, Texts::AppTitle,
+                         target.failure() +
+                             QStringLiteral(" %1 %2.").arg(counted).arg(result.printed),
+                         MessageBox::Critical);
+    return true;
 }
 
-bool CouponPrinting::printRows(const PrintState& state, const std::vector<ScoreRow>& rows)
+std::optional<PrintRun::Result> CouponPrinting::printRows(const PrintState& state,
+                                                          const std::vector<ScoreRow>& rows)
 {
     std::unique_ptr<QPrinter> printer =
-        m_printers->choose(m_parent, QStringLiteral("Tulosta kupongit"));
+        m_printers->choose(m_parent, QStringLiteral("Tulosta kupongit"), PrinterChoice::Coupons);
     if (!printer)
-        return false;
-    PrinterTarget target(*printer, true);
-    ProgressWindow progress(m_parent, QStringLiteral("Tulostetaan kuponkeja..."),
-                            qint64(rows.size()) >= ProgressFromCoupons);
-    const PrintRun::Result result =
-        PrintRun::rowCoupons(target, state.bet, rows, storedOffset, progress.callback());
-    reportFailure(result, QStringLiteral("Kuponkeja tulostettiin"));
+        return std::nullopt;
+    PrinterTarget target(*printer, true, m_parent);
+    std::optional<ProgressWindow> window;
+    const PrintRun::Result result = PrintRun::rowCoupons(
+        target, state.bet, rows, storedOffset,
+        progressOf(window, m_parent, QStringLiteral("Tulostetaan kuponkeja..."),
+                   qint64(rows.size()) >= ProgressFromCoupons));
+    window.reset();
+    if (!reported(result, target, QStringLiteral("Kuponkeja tulostettiin")))
+        return std::nullopt;
     if (result.leftOut > 0)
         MessageBox::show(m_parent, Texts::AppTitle, rowsLeftOutText(result.leftOut),
                          MessageBox::Information);
-    return true;
+    return result;
 }
 
 void CouponPrinting::MnuTulostaKupongille_Click()
@@ -105,14 +143,19 @@ void CouponPrinting::MnuTulostaKupongille_Click()
     const PrintState state = m_state();
     if (stakeMissing(state))
         return;
+    std::optional<PrintRun::Result> result;
     if (state.rows && !state.rows->isEmpty()) {
-        if (!confirmed(state) || !printRows(state, state.rows->rows()))
+        if (!confirmed(state))
+            return;
+        result = printRows(state, state.rows->rows());
+        if (!result)
             return;
     }
     const double seconds = std::round(clock.elapsed() / 10.0) / 100;
-    MessageBox::show(m_parent, Texts::AppTitle,
-                     QStringLiteral("Kesto ") + PrintOffsets::format(seconds) +
-                         QStringLiteral(" s"));
+    QString text = QStringLiteral("Kesto ") + PrintOffsets::format(seconds) + QStringLiteral(" s");
+    if (result && result->end == PrintRun::End::Stopped)
+        text += QLatin1Char('\n') + stoppedText(*result, QStringLiteral("kuponkeja"));
+    MessageBox::show(m_parent, Texts::AppTitle, text);
 }
 
 void CouponPrinting::MnuTulostaValitutKupongille_Click()
@@ -121,8 +164,12 @@ void CouponPrinting::MnuTulostaValitutKupongille_Click()
     if (stakeMissing(state) || !confirmed(state) || !state.rows)
         return;
     const std::vector<ScoreRow> ticked = state.rows->checkedRows();
-    if (!ticked.empty())
-        printRows(state, ticked);
+    if (ticked.empty())
+        return;
+    const std::optional<PrintRun::Result> result = printRows(state, ticked);
+    if (result && result->end == PrintRun::End::Stopped)
+        MessageBox::show(m_parent, Texts::AppTitle,
+                         stoppedText(*result, QStringLiteral("kuponkeja")));
 }
 
 void CouponPrinting::MnuTulostaSysteemiKupongille_Click()
@@ -132,12 +179,12 @@ void CouponPrinting::MnuTulostaSysteemiKupongille_Click()
     if (stakeMissing(state) || state.systemSize <= 0 || !confirmed(state))
         return;
     std::unique_ptr<QPrinter> printer =
-        m_printers->choose(m_parent, QStringLiteral("Tulosta järjestelmä"));
+        m_printers->choose(m_parent, QStringLiteral("Tulosta järjestelmä"), PrinterChoice::Coupons);
     if (!printer)
         return;
-    PrinterTarget target(*printer, false);
-    reportFailure(PrintRun::systemCoupon(target, state.bet, state.gridTicks, offset),
-                  QStringLiteral("Kuponkeja tulostettiin"));
+    PrinterTarget target(*printer, false, m_parent);
+    reported(PrintRun::systemCoupon(target, state.bet, state.gridTicks, offset), target,
+             QStringLiteral("Kuponkeja tulostettiin"));
 }
 
 void CouponPrinting::MnuTulostaLista_Click()
@@ -145,16 +192,25 @@ void CouponPrinting::MnuTulostaLista_Click()
     const PrintState state = m_state();
     if (state.rows && !state.rows->isEmpty()) {
         std::unique_ptr<QPrinter> printer =
-            m_printers->choose(m_parent, QStringLiteral("Rivit paperille"));
-        if (printer) {
-            PrinterTarget target(*printer, false);
-            ProgressWindow progress(m_parent, QStringLiteral("Tulostetaan rivejä..."),
-                                    state.rows->count() >= ProgressFromListedRows);
-            reportFailure(PrintRun::listing(target, state.rows->rows(), progress.callback()),
-                          QStringLiteral("Rivejä tulostettiin"));
-        }
+            m_printers->choose(m_parent, QStringLiteral("Rivit paperille"), PrinterChoice::Listing);
+        if (printer)
+            printListing(*printer, state.rows->rows());
     }
     emit listingFinished();
+}
+
+void CouponPrinting::printListing(QPrinter& printer, const std::vector<ScoreRow>& rows)
+{
+    PrinterTarget target(printer, false, m_parent);
+    std::optional<ProgressWindow> window;
+    const PrintRun::Result result =
+        PrintRun::listing(target, rows,
+                          progressOf(window, m_parent, QStringLiteral("Tulostetaan rivejä..."),
+                                     qint64(rows.size()) >= ProgressFromListedRows));
+    window.reset();
+    reported(result, target, QStringLiteral("Rivejä tulostettiin"));
+    if (result.end == PrintRun::End::Stopped)
+        MessageBox::show(m_parent, Texts::AppTitle, stoppedText(result, QStringLiteral("rivejä")));
 }
 
 void CouponPrinting::MnuEsikatselu_Click()

@@ -10,8 +10,11 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class PrinterChoice;
+class PrintTarget;
+class QPrinter;
 class QWidget;
 
 // The main window's state the print commands read.
@@ -58,9 +61,15 @@ signals:
 private:
     bool stakeMissing(const PrintState& state);
     bool confirmed(const PrintState& state);
-    // Chooses the printer and prints; false when the player cancelled the print dialog.
-    bool printRows(const PrintState& state, const std::vector<ScoreRow>& rows);
-    void reportFailure(const PrintRun::Result& result, const QString& what);
+    // Chooses the printer and prints; nothing when the player cancelled or the run was
+    // refused before anything was printed.
+    std::optional<PrintRun::Result> printRows(const PrintState& state,
+                                              const std::vector<ScoreRow>& rows);
+    void printListing(QPrinter& printer, const std::vector<ScoreRow>& rows);
+    // Tells the player what stopped the run; false when nothing was printed because the run
+    // was refused or the player kept the earlier files.
+    bool reported(const PrintRun::Result& result, const PrintTarget& target,
+                  const QString& counted);
 
     QWidget* m_parent;
     std::function<PrintState()> m_state;

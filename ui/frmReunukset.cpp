@@ -28,10 +28,14 @@ frmReunukset::~frmReunukset() = default;
 
 void frmReunukset::Form_Load()
 {
-    ui->txtVaakaReuna->setText(
-        SettingsStore::read(SettingsKeys::Tulostus, SettingsKeys::VaakaReuna));
-    ui->txtPystyReuna->setText(
-        SettingsStore::read(SettingsKeys::Tulostus, SettingsKeys::PystyReuna));
+    // Shown in the player's own number format, whichever separator it was stored with; a
+    // value that is no number is shown as it is, so that the player sees what to mend.
+    for (auto [box, key] : {std::pair{ui->txtVaakaReuna, SettingsKeys::VaakaReuna},
+                            std::pair{ui->txtPystyReuna, SettingsKeys::PystyReuna}}) {
+        const QString stored = SettingsStore::read(SettingsKeys::Tulostus, key);
+        const std::optional<double> mm = PrintOffsets::parse(stored);
+        box->setText(mm ? PrintOffsets::format(*mm) : stored);
+    }
     txtReuna_Change();
 }
 
@@ -65,9 +69,9 @@ void frmReunukset::cmdAsetaReunat_Click()
     if (!vaaka || !pysty)
         return;
     SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::VaakaReuna,
-                         PrintOffsets::format(*vaaka));
+                         PrintOffsets::storedText(*vaaka));
     SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::PystyReuna,
-                         PrintOffsets::format(*pysty));
+                         PrintOffsets::storedText(*pysty));
     accept();
 }
 
@@ -76,11 +80,19 @@ void frmReunukset::cmdKoearkki_Click()
     // The sheet shows the shift in the boxes, so that it can be tried before it is stored.
     const PrintOffset offset =
         PrintOffsets::fromStored(ui->txtVaakaReuna->text(), ui->txtPystyReuna->text());
-    std::unique_ptr<QPrinter> printer = m_printers.choose(this, QStringLiteral("Koearkki"));
+    std::unique_ptr<QPrinter> printer =
+        m_printers.choose(this, QStringLiteral("Koearkki"), PrinterChoice::Coupons);
     if (!printer)
         return;
-    PrinterTarget target(*printer, false);
-    if (PrintRun::calibrationSheet(target, offset).end == PrintRun::End::Failed)
-        MessageBox::show(this, Texts::AppTitle, QStringLiteral("Koearkin tulostus epäonnistui."),
+    PrinterTarget target(*printer, false, this);
+    const PrintRun::Result result = PrintRun::calibrationSheet(target, offset);
+    if (result.end == PrintRun::End::OffPage)
+        MessageBox::show(
+            this, Texts::AppTitle,
+            Texts::offPage(PrintOffsets::format(offset.y), PrintOffsets::format(offset.x)),
+            MessageBox::Exclamation);
+    else if (result.end == PrintRun::End::Failed)
+        MessageBox::show(this, Texts::AppTitle,
+                         QStringLiteral("Koearkin tulostus epäonnistui. ") + target.failure(),
                          MessageBox::Critical);
 }

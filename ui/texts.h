@@ -9,4 +9,12 @@ inline const QString MaxGoalMissing = QStringLiteral("Max. maalimäärä puuttuu
 inline const QString CheckGoalNumbers = QStringLiteral("Tarkista annetut Maaliluvut");
 inline const QString CheckStake = QStringLiteral("Tarkista panos");
 inline const QString ContinueQuestion = QStringLiteral("Haluatko jatkaa? ");
+// A print refused because the offsets would put marks off the paper.
+inline QString offPage(const QString& lyhytReuna, const QString& pitkaReuna)
+{
+    return QStringLiteral("Merkit menisivät paperin tulostusalueen ulkopuolelle, joten mitään ei "
+                          "tulostettu. Tarkista tulostuskohta (Asetukset, Muuta tulostus "
+                          "kohtaa): lyhyt reuna %1 mm, pitkä reuna %2 mm.")
+        .arg(lyhytReuna, pitkaReuna);
+}
 } // namespace Texts

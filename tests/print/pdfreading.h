@@ -1,9 +1,8 @@
 #pragma once
-// Printed PDFs read back with poppler's tools, and the printer that prints them.
+// Printed PDFs read back with poppler's tools, and the page they are printed on.
 #include "print/coupon.h"
 #include "print/printoffset.h"
 #include <QPageLayout>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <cmath>
@@ -57,14 +56,10 @@ inline QStringList marksRead(const QString& pdf, PrintOffset offset = {})
     return pages;
 }
 
-inline std::unique_ptr<QPrinter> pdfPrinter(const QString& path)
+inline QPageLayout a4()
 {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins,
-                                       QPageLayout::Millimeter));
-    return printer;
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins,
+                       QPageLayout::Millimeter);
 }
 
 } // namespace PdfReading

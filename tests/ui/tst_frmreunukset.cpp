@@ -25,39 +25,54 @@ class FrmReunuksetTest : public QObject
 private slots:
     void initTestCase() { setUpHeadless(m_settings); }
     void init() { resetBetweenTests(m_settings); }
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland)); }
 
     // "Käytä" may be pressed only while both boxes read as numbers, from opening on; it stores
-    // them in their shortest form and closes. Closing, or "Oletus" alone, stores nothing.
+    // them in their shortest form and closes. Closing, or "Oletus" alone, stores nothing. A
+    // comma and a point both serve in any language; what is stored has a decimal comma, and
+    // the boxes show it in the player's own format.
     void typeAndStore_data()
     {
+        QTest::addColumn<bool>("english");
         QTest::addColumn<QString>("opened"); // "vaaka|pysty" stored at opening
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("enabledAtOpening");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("stored");
         // clang-format off
-        QTest::newRow("first use, one box typed") << "|" << false << "1|" << false << "Käytä" << "|";
-        QTest::newRow("letters typed") << "-2|3" << true << "x|3" << false << "Käytä" << "-2|3";
-        QTest::newRow("trailing zero, point") << "abc|1" << false << "-4,0|2.50" << true << "Käytä" << "-4|2,5";
-        QTest::newRow("minus sign, negative zero") << "1|2" << true << "\u22123,5|-0" << true << "Käytä" << "-3,5|0";
-        QTest::newRow("beyond a metre") << "1|2" << true << "1001|0" << false << "Käytä" << "1|2";
-        QTest::newRow("number then letters") << "1|2" << true << "3mm|0" << false << "Käytä" << "1|2";
-        QTest::newRow("sign alone") << "1|2" << true << "-|0" << false << "Käytä" << "1|2";
-        QTest::newRow("Oletus, then Käytä") << "1|2" << true << "x|x" << false << "Oletus" << "0|0";
-        QTest::newRow("closed") << "1|2" << true << "5|5" << true << "close" << "1|2";
+        QTest::newRow("first use, one box typed") << false << "|" << "|" << false << "1|" << false << "Käytä" << "|";
+        QTest::newRow("letters typed") << false << "-2|3" << "-2|3" << true << "x|3" << false << "Käytä" << "-2|3";
+        QTest::newRow("trailing zero, point") << false << "abc|1" << "abc|1" << false << "-4,0|2.50" << true << "Käytä" << "-4|2,5";
+        QTest::newRow("minus sign, negative zero") << false << "1|2" << "1|2" << true << "\u22123,5|-0" << true << "Käytä" << "-3,5|0";
+        QTest::newRow("beyond a metre") << false << "1|2" << "1|2" << true << "1001|0" << false << "Käytä" << "1|2";
+        QTest::newRow("number then letters") << false << "1|2" << "1|2" << true << "3mm|0" << false << "Käytä" << "1|2";
+        QTest::newRow("sign alone") << false << "1|2" << "1|2" << true << "-|0" << false << "Käytä" << "1|2";
+        QTest::newRow("Oletus, then Käytä") << false << "1|2" << "1|2" << true << "x|x" << false << "Oletus" << "0|0";
+        QTest::newRow("closed") << false << "1|2" << "1|2" << true << "5|5" << true << "close" << "1|2";
+        QTest::newRow("stored with a point, Finnish") << false << "2.6|-0.50" << "2,6|-0,5" << true << "" << true << "Käytä" << "2,6|-0,5";
+        QTest::newRow("stored with a comma, English") << true << "2,6|-4" << "2.6|-4" << true << "" << true << "Käytä" << "2,6|-4";
+        QTest::newRow("the hint typed, English") << true << "|" << "|" << false << "-4,0|1.5" << true << "Käytä" << "-4|1,5";
+        QTest::newRow("Oletus, English") << true << "1|2" << "1|2" << true << "x|x" << false << "Oletus" << "0|0";
         // clang-format on
     }
     void typeAndStore()
     {
+        QFETCH(bool, english);
         QFETCH(QString, opened);
         QFETCH(QString, typed);
         QFETCH(QString, action);
+        if (english)
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         open(opened.section('|', 0, 0), opened.section('|', 1));
+        QTEST(box("txtVaakaReuna")->text() + '|' + box("txtPystyReuna")->text(), "shown");
         QPushButton* kayta = child<QPushButton>(*m_window, "cmdAsetaReunat");
         QTEST(kayta->isEnabled(), "enabledAtOpening");
-        box("txtVaakaReuna")->setText(typed.section('|', 0, 0));
-        box("txtPystyReuna")->setText(typed.section('|', 1));
+        if (!typed.isEmpty()) {
+            box("txtVaakaReuna")->setText(typed.section('|', 0, 0));
+            box("txtPystyReuna")->setText(typed.section('|', 1));
+        }
         QTEST(kayta->isEnabled(), "enabled");
         if (action == "Oletus")
             child<QPushButton>(*m_window, "cmdOletus")->click();

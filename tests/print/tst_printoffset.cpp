@@ -1,0 +1,96 @@
+// Print offsets as players type them and as sessions in any language have stored them.
+#include "print/printoffset.h"
+#include <QtTest>
+
+namespace {
+const QLocale fi(QLocale::Finnish, QLocale::Finland);
+const QLocale en(QLocale::English, QLocale::UnitedStates);
+} // namespace
+
+class PrintOffsetTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A comma and a point both separate decimals, in either language; anything else that is
+    // not a plain number within a metre is refused.
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("read"); // the value, or "-" when refused
+        // clang-format off
+        QTest::newRow("comma, Finnish") << "2,6" << false << "2.6";
+        QTest::newRow("point, Finnish") << "2.6" << false << "2.6";
+        QTest::newRow("comma, English") << "2,6" << true << "2.6";
+        QTest::newRow("the window's hint, English") << "-4,0" << true << "-4";
+        QTest::newRow("point, English") << "2.6" << true << "2.6";
+        QTest::newRow("comma is no thousands") << "1,000" << true << "1";
+        QTest::newRow("blanks and plus") << " +1,5 " << false << "1.5";
+        QTest::newRow("Finnish minus sign") << "\u22123,5" << false << "-3.5";
+        QTest::newRow("minus sign, English") << "\u22123,5" << true << "-";
+        QTest::newRow("separator first") << ",5" << true << "0.5";
+        QTest::newRow("separator last") << "5." << false << "5";
+        QTest::newRow("negative zero") << "-0" << false << "0";
+        QTest::newRow("a metre") << "-1000,0" << false << "-1000";
+        QTest::newRow("past a metre") << "1000,5" << true << "-";
+        QTest::newRow("two separators") << "1,2.3" << false << "-";
+        QTest::newRow("grouped") << "1.000,5" << false << "-";
+        QTest::newRow("exponent") << "1e3" << true << "-";
+        QTest::newRow("unit") << "3mm" << false << "-";
+        QTest::newRow("sign alone") << "-" << false << "-";
+        QTest::newRow("separator alone") << "," << true << "-";
+        QTest::newRow("empty") << "" << false << "-";
+        // clang-format on
+    }
+    void parse()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, english);
+        const std::optional<double> mm = PrintOffsets::parse(text, english ? en : fi);
+        QTEST(mm ? QString::number(*mm) : QStringLiteral("-"), "read");
+    }
+
+    // Shown in the player's format; stored in one form that every session reads back alike.
+    void storedForm_data()
+    {
+        QTest::addColumn<double>("mm");
+        QTest::addColumn<QString>("shownFi");
+        QTest::addColumn<QString>("shownEn");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("whole") << -4.0 << "-4"
+                               << "-4"
+                               << "-4";
+        QTest::newRow("half") << 2.5 << "2,5"
+                              << "2.5"
+                              << "2,5";
+        QTest::newRow("binary noise") << 0.1 + 0.2 << "0,3"
+                                      << "0.3"
+                                      << "0,3";
+        QTest::newRow("negative zero") << -0.0 << "0"
+                                       << "0"
+                                       << "0";
+    }
+    void storedForm()
+    {
+        QFETCH(double, mm);
+        QFETCH(QString, stored);
+        QTEST(PrintOffsets::format(mm, fi), "shownFi");
+        QTEST(PrintOffsets::format(mm, en), "shownEn");
+        QCOMPARE(PrintOffsets::storedText(mm), stored);
+        for (const QLocale& session : {fi, en})
+            QCOMPARE(PrintOffsets::fromStored(stored, stored, session).x, mm);
+    }
+
+    // VaakaReuna moves down, PystyReuna right; what does not read as a number moves nothing.
+    void fromStored()
+    {
+        const PrintOffset offset = PrintOffsets::fromStored("2,6", "abc", en);
+        QCOMPARE(offset.y, 2.6);
+        QCOMPARE(offset.x, 0.0);
+        QCOMPARE(PrintOffsets::fromStored("", "-1.5", fi).x, -1.5);
+    }
+};
+
+QTEST_GUILESS_MAIN(PrintOffsetTest)
+#include "tst_printoffset.moc"

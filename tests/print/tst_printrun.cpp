@@ -1,0 +1,288 @@
+// Print runs into PDF files read back: the listing over many pages, jobs that fail or are
+// refused, and earlier files replaced as a whole.
+#include "print/printrun.h"
+#include "tests/print/pdfreading.h"
+#include "tests/testfile.h"
+#include <QGuiApplication>
+#include <QtTest>
+
+using namespace PdfReading;
+
+namespace {
+std::vector<ScoreRow> rows(int count)
+{
+    std::vector<ScoreRow> made;
+    for (int n = 0; n < count; ++n)
+        made.push_back(ScoreRow(3, {n % 10, n / 10 % 10, n / 100 % 10, 1, 2, 3}));
+    return made;
+}
+
+// Each page's lines as (top in mm from the page's top, text), words of a line joined.
+QList<QList<std::pair<double, QString>>> lines(const QString& pdf)
+{
+    static const QRegularExpression word(R"re(yMin="([\d.]+)"[^>]*>([^<]*)<)re");
+    QList<QList<std::pair<double, QString>>> pages;
+    for (const QString& page : run("pdftotext", {"-bbox", pdf, "-"}).split("<page ").mid(1)) {
+        QList<std::pair<double, QString>> found;
+        for (const auto& m : word.globalMatch(page)) {
+            const double top = m.captured(1).toDouble() * 25.4 / 72;
+            if (!found.isEmpty() && std::abs(found.last().first - top) < 0.01)
+                found.last().second += ' ' + m.captured(2);
+            else
+                found.append({top, m.captured(2)});
+        }
+        pages << found;
+    }
+    return pages;
+}
+
+// A target whose chosen job ends cut short, as on a disk that filled up while it was written.
+struct CutShortTarget : PdfWriterTarget
+{
+    using PdfWriterTarget::PdfWriterTarget;
+    bool mayReplace(const QStringList& files) override
+    {
+        for (const QString& file : files)
+            asked << QFileInfo(file).fileName();
+        return !keepEarlier;
+    }
+    bool jobFinished() override
+    {
+        if (++jobs == cutJob)
+            QFile::resize(currentPath(), QFileInfo(currentPath()).size() / 2);
+        return PdfWriterTarget::jobFinished();
+    }
+    int cutJob = 0;
+    int jobs = 0;
+    bool keepEarlier = false;
+    QStringList asked;
+};
+
+// The folder's entries as "name:what", what being pdf (a whole PDF), old (left as it was),
+// dir, or bad.
+QString folderState(const QString& folder)
+{
+    QStringList entries;
+    for (const QFileInfo& entry :
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QString what = entry.isDir()                               ? "dir"
+                             : PdfFileSet::isWholePdf(entry.filePath())  ? "pdf"
+                             : TestFile::read(entry.filePath()) == "old" ? "old"
+                                                                         : "bad";
+        entries << entry.fileName() + ':' + what;
+    }
+    return entries.join(' ');
+}
+} // namespace
+
+class PrintRunTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A long listing fills every page with as many whole lines as its printable area holds
+    // and goes on to the next: no row is lost, below the area or on top of another.
+    void listingPages_data()
+    {
+        QTest::addColumn<QPageLayout>("layout");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("pagesAtLeast");
+        auto layout = [](QPageSize::PageSizeId size, QPageLayout::Orientation orientation,
+                         QMarginsF margins) {
+            return QPageLayout(QPageSize(size), orientation, margins, QPageLayout::Millimeter);
+        };
+        QTest::newRow("A4") << a4() << 200 << 3;
+        QTest::newRow("A6, wide margins")
+            << layout(QPageSize::A6, QPageLayout::Portrait, {15, 20, 15, 25}) << 100 << 4;
+        QTest::newRow("A5 across")
+            << layout(QPageSize::A5, QPageLayout::Landscape, {10, 10, 10, 10}) << 100 << 2;
+    }
+    void listingPages()
+    {
+        QFETCH(QPageLayout, layout);
+        QFETCH(int, count);
+        QTemporaryDir out;
+        PdfWriterTarget target(out.filePath("lista.pdf"), false, layout);
+        const PrintRun::Result result = PrintRun::listing(target, rows(count));
+        QCOMPARE(result.end, PrintRun::End::Done);
+        QCOMPARE(result.printed, qint64(count));
+        const auto pages = lines(out.filePath("lista.pdf"));
+        QFETCH(int, pagesAtLeast);
+        QVERIFY(pages.size() >= pagesAtLeast);
+        const double height = layout.paintRect(QPageLayout::Millimeter).height();
+        const double spacing = pages[0][1].first - pages[0][0].first;
+        QStringList printed;
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            const auto& page = pages[p];
+            QCOMPARE(page.first().first, pages[0].first().first);
+            const double used = page.last().first - page.first().first + spacing;
+            QVERIFY2(used <= height + 0.05, qPrintable(QString("page %1 overfull").arg(p + 1)));
+            if (p + 1 < pages.size())
+                QVERIFY2(used + spacing > height - 0.05,
+                         qPrintable(QString("page %1 has room for more").arg(p + 1)));
+            for (const auto& line : page)
+                printed << line.second;
+        }
+        QStringList expected;
+        for (ScoreRow row : rows(count))
+            expected << row.text();
+        QCOMPARE(printed, expected);
+    }
+
+    // Stopped after a page, the listing keeps that page whole and says how far it got.
+    void listingStopped()
+    {
+        QTemporaryDir out;
+        PdfWriterTarget target(out.filePath("lista.pdf"), false, a4());
+        QList<qint64> reported;
+        const PrintRun::Result result =
+            PrintRun::listing(target, rows(200), [&](qint64 done, qint64) {
+                reported << done;
+                return false;
+            });
+        QCOMPARE(result.end, PrintRun::End::Stopped);
+        QCOMPARE(reported.size(), 1);
+        QCOMPARE(result.printed, reported[0]);
+        QCOMPARE(result.total, qint64(200));
+        const auto pages = lines(out.filePath("lista.pdf"));
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(qint64(pages[0].size()), reported[0]);
+    }
+
+    // A job counts only once its file is whole; the run stops at the first that is not, and
+    // an earlier set of the chosen name goes only when the run can print at all.
+    void runs_data()
+    {
+        QTest::addColumn<QString>("kind");       // rows (three coupons), system, sheet, listing
+        QTest::addColumn<QString>("chosen");     // in the run's folder, or a path of its own
+        QTest::addColumn<QStringList>("before"); // made first: "name" holds "old", "name/" a folder
+        QTest::addColumn<bool>("keep");          // the earlier files may not be replaced
+        QTest::addColumn<QList<double>>("offsets"); // x of each reading, the last repeating
+        QTest::addColumn<int>("cutJob");
+        QTest::addColumn<PrintRun::End>("end");
+        QTest::addColumn<qint64>("printed");
+        QTest::addColumn<QString>("asked"); // the earlier files the target was asked about
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("failure");
+        using End = PrintRun::End;
+        const QList<double> none{0};
+        const QStringList earlier{"k-1.pdf", "k-2.pdf",  "k-3.pdf",     "k-10.pdf",
+                                  "k.pdf",   "kk-1.pdf", "k-1.pdf.bak", "k-01.pdf"};
+        const QString kept = "k-01.pdf:old k-1.pdf:old k-1.pdf.bak:old k-10.pdf:old k-2.pdf:old "
+                             "k-3.pdf:old k.pdf:old kk-1.pdf:old";
+        const QString set = "k-1.pdf k-2.pdf k-3.pdf k-10.pdf";
+        // clang-format off
+        QTest::newRow("rows") << "rows" << "k.pdf" << QStringList() << false << none << 0 << End::Done << qint64(3) << "" << "k-1.pdf:pdf k-2.pdf:pdf k-3.pdf:pdf" << "";
+        QTest::newRow("earlier set replaced") << "rows" << "k.pdf" << earlier << false << none << 0 << End::Done << qint64(3) << set << "k-01.pdf:old k-1.pdf:pdf k-1.pdf.bak:old k-2.pdf:pdf k-3.pdf:pdf k.pdf:old kk-1.pdf:old" << "";
+        QTest::newRow("earlier set kept") << "rows" << "k.pdf" << earlier << true << none << 0 << End::Declined << qint64(0) << set << kept << "";
+        QTest::newRow("second coupon cut short") << "rows" << "k.pdf" << QStringList() << false << none << 2 << End::Failed << qint64(1) << "" << "k-1.pdf:pdf" << "Tiedostoa k-2.pdf ei saatu kirjoitettua kokonaan.";
+        QTest::newRow("a folder in the earlier set") << "rows" << "k.pdf" << QStringList{"k-1.pdf", "k-2.pdf/"} << false << none << 0 << End::Failed << qint64(0) << "k-1.pdf k-2.pdf" << "k-1.pdf:old k-2.pdf:dir" << "Tiedostoa k-2.pdf ei voi korvata.";
+        QTest::newRow("130 mm right") << "rows" << "k.pdf" << earlier << false << QList<double>{130} << 0 << End::OffPage << qint64(0) << "" << kept << "";
+        QTest::newRow("moved off during the run") << "rows" << "k.pdf" << QStringList() << false << QList<double>{0, 0, 130} << 0 << End::OffPage << qint64(1) << "" << "k-1.pdf:pdf" << "";
+        QTest::newRow("system over an earlier file") << "system" << "k.pdf" << QStringList{"k.pdf", "k-1.pdf"} << false << none << 0 << End::Done << qint64(1) << "k.pdf" << "k-1.pdf:old k.pdf:pdf" << "";
+        QTest::newRow("system, earlier file kept") << "system" << "k.pdf" << QStringList{"k.pdf"} << true << none << 0 << End::Declined << qint64(0) << "k.pdf" << "k.pdf:old" << "";
+        QTest::newRow("system cut short") << "system" << "k.pdf" << QStringList() << false << none << 1 << End::Failed << qint64(0) << "" << "" << "Tiedostoa k.pdf ei saatu kirjoitettua kokonaan.";
+        QTest::newRow("system off the left edge") << "system" << "k.pdf" << QStringList{"k.pdf"} << false << QList<double>{-8.5} << 0 << End::OffPage << qint64(0) << "" << "k.pdf:old" << "";
+        QTest::newRow("system into a folder") << "system" << "k.pdf" << QStringList{"k.pdf/"} << false << none << 0 << End::Failed << qint64(0) << "" << "k.pdf:dir" << "Tiedostoa k.pdf ei voi kirjoittaa.";
+        QTest::newRow("sheet") << "sheet" << "k.pdf" << QStringList() << false << none << 0 << End::Done << qint64(1) << "" << "k.pdf:pdf" << "";
+        QTest::newRow("sheet off the page") << "sheet" << "k.pdf" << QStringList() << false << QList<double>{120} << 0 << End::OffPage << qint64(0) << "" << "" << "";
+        QTest::newRow("listing, earlier file kept") << "listing" << "k.pdf" << QStringList{"k.pdf"} << true << none << 0 << End::Declined << qint64(0) << "k.pdf" << "k.pdf:old" << "";
+        QTest::newRow("listing cut short") << "listing" << "k.pdf" << QStringList() << false << none << 1 << End::Failed << qint64(0) << "" << "" << "Tiedostoa k.pdf ei saatu kirjoitettua kokonaan.";
+        QTest::newRow("listing, disk full") << "listing" << "/dev/full" << QStringList() << false << none << 0 << End::Failed << qint64(0) << "" << "" << "Tiedostoa /dev/full ei saatu kirjoitettua kokonaan.";
+        QTest::newRow("coupon, disk full") << "system" << "/dev/full" << QStringList() << false << none << 0 << End::Failed << qint64(0) << "" << "" << "Tiedostoa /dev/full ei saatu kirjoitettua kokonaan.";
+        // clang-format on
+    }
+    void runs()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, chosen);
+        QFETCH(QStringList, before);
+        QFETCH(QList<double>, offsets);
+        QFETCH(int, cutJob);
+        QFETCH(QString, failure);
+        if (chosen.startsWith("/dev/") && !QFileInfo::exists(chosen))
+            QSKIP("no full device here");
+        QTemporaryDir out;
+        for (const QString& name : before) {
+            if (name.endsWith('/'))
+                QDir(out.path()).mkdir(name);
+            else
+                TestFile::write(out, name, "old");
+        }
+        CutShortTarget target(chosen.startsWith('/') ? chosen : out.filePath(chosen),
+                              kind == "rows", a4());
+        target.cutJob = cutJob;
+        QFETCH(bool, keep);
+        target.keepEarlier = keep;
+        qsizetype reading = 0;
+        auto offset = [&] {
+            return PrintOffset{offsets[std::min(reading++, offsets.size() - 1)], 0};
+        };
+        CouponBet bet{{true}, 1, 3};
+        PrintRun::Result result;
+        if (kind == "rows")
+            result = PrintRun::rowCoupons(target, bet, rows(3), offset);
+        else if (kind == "system")
+            result = PrintRun::systemCoupon(target, bet, GridTicks{{{true}}}, offset());
+        else if (kind == "sheet")
+            result = PrintRun::calibrationSheet(target, offset());
+        else
+            result = PrintRun::listing(target, rows(3));
+        QTEST(result.end, "end");
+        QTEST(result.printed, "printed");
+        QTEST(target.asked.join(' '), "asked");
+        QTEST(folderState(out.path()), "after");
+        if (result.end == PrintRun::End::Failed)
+            QCOMPARE(target.failure().replace(out.path() + '/', ""), failure);
+        QVERIFY(QFileInfo::exists("/dev/full") || !chosen.startsWith("/dev/"));
+    }
+
+    // A whole PDF: an ordinary file, a PDF from its head, whose trailer points back into it.
+    void wholePdf_data()
+    {
+        QTest::addColumn<QString>("spoil");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("as written") << "" << true;
+        QTest::newRow("no line end at the end") << "chop 1" << true;
+        QTest::newRow("last byte lost") << "chop 2" << false;
+        QTest::newRow("half lost") << "half" << false;
+        QTest::newRow("empty") << "empty" << false;
+        QTest::newRow("missing") << "remove" << false;
+        QTest::newRow("a folder") << "folder" << false;
+        QTest::newRow("table offset past the end") << "startxref 999999" << false;
+        QTest::newRow("table offset into the middle") << "startxref 20" << false;
+        QTest::newRow("no PDF head") << "head" << false;
+        QTest::newRow("a device") << "device" << false;
+    }
+    void wholePdf()
+    {
+        QFETCH(QString, spoil);
+        QTemporaryDir out;
+        QString path = out.filePath("k.pdf");
+        PdfWriterTarget target(path, false, a4());
+        QVERIFY(PrintRun::systemCoupon(target, {}, {}, {}).printed == 1);
+        QByteArray pdf = TestFile::read(path);
+        if (spoil.startsWith("chop"))
+            pdf.chop(spoil.section(' ', 1).toInt());
+        else if (spoil == "half")
+            pdf.truncate(pdf.size() / 2);
+        else if (spoil == "empty")
+            pdf.clear();
+        else if (spoil.startsWith("startxref"))
+            pdf.replace(QRegularExpression("startxref\\s+\\d+").match(pdf).captured().toLatin1(),
+                        spoil.toLatin1());
+        else if (spoil == "head")
+            pdf[1] = 'X';
+        if (spoil == "device")
+            path = "/dev/zero";
+        QFile::remove(out.filePath("k.pdf"));
+        if (spoil == "folder")
+            QDir(out.path()).mkdir("k.pdf");
+        else if (spoil != "remove")
+            TestFile::write(out, "k.pdf", pdf);
+        QTEST(PdfFileSet::isWholePdf(path), "whole");
+    }
+};
+
+QTEST_MAIN(PrintRunTest)
+#include "tst_printrun.moc"
