@@ -2,6 +2,7 @@
 #include "core/money.h"
 #include <QStringList>
 #include <QUrlQuery>
+#include <algorithm>
 
 namespace {
 const QString path = QStringLiteral("/www4reg");
@@ -9,6 +10,11 @@ const char* const teamKeys[GoalGrid::Teams] = {"h1", "v1", "h2", "v2", "h3", "v3
 
 QString normalHost(const QString& host)
 {
+    // setHost stops reading at a NUL after an address ("10.0.0.1\0.example.com" names
+    // 10.0.0.1), so no control character may reach it.
+    if (std::any_of(host.cbegin(), host.cend(),
+                    [](QChar c) { return c.category() == QChar::Other_Control; }))
+        return QString();
     QUrl url;
     url.setScheme(QStringLiteral("https"));
     url.setHost(host, QUrl::StrictMode);
