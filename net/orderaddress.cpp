@@ -11,9 +11,9 @@ const char* const teamKeys[GoalGrid::Teams] = {"h1", "v1", "h2", "v2", "h3", "v3
 QString normalHost(const QString& host)
 {
     // setHost stops reading at a NUL after an address ("10.0.0.1\0.example.com" names
-    // 10.0.0.1), so no control character may reach it.
+    // 10.0.0.1) and passes over blanks before one, so neither may reach it.
     if (std::any_of(host.cbegin(), host.cend(),
-                    [](QChar c) { return c.category() == QChar::Other_Control; }))
+                    [](QChar c) { return c.category() == QChar::Other_Control || c.isSpace(); }))
         return QString();
     QUrl url;
     url.setScheme(QStringLiteral("https"));

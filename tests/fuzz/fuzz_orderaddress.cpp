@@ -10,10 +10,10 @@ QLocale chooseLocale(uint8_t choice)
     return QLocale(QString::fromLatin1(names[choice % std::size(names)]));
 }
 
-bool hasControl(const QString& text)
+bool hasControlOrBlank(const QString& text)
 {
     return std::any_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c.category() == QChar::Other_Control; });
+                       [](QChar c) { return c.category() == QChar::Other_Control || c.isSpace(); });
 }
 
 // What a browser takes for the host: the text between "https://" and the first "/", "?" or "#".
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::optional<OrderAddress> address =
         OrderAddress::make(host, game, stakeCents, columnCount, locale);
     if (game < 1 || game > 6 || (columnCount != 2 && columnCount != 3) || host.isEmpty() ||
-        hasControl(host))
+        hasControlOrBlank(host))
         FUZZ_CHECK(!address);
 
     while (true) {

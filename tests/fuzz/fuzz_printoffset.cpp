@@ -20,7 +20,8 @@ void checkFormatted(double mm, const QLocale& locale)
 {
     const QString text = PrintOffsets::format(mm, locale);
     // A hyphen, digits and the locale's own separator, without trailing zeros or "-0".
-    static const QRegularExpression shape(QStringLiteral("^-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?$"));
+    static const QRegularExpression shape(
+        QStringLiteral("\\A-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?\\z"));
     QString plain = text;
     plain.replace(locale.decimalPoint(), QStringLiteral("."));
     FUZZ_CHECK(shape.match(plain).hasMatch());
@@ -64,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         checkFormatted(*parsed, locale);
 
     // A plain number with a decimal point reads in every locale, refused only beyond the limit.
-    static const QRegularExpression plain(QStringLiteral("^-?[0-9]{1,6}(\\.[0-9]{1,6})?$"));
+    static const QRegularExpression plain(QStringLiteral("\\A-?[0-9]{1,6}(\\.[0-9]{1,6})?\\z"));
     const QString trimmed = vaaka.trimmed();
     if (plain.match(trimmed).hasMatch()) {
         const double value = std::strtod(trimmed.toLatin1().constData(), nullptr);
