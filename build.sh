@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, then starts Sarvento ("run") or runs every test ("test").
+# "asan" builds into build-asan with the address and undefined-behaviour sanitizers and runs
+# every test with leak detection; "fuzz [seconds]" builds the fuzz programs with clang into
+# build-fuzz and runs each for the given time (60 s unless told).
 set -euo pipefail
 cd "$(dirname "$0")"
 
+mode="${1:-run}"
+case "$mode" in
+run | test | asan | fuzz) ;;
+*) echo "usage: $0 [run|test|asan|fuzz [seconds]]" >&2; exit 2 ;;
+esac
+
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-charts-dev
           libgl-dev libxkbcommon-dev poppler-utils)
+[ "$mode" != fuzz ] || packages+=(clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
@@ -16,11 +26,48 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)"
+case "$mode" in
+run | test)
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build build -j"$(nproc)"
+    ;;
+esac
 
-case "${1:-run}" in
+case "$mode" in
 run) exec build/sarvento ;;
 test) cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" ;;
-*) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+asan)
+    sanitize="-fsanitize=address,undefined"
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS="$sanitize -fno-omit-frame-pointer -fno-sanitize-recover=undefined" \
+        -DCMAKE_EXE_LINKER_FLAGS="$sanitize" >/dev/null
+    cmake --build build-asan -j"$(nproc)"
+    export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    # The checks make the long printing runs several times slower.
+    export QTEST_FUNCTION_TIMEOUT=1800000
+    cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    ;;
+fuzz)
+    seconds="${2:-60}"
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DSARVENTO_FUZZ=ON >/dev/null
+    cmake --build build-fuzz -j"$(nproc)" --target fuzz
+    # New inputs go to build-fuzz/corpus; the checked-in seeds under tests/fuzz/corpus are read
+    # only. A failing input is kept in build-fuzz/crashes.
+    for source in tests/fuzz/fuzz_*.cpp; do
+        name="$(basename "$source" .cpp)"
+        name="${name#fuzz_}"
+        mkdir -p "build-fuzz/corpus/$name" "build-fuzz/crashes/$name"
+        log="build-fuzz/fuzz-$name.log"
+        echo "fuzz $name for $seconds s"
+        if ! LC_ALL=C.UTF-8 "build-fuzz/tests/fuzz/fuzz_$name" "build-fuzz/corpus/$name" \
+            "tests/fuzz/corpus/$name" -max_total_time="$seconds" \
+            -artifact_prefix="build-fuzz/crashes/$name/" -print_final_stats=1 >"$log" 2>&1; then
+            tail -n 40 "$log" >&2
+            exit 1
+        fi
+        grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$log"
+    done
+    ;;
 esac

@@ -23,8 +23,12 @@ std::optional<qint64> parseCents(const QString& text, const QLocale& locale)
     QString s = text.trimmed();
     s.replace(locale.decimalPoint(), QStringLiteral("."));
     s.replace(QLatin1Char(','), QLatin1Char('.'));
+    // Some locales write the sign with a direction mark before it: remove all of it.
     bool negative = false;
-    if (s.startsWith(QLatin1Char('-')) || s.startsWith(locale.negativeSign())) {
+    if (s.startsWith(locale.negativeSign())) {
+        negative = true;
+        s.remove(0, locale.negativeSign().size());
+    } else if (s.startsWith(QLatin1Char('-'))) {
         negative = true;
         s.remove(0, 1);
     }

@@ -13,9 +13,11 @@ std::optional<qint64> parseWholeNumber(const QString& text, qint64 limit)
     for (; i < s.size(); ++i) {
         if (s[i] < QLatin1Char('0') || s[i] > QLatin1Char('9'))
             return std::nullopt;
-        value = value * 10 + (s[i].unicode() - '0');
-        if (value > limit)
+        // Checked before it is computed: near the top of the range the next value overflows.
+        const int digit = s[i].unicode() - '0';
+        if (digit > limit || value > (limit - digit) / 10)
             return std::nullopt;
+        value = value * 10 + digit;
     }
     return negative ? -value : value;
 }

@@ -1,12 +1,12 @@
 #include "files/rowfile.h"
 #include "files/pathkind.h"
 #include <QFile>
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <new>
 
 namespace {
-constexpr qint64 BlockSize = 1 << 20;
 // The shortest line, "0-0 0-0" and a bare line end: no file holds more rows than this allows.
 constexpr qint64 ShortestLine = 8;
 // Reserving for the whole file up front saves growth copies, but only up to a bound: the
@@ -28,12 +28,8 @@ RowFile::ReadResult failed(RowFile::Status status)
 
 namespace RowFile {
 
-ReadResult readRows(const QString& path, const Progress& progress)
+ReadResult readRows(QIODevice& file, const Progress& progress, qint64 blockSize)
 {
-    QFile file;
-    if (!PathKind::openRegularForReading(file, path))
-        return failed(Status::CannotOpen);
-
     ReadResult result;
     const qint64 total = file.size();
     if (total / ShortestLine > qint64(std::numeric_limits<int>::max()))
@@ -42,11 +38,14 @@ ReadResult readRows(const QString& path, const Progress& progress)
 
     // A line cut by the end of a block is moved to the front of the buffer; a row text is at
     // most MaxTextLength bytes, so anything longer is bad data whatever follows.
-    std::vector<char> buffer(size_t(ScoreRow::MaxTextLength + BlockSize));
+    blockSize = std::max<qint64>(blockSize, 1);
+    std::vector<char> buffer(size_t(ScoreRow::MaxTextLength + blockSize));
     size_t carried = 0;
     bool skipLineFeed = false; // the previous line ended at CR: a LF right after it is part of it
     qint64 done = 0;
-    bool atStart = true;
+    // Looked for before the first block, which may be too short to hold all of it.
+    if (file.peek(3) == "\xEF\xBB\xBF")
+        done = file.skip(3);
 
     auto takeLine = [&result](const char* begin, const char* end) {
         const std::optional<ScoreRow> row = ScoreRow::fromLatin1(begin, end - begin);
@@ -67,7 +66,7 @@ ReadResult readRows(const QString& path, const Progress& progress)
     };
 
     while (true) {
-        const qint64 got = file.read(buffer.data() + carried, BlockSize);
+        const qint64 got = file.read(buffer.data() + carried, blockSize);
         if (got < 0)
             return failed(Status::CannotOpen);
         if (got == 0)
@@ -75,11 +74,6 @@ ReadResult readRows(const QString& path, const Progress& progress)
         done += got;
         const char* p = buffer.data();
         const char* end = p + carried + got;
-        if (atStart) {
-            atStart = false;
-            if (end - p >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0)
-                p += 3;
-        }
         if (skipLineFeed && p < end) {
             if (*p == '\n')
                 ++p;
@@ -117,14 +111,22 @@ ReadResult readRows(const QString& path, const Progress& progress)
     return result;
 }
 
-ReadResult read(const QString& path, const Progress& progress)
+ReadResult read(QIODevice& device, const Progress& progress, qint64 blockSize)
 {
     try {
-        return readRows(path, progress);
+        return readRows(device, progress, blockSize);
     } catch (const std::bad_alloc&) {
         // The rows read so far are freed with the failed result; the caller's list is untouched.
         return failed(Status::TooLarge);
     }
+}
+
+ReadResult read(const QString& path, const Progress& progress)
+{
+    QFile file;
+    if (!PathKind::openRegularForReading(file, path))
+        return failed(Status::CannotOpen);
+    return read(file, progress);
 }
 
 } // namespace RowFile

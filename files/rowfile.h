@@ -4,6 +4,7 @@
 // buffer; neither builds a QString per line.
 
 #include "core/scorerow.h"
+#include <QIODevice>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -34,6 +35,12 @@ using Progress = std::function<bool(qint64 bytesDone, qint64 bytesTotal)>;
 // one file have the same number of matches; an empty line (other than after the final line
 // end) is bad data.
 ReadResult read(const QString& path, const Progress& progress = {});
+
+// Files are read in blocks of this size.
+inline constexpr qint64 BlockSize = 1 << 20;
+// The same reading from an open device, in blocks of blockSize bytes (at least 1): a row may
+// be cut by any block boundary, so the rows read never depend on the block size.
+ReadResult read(QIODevice& device, const Progress& progress = {}, qint64 blockSize = BlockSize);
 
 // Writes every row followed by CR LF. The file is replaced only when everything was written,
 // so a failure leaves any old file as it was. Where no new file can be made beside an existing

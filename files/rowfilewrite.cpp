@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr size_t BlockSize = 1 << 20;
+constexpr size_t WriteBlock = size_t(RowFile::BlockSize);
 constexpr size_t LineMax = ScoreRow::MaxTextLength + 2;
 
 bool noTemporaryFile = false;
@@ -48,11 +48,11 @@ QString reason(int code, const QString& fallback = {})
                      : QStringLiteral("Tuntematon virhe.");
 }
 
-// Formats the rows into blocks of about BlockSize and hands each to put, which returns false
+// Formats the rows into blocks of about WriteBlock and hands each to put, which returns false
 // to stop. Returns false when put did.
 template <typename Put> bool formatRows(const std::vector<ScoreRow>& rows, Put put)
 {
-    std::vector<char> buffer(BlockSize + LineMax);
+    std::vector<char> buffer(WriteBlock + LineMax);
     size_t used = 0;
     for (ScoreRow row : rows) {
         char* out = buffer.data() + used;
@@ -60,7 +60,7 @@ template <typename Put> bool formatRows(const std::vector<ScoreRow>& rows, Put p
         out[length] = '\r';
         out[length + 1] = '\n';
         used += size_t(length) + 2;
-        if (used >= BlockSize) {
+        if (used >= WriteBlock) {
             if (!put(buffer.data(), used))
                 return false;
             used = 0;

@@ -20,7 +20,9 @@ bool hasHiddenCharacters(const QString& host)
 
 QString normalHost(const QString& host)
 {
-    if (hasHiddenCharacters(host))
+    // setHost also passes over blanks before an address (" 0" names 0.0.0.0).
+    if (hasHiddenCharacters(host) ||
+        std::any_of(host.cbegin(), host.cend(), [](QChar c) { return c.isSpace(); }))
         return QString();
     QUrl url;
     url.setScheme(QStringLiteral("https"));
