@@ -83,8 +83,8 @@ void compareOpening(const QString& path)
                            held->contains(heldRows.front());
                        },
                        [&] {
-                           const RowFile::ReadResult file = RowFile::read(path);
-                           RowMerge::append(*held, file.rows, true);
+                           RowFile::ReadResult file = RowFile::read(path);
+                           RowMerge::append(*held, std::move(file.rows), true);
                        },
                        [&] { held.reset(); }},
                       {[&] {
