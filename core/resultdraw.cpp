@@ -102,17 +102,43 @@ DrawOutcome ResultDrawer::drawInto(RowListModel& list, qint64 count, RandomSourc
     DrawOutcome outcome;
     if (count > 0)
         list.reserveMore(size_t(std::min({count, distinctRows(), MostReserved})));
+
+    // The teams that draw a number, in the order draw() takes them, each as its lowest goal
+    // and its count of values: the goal is the lowest plus the integer part of count times r.
+    struct Drawing
+    {
+        size_t team;
+        int lowest;
+        int values;
+    };
+    std::array<Drawing, 6> drawing{};
+    size_t drawingTeams = 0;
+    for (size_t k = 0; k < m_teams.size(); ++k) {
+        const Team& team = m_teams[k];
+        if (team.max)
+            drawing[drawingTeams++] = {k, team.min.value_or(0),
+                                       *team.max - team.min.value_or(0) + 1};
+        else if (m_overallMax)
+            drawing[drawingTeams++] = {k, 0, *m_overallMax + 1};
+    }
     std::array<ScoreRow, Block> block;
+    std::array<double, Block * 6> numbers;
+    std::array<int, ScoreRow::MaxTeams> goals{};
     while (outcome.drawn < count) {
         // A block ends where a row by row draw would announce its rows or report its progress,
         // so that both happen after the same rows.
         const qint64 toReport = ReportEvery - outcome.drawn % ReportEvery;
         const qint64 toAnnounce = std::max<qint64>(1, AnnounceEvery - list.stagedCount());
         const qint64 rows = std::min({Block, count - outcome.drawn, toReport, toAnnounce});
+        random.fill(numbers.data(), size_t(rows) * drawingTeams);
+        const double* r = numbers.data();
         for (qint64 i = 0; i < rows; ++i) {
-            outcome.lastGoals = draw(random);
-            block[size_t(i)] = rowOf(outcome.lastGoals);
+            for (size_t d = 0; d < drawingTeams; ++d)
+                goals[drawing[d].team] = drawing[d].lowest + int(drawing[d].values * *r++);
+            block[size_t(i)] = ScoreRow(m_columnCount, goals);
         }
+        for (size_t d = 0; d < drawingTeams; ++d)
+            outcome.lastGoals[drawing[d].team] = goals[drawing[d].team];
         list.stageNew(block.data(), size_t(rows), &outcome.lastWasNew);
         outcome.drawn += rows;
         if (list.stagedCount() >= AnnounceEvery)
