@@ -1,9 +1,12 @@
-// Row files and comparison at the sizes of large systems: prints the time of each step.
+// Row files and comparison at the sizes of large systems, each beside a plain baseline on the
+// same data: saving and reading 3,000,000 rows, opening a file of 1,000,000 rows into a list
+// of 1,000,000 without duplicates, and comparing two lists of 1,000,000.
+#include "baseline.h"
 #include "compare/comparison.h"
 #include "files/rowfile.h"
-#include <QElapsedTimer>
+#include "files/rowmerge.h"
 #include <QTemporaryDir>
-#include <cstdio>
+#include <memory>
 
 namespace {
 std::vector<ScoreRow> distinctRows(int count, int offset)
@@ -25,51 +28,137 @@ std::vector<ScoreRow> distinctRows(int count, int offset)
     return rows;
 }
 
-void report(const char* what, const QElapsedTimer& timer, const char* target = nullptr)
+std::vector<std::uint64_t> keysOf(const std::vector<ScoreRow>& rows)
 {
-    std::printf("%-52s %7.3f s%s%s\n", what, double(timer.nsecsElapsed()) / 1e9,
-                target ? "   target " : "", target ? target : "");
+    std::vector<std::uint64_t> keys;
+    keys.reserve(rows.size());
+    for (ScoreRow row : rows)
+        keys.push_back(row.key());
+    return keys;
+}
+
+void compareSaveAndRead(const QString& path)
+{
+    const std::vector<ScoreRow> rows = distinctRows(3000000, 0);
+    const QByteArray plainPath = (path + ".plain").toLocal8Bit();
+    Baseline::compare("save 3,000,000 rows", {{}, [&] { RowFile::write(path, rows); }, {}},
+                      {{},
+                       [&] {
+                           std::vector<char> bytes;
+                           bytes.reserve(rows.size() * 13);
+                           char line[ScoreRow::MaxTextLength + 2];
+                           for (ScoreRow row : rows) {
+                               const int length = row.writeText(line);
+                               line[length] = '\r';
+                               line[length + 1] = '\n';
+                               bytes.insert(bytes.end(), line, line + length + 2);
+                           }
+                           std::FILE* file = std::fopen(plainPath.constData(), "wb");
+                           std::fwrite(bytes.data(), 1, bytes.size(), file);
+                           std::fclose(file);
+                       },
+                       {}},
+                      0);
+    const QByteArray localPath = path.toLocal8Bit();
+    Baseline::compare("read 3,000,000 rows", {{}, [&] { RowFile::read(path); }, {}},
+                      {{}, [&] { Baseline::readKeys(localPath.constData()); }, {}}, 0);
+}
+
+// The list holds 1,000,000 rows with its duplicate index built, as after a draw; half of the
+// file's rows are listed already.
+void compareOpening(const QString& path)
+{
+    if (!RowFile::write(path, distinctRows(1000000, 500000)))
+        return;
+    const std::vector<ScoreRow> heldRows = distinctRows(1000000, 0);
+    std::unique_ptr<RowListModel> held;
+    const std::vector<std::uint64_t> heldKeys = keysOf(heldRows);
+    std::vector<std::uint64_t> keys;
+    Baseline::KeySet seen;
+    const QByteArray localPath = path.toLocal8Bit();
+    Baseline::compare("opening 1,000,000 rows into 1,000,000, no duplicates",
+                      {[&] {
+                           held = std::make_unique<RowListModel>();
+                           held->appendAll(heldRows);
+                           held->contains(heldRows.front());
+                       },
+                       [&] {
+                           RowFile::ReadResult file = RowFile::read(path);
+                           RowMerge::append(*held, std::move(file.rows), true);
+                       },
+                       [&] { held.reset(); }},
+                      {[&] {
+                           keys = heldKeys;
+                           seen = {};
+                           seen.reserve(keys.size());
+                           for (std::uint64_t key : keys)
+                               seen.insert(key);
+                       },
+                       [&] {
+                           const std::vector<std::uint64_t> file =
+                               Baseline::readKeys(localPath.constData());
+                           seen.reserve(keys.size() + file.size());
+                           keys.reserve(keys.size() + file.size());
+                           for (std::uint64_t key : file)
+                               if (seen.insert(key))
+                                   keys.push_back(key);
+                       },
+                       {}},
+                      1.5);
+}
+
+// Both lists as opened from files: neither has built its duplicate index yet.
+void compareLists()
+{
+    const std::vector<ScoreRow> rows1 = distinctRows(1000000, 0);
+    const std::vector<ScoreRow> rows2 = distinctRows(1000000, 700000);
+    std::unique_ptr<RowListModel> list1;
+    std::unique_ptr<RowListModel> list2;
+    const std::vector<std::uint64_t> keys1 = keysOf(rows1);
+    const std::vector<std::uint64_t> keys2 = keysOf(rows2);
+    std::vector<bool> ticks1;
+    std::vector<bool> ticks2;
+    auto tickFound = [](const std::vector<std::uint64_t>& keys, std::vector<bool>& ticks,
+                        const std::vector<std::uint64_t>& other) {
+        Baseline::KeySet set;
+        set.reserve(other.size());
+        for (std::uint64_t key : other)
+            set.insert(key);
+        for (size_t i = 0; i < keys.size(); ++i)
+            if (set.contains(keys[i]))
+                ticks[i] = true;
+    };
+    Baseline::compare("comparing two lists of 1,000,000 rows",
+                      {[&] {
+                           list1 = std::make_unique<RowListModel>();
+                           list2 = std::make_unique<RowListModel>();
+                           list1->appendAll(rows1);
+                           list2->appendAll(rows2);
+                       },
+                       [&] { Comparison::tickShared(*list1, *list2); },
+                       [&] {
+                           list1.reset();
+                           list2.reset();
+                       }},
+                      {[&] {
+                           ticks1.assign(keys1.size(), false);
+                           ticks2.assign(keys2.size(), false);
+                       },
+                       [&] {
+                           tickFound(keys1, ticks1, keys2);
+                           tickFound(keys2, ticks2, keys1);
+                       },
+                       {}},
+                      1.5);
 }
 } // namespace
 
 int main()
 {
+    Baseline::keepMemory();
     QTemporaryDir dir;
-    const QString big = dir.filePath("big.txt");
-    const QString million = dir.filePath("million.txt");
-    QElapsedTimer timer;
-
-    const std::vector<ScoreRow> rows = distinctRows(3000000, 0);
-    timer.start();
-    if (!RowFile::write(big, rows))
-        return 1;
-    report("save 3,000,000 rows", timer, "< 0.5 s");
-
-    timer.start();
-    RowFile::ReadResult read = RowFile::read(big);
-    report("read 3,000,000 rows", timer, "< 0.6 s");
-    {
-        RowListModel model;
-        model.appendAll(read.rows);
-        report("read 3,000,000 rows + appendAll into empty list", timer, "< 1.5 s");
-    }
-
-    if (!RowFile::write(million, distinctRows(1000000, 500000)))
-        return 1;
-    RowListModel held;
-    held.appendAll(distinctRows(1000000, 0));
-    timer.start();
-    read = RowFile::read(million);
-    held.appendNew(read.rows);
-    report("read 1,000,000 rows + appendNew to 1,000,000 held", timer, "< 1.5 s");
-    std::printf("  (list now %d rows)\n", held.count());
-
-    RowListModel list1, list2;
-    list1.appendAll(distinctRows(1000000, 0));
-    list2.appendAll(distinctRows(1000000, 700000));
-    timer.start();
-    const int ticked = Comparison::tickShared(list1, list2);
-    report("compare two lists of 1,000,000", timer, "< 1 s");
-    std::printf("  (%d rows ticked)\n", ticked);
+    compareSaveAndRead(dir.filePath("big.txt"));
+    compareOpening(dir.filePath("million.txt"));
+    compareLists();
     return 0;
 }

@@ -1,7 +1,12 @@
-// Figures of the main window with a large list: start-up to the shown window, a large draw,
-// and scrolling, ticking and removing among 3,000,000 rows with the list view attached.
+// Figures of the main window with a large list, views attached and progress included: start-up,
+// a million draws and opening a file of a million rows into a million, each beside its plain
+// baseline; the peak memory with 3,000,000 drawn rows; then scrolling, ticking and removing
+// among 3,000,000 rows and listing the full system.
 #define SARVENTO_WINDOW_BENCH
+#include "baseline.h"
 #include "benchsupport.h"
+#include "files/rowfile.h"
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,13 +18,122 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <cstdio>
 
 namespace {
 double settle(QElapsedTimer& timer)
 {
     QApplication::processEvents();
     return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Three matches counting through the goals 0..12 from first on.
+std::vector<ScoreRow> countingRows(int count, int first = 0)
+{
+    std::vector<ScoreRow> rows;
+    rows.reserve(size_t(count));
+    for (int i = first; i < first + count; ++i) {
+        std::array<int, 6> goals{};
+        int rest = i;
+        for (int& g : goals) {
+            g = rest % 13;
+            rest /= 13;
+        }
+        rows.emplace_back(3, goals);
+    }
+    return rows;
+}
+
+void setText(frmSarvento& window, const char* box, const char* text)
+{
+    window.findChild<QLineEdit*>(QLatin1String(box))->setText(QLatin1String(text));
+}
+
+void click(frmSarvento& window, const char* button)
+{
+    window.findChild<QPushButton*>(QLatin1String(button))->click();
+}
+
+void trigger(frmSarvento& window, const char* item)
+{
+    window.findChild<QAction*>(QLatin1String(item))->trigger();
+}
+
+// Every draw and every opened file is taken back with "Kumoa", so the list starts empty again.
+void compareDraws(frmSarvento& window)
+{
+    Baseline::FastRandom fast(1);
+    Baseline::KeySet seen;
+    std::vector<std::uint64_t> keys;
+    Baseline::compare("1,000,000 draws within 0..99 through the window",
+                      {[&] {
+                           setText(window, "txtMaali", "99");
+                           setText(window, "txtKertaa", "1000000");
+                       },
+                       [&] {
+                           click(window, "cmdArvo_Tulokset");
+                           QApplication::processEvents();
+                       },
+                       [&] { trigger(window, "MnuKumoa"); }},
+                      {[&] {
+                           seen = {};
+                           keys = {};
+                       },
+                       [&] { Baseline::draws(fast, 1'000'000, 99, seen, keys); },
+                       {}},
+                      2.0);
+}
+
+// The list holds 1,000,000 opened rows with its duplicate index built; the file shares half of
+// them, and the player has them left out.
+void compareOpening(frmSarvento& window, const QTemporaryDir& dir)
+{
+    const QString heldPath = dir.filePath("held.txt");
+    const QString filePath = dir.filePath("million.txt");
+    const std::vector<ScoreRow> held = countingRows(1'000'000);
+    if (!RowFile::write(heldPath, held) ||
+        !RowFile::write(filePath, countingRows(1'000'000, 500'000)))
+        return;
+    FileDialog::setNextFileName(heldPath);
+    trigger(window, "MnuAvaa");
+    QApplication::processEvents();
+    ModalRunner::setHandler([](QDialog&) { return 0; }); // the count of rows left out
+
+    std::vector<std::uint64_t> heldKeys;
+    for (ScoreRow row : held)
+        heldKeys.push_back(row.key());
+    std::vector<std::uint64_t> keys;
+    Baseline::KeySet seen;
+    const QByteArray localPath = filePath.toLocal8Bit();
+    Baseline::compare("opening 1,000,000 rows into 1,000,000 through the window",
+                      {[&] { window.rowList().contains(held.front()); },
+                       [&] {
+                           FileDialog::setNextFileName(filePath);
+                           MessageBox::setNextAnswer(true); // leave duplicates out
+                           trigger(window, "MnuAvaa");
+                           QApplication::processEvents();
+                       },
+                       [&] { trigger(window, "MnuKumoa"); }},
+                      {[&] {
+                           keys = heldKeys;
+                           seen = {};
+                           seen.reserve(keys.size());
+                           for (std::uint64_t key : keys)
+                               seen.insert(key);
+                       },
+                       [&] {
+                           const std::vector<std::uint64_t> file =
+                               Baseline::readKeys(localPath.constData());
+                           seen.reserve(keys.size() + file.size());
+                           keys.reserve(keys.size() + file.size());
+                           for (std::uint64_t key : file)
+                               if (seen.insert(key))
+                                   keys.push_back(key);
+                       },
+                       {}},
+                      2.0);
+    ModalRunner::setHandler({});
+    trigger(window, "MnuKumoa");
+    QApplication::processEvents();
 }
 } // namespace
 
@@ -36,38 +150,35 @@ int main(int argc, char* argv[])
     auto* view = window.findChild<QListView*>(QStringLiteral("lstLista"));
     QElapsedTimer timer;
 
-    timer.start();
-    window.findChild<QLineEdit*>(QStringLiteral("txtMaali"))->setText(QStringLiteral("11"));
-    window.findChild<QLineEdit*>(QStringLiteral("txtKertaa"))->setText(QStringLiteral("1000000"));
-    window.findChild<QPushButton*>(QStringLiteral("cmdArvo_Tulokset"))->click();
-    std::printf("1,000,000 draws through the window (%d new rows): %.1f ms\n",
-                window.rowList().count(), settle(timer));
-    window.rowList().clear();
-
     // Nearly every draw within 0..99 is new, so the list ends with about 3,000,000 rows.
     timer.start();
-    window.findChild<QLineEdit*>(QStringLiteral("txtMaali"))->setText(QStringLiteral("99"));
-    window.findChild<QLineEdit*>(QStringLiteral("txtKertaa"))->setText(QStringLiteral("3000000"));
-    window.findChild<QPushButton*>(QStringLiteral("cmdArvo_Tulokset"))->click();
-    std::printf("3,000,000 draws through the window (%d new rows): %.1f ms, peak memory so far "
-                "%.1f MB\n",
-                window.rowList().count(), settle(timer), peakMegabytes());
+    setText(window, "txtMaali", "11");
+    setText(window, "txtKertaa", "1000000");
+    click(window, "cmdArvo_Tulokset");
+    std::printf("1,000,000 draws within 0..11 (%d new rows): %.1f ms\n", window.rowList().count(),
+                settle(timer));
+    window.rowList().clear();
     timer.start();
-    window.rowList().setChecked(window.rowList().count() / 2, true);
+    setText(window, "txtMaali", "99");
+    setText(window, "txtKertaa", "3000000");
+    click(window, "cmdArvo_Tulokset");
+    const double drawn = settle(timer);
+    const int count = window.rowList().count();
+    std::printf("3,000,000 draws within 0..99 (%d new rows): %.1f ms\n", count, drawn);
+    std::printf("peak memory with them: %.1f MB (the rows themselves take %.1f MB)\n",
+                peakMegabytes(), double(count) * sizeof(ScoreRow) / (1 << 20));
+    timer.start();
+    window.rowList().setChecked(count / 2, true);
     std::printf("ticking one of them: %.1f ms\n", settle(timer));
     window.rowList().clear();
+    QApplication::processEvents();
 
-    std::vector<ScoreRow> rows;
-    rows.reserve(3'000'000);
-    for (int i = 0; rows.size() < 3'000'000; ++i) {
-        std::array<int, 6> goals{};
-        int rest = i;
-        for (int& g : goals) {
-            g = rest % 13;
-            rest /= 13;
-        }
-        rows.emplace_back(3, goals);
-    }
+    // From here on the peak memory says nothing new; see keepMemory().
+    Baseline::keepMemory();
+    compareDraws(window);
+    compareOpening(window, settingsDir);
+
+    std::vector<ScoreRow> rows = countingRows(3'000'000);
     timer.start();
     window.rowList().appendAll(rows);
     std::printf("listing 3,000,000 rows: %.1f ms\n", settle(timer));
@@ -103,7 +214,7 @@ int main(int argc, char* argv[])
     tickFullGrid(window);
     QApplication::processEvents();
     timer.start();
-    window.findChild<QPushButton*>(QStringLiteral("cmdListaa_Rivit"))->click();
+    click(window, "cmdListaa_Rivit");
     std::printf("listing the full system (%d rows) until the count is shown: %.1f ms\n",
                 window.rowList().count(), settle(timer));
     timer.start();
@@ -111,16 +222,12 @@ int main(int argc, char* argv[])
     window.rowList().setChecked(window.rowList().count() - 1, true);
     std::printf("then scrolling to the end and ticking a row: %.1f ms\n", settle(timer));
 
-    window.findChild<QLineEdit*>(QStringLiteral("txtMaali"))->setText(QStringLiteral("5"));
+    setText(window, "txtMaali", "5");
     window.findChild<QComboBox*>(QStringLiteral("cboJarjestelma"))
         ->setEditText(QStringLiteral("7"));
     timer.start();
-    window.findChild<QPushButton*>(QStringLiteral("cmdHaluttu_Jarjestelma"))->click();
+    click(window, "cmdHaluttu_Jarjestelma");
     std::printf("wanted-size search of 1000 attempts, counting on screen: %.1f ms\n",
                 settle(timer));
-
-    // Undo history: the full system listed, then 20 list changes (clearing and relisting it,
-    // drawing, removing ticked rows), then every one taken back and done again.
-    std::printf("peak resident memory: %.1f MB\n", peakMegabytes());
     return 0;
 }

@@ -1,13 +1,14 @@
 #include "compare/comparison.h"
+#include <algorithm>
 
 namespace {
 int tickRowsFoundIn(RowListModel& list, const RowListModel& other)
 {
-    std::vector<int> found;
-    const std::vector<ScoreRow>& rows = list.rows();
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (!list.isChecked(int(i)) && other.contains(rows[i]))
-            found.push_back(int(i));
+    std::vector<int> found = other.positionsListed(list.rows());
+    // Only the rows not ticked before count as newly ticked.
+    found.erase(std::remove_if(found.begin(), found.end(),
+                               [&list](int position) { return list.isChecked(position); }),
+                found.end());
     list.checkPositions(found);
     return int(found.size());
 }

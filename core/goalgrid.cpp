@@ -77,14 +77,20 @@ std::vector<ScoreRow> GoalGrid::rows(int columnCount) const
             if (isTicked(team, goal))
                 ticked[size_t(team)][size_t(counts[size_t(team)]++)] = goal;
 
-    // An odometer over the teams, the last team turning fastest.
+    // An odometer over the teams, the last team turning fastest; its turns only change the
+    // last goal of a row made once per turn of the others.
     std::array<int, Teams> position{};
     std::array<int, ScoreRow::MaxTeams> goals{};
     for (int team = 0; team < teams; ++team)
         goals[size_t(team)] = ticked[size_t(team)][0];
+    const int last = teams - 1;
+    const std::array<int, Goals>& lastGoals = ticked[size_t(last)];
+    const int lastCount = counts[size_t(last)];
     for (;;) {
-        result.emplace_back(matches, goals);
-        int team = teams - 1;
+        const ScoreRow first(matches, goals);
+        for (int k = 0; k < lastCount; ++k)
+            result.push_back(first.withGoal(last, lastGoals[size_t(k)]));
+        int team = last - 1;
         while (team >= 0 && ++position[size_t(team)] == counts[size_t(team)]) {
             position[size_t(team)] = 0;
             goals[size_t(team)] = ticked[size_t(team)][0];

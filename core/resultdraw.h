@@ -60,6 +60,9 @@ public:
                          const Progress& progress = {}) const;
 
 private:
+    // How many different rows the limits allow.
+    qint64 distinctRows() const;
+
     struct Team
     {
         std::optional<int> max;

@@ -1,77 +1,66 @@
 #include "core/rowindex.h"
+#include <algorithm>
 
 namespace {
-inline size_t mix(quint64 x)
+constexpr size_t FewestSlots = 64;
+
+// The fewest slots (a power of two) that keep rowCount rows at most three quarters full.
+size_t slotsFor(size_t rowCount)
 {
-    x ^= x >> 33;
-    x *= 0xff51afd7ed558ccdULL;
-    x ^= x >> 33;
-    return size_t(x);
+    size_t size = FewestSlots;
+    while (size / 4 * 3 < rowCount)
+        size *= 2;
+    return size;
 }
 } // namespace
 
 void RowIndex::clear()
 {
-    std::vector<quint32>().swap(m_slots);
+    std::vector<quint64>().swap(m_slots);
+    m_mask = 0;
+    m_shift = 64;
     m_used = 0;
 }
 
-size_t RowIndex::findSlot(const std::vector<ScoreRow>& rows, ScoreRow row) const
+void RowIndex::rehash(size_t slotCount)
 {
-    const size_t mask = m_slots.size() - 1;
-    size_t slot = mix(row.key()) & mask;
-    while (m_slots[slot] != 0 && rows[m_slots[slot] - 1] != row)
-        slot = (slot + 1) & mask;
-    return slot;
-}
-
-bool RowIndex::contains(const std::vector<ScoreRow>& rows, ScoreRow row) const
-{
-    return !m_slots.empty() && m_slots[findSlot(rows, row)] != 0;
-}
-
-void RowIndex::grow(const std::vector<ScoreRow>& rows, size_t minimumSlots)
-{
-    size_t size = 64;
-    while (size < minimumSlots)
-        size *= 2;
-    if (size <= m_slots.size())
-        return;
-    std::vector<quint32> old;
+    std::vector<quint64> old(slotCount, 0);
     old.swap(m_slots);
-    m_slots.assign(size, 0);
-    for (quint32 entry : old)
-        if (entry != 0)
-            m_slots[findSlot(rows, rows[entry - 1])] = entry;
+    m_mask = slotCount - 1;
+    m_shift = 64;
+    for (size_t s = slotCount; s > 1; s /= 2)
+        --m_shift;
+    for (quint64 key : old) {
+        if (key == 0)
+            continue;
+        size_t slot = slotOf(key);
+        while (m_slots[slot] != 0)
+            slot = (slot + 1) & m_mask;
+        m_slots[slot] = key;
+    }
+}
+
+void RowIndex::grow(size_t rowCount)
+{
+    rehash(std::max(slotsFor(rowCount), 2 * m_slots.size()));
 }
 
 void RowIndex::reserve(size_t rowCount)
 {
-    // Reserving needs no rows: only empty tables are sized up front.
-    if (m_used == 0 && rowCount * 2 > m_slots.size()) {
-        size_t size = 64;
-        while (size < rowCount * 2)
-            size *= 2;
-        m_slots.assign(size, 0);
-    }
+    const size_t size = slotsFor(rowCount);
+    if (size > m_slots.size())
+        rehash(size);
 }
 
-bool RowIndex::insert(const std::vector<ScoreRow>& rows, quint32 position)
-{
-    if ((m_used + 1) * 2 > m_slots.size())
-        grow(rows, (m_used + 1) * 2);
-    const size_t slot = findSlot(rows, rows[position]);
-    if (m_slots[slot] != 0)
-        return false;
-    m_slots[slot] = position + 1;
-    ++m_used;
-    return true;
-}
-
-void RowIndex::rebuild(const std::vector<ScoreRow>& rows)
+void RowIndex::rebuild(const std::vector<ScoreRow>& rows, size_t extraRows)
 {
     clear();
-    reserve(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i)
-        insert(rows, quint32(i));
+    reserve(rows.size() + extraRows);
+    constexpr size_t Ahead = 8;
+    const size_t count = rows.size();
+    for (size_t i = 0; i < count; ++i) {
+        if (i + Ahead < count)
+            prefetch(rows[i + Ahead]);
+        insert(rows[i]);
+    }
 }

@@ -33,11 +33,11 @@ private:
     {
         explicit Step(Kind stepKind) : kind(stepKind) {}
         Kind kind;
-        size_t from = 0;               // Appended: first position; Mark: the match count before
-        size_t count = 0;              // Appended: how many; Mark: the match count after
-        std::vector<ScoreRow> rows;    // held while undone, or the cleared / removed rows
-        std::vector<bool> checked;     // their ticks
-        std::vector<size_t> positions; // RemovedTicked: where each removed row stood
+        size_t from = 0;                // Appended: first position; Mark: the match count before
+        size_t count = 0;               // Appended: how many; Mark: the match count after
+        std::vector<ScoreRow> rows;     // held while undone, or the cleared / removed rows
+        std::vector<bool> checked;      // their ticks
+        std::vector<quint32> positions; // RemovedTicked: where each removed row stood
     };
     std::vector<Step> m_steps;
 };

@@ -1,6 +1,15 @@
 #include "core/rowlistmodel.h"
 #include <algorithm>
 
+namespace {
+// The roles of a tick change, shared: ticking a row allocates nothing.
+const QList<int>& checkRole()
+{
+    static const QList<int> roles{Qt::CheckStateRole};
+    return roles;
+}
+} // namespace
+
 RowListModel::RowListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 int RowListModel::rowCount(const QModelIndex& parent) const
@@ -46,7 +55,22 @@ const RowIndex& RowListModel::duplicateIndex() const
 
 bool RowListModel::contains(ScoreRow row) const
 {
-    return duplicateIndex().contains(m_rows, row);
+    return duplicateIndex().contains(row);
+}
+
+std::vector<int> RowListModel::positionsListed(const std::vector<ScoreRow>& rows) const
+{
+    const RowIndex& index = duplicateIndex();
+    std::vector<int> found;
+    constexpr size_t Ahead = 8;
+    const size_t count = rows.size();
+    for (size_t i = 0; i < count; ++i) {
+        if (i + Ahead < count)
+            index.prefetch(rows[i + Ahead]);
+        if (index.contains(rows[i]))
+            found.push_back(int(i));
+    }
+    return found;
 }
 
 bool RowListModel::appendIfNew(ScoreRow row)
@@ -59,21 +83,53 @@ bool RowListModel::appendIfNew(ScoreRow row)
 int RowListModel::appendNew(const std::vector<ScoreRow>& rows)
 {
     announceStaged();
-    int added = 0;
-    for (ScoreRow row : rows)
-        added += stageIfNew(row) ? 1 : 0;
+    reserveMore(rows.size());
+    const size_t added = stageNew(rows.data(), rows.size());
     announceStaged();
-    return added;
+    return int(added);
 }
 
 bool RowListModel::stageIfNew(ScoreRow row)
 {
     duplicateIndex();
+    if (!m_index.insert(row))
+        return false;
     m_rows.push_back(row);
-    if (m_index.insert(m_rows, quint32(m_rows.size() - 1)))
-        return true;
-    m_rows.pop_back();
-    return false;
+    return true;
+}
+
+size_t RowListModel::stageNew(const ScoreRow* rows, size_t count, bool* lastWasNew)
+{
+    duplicateIndex();
+    // A few rows ahead, so that the index's cache misses overlap.
+    constexpr size_t Ahead = 8;
+    size_t added = 0;
+    for (size_t i = 0; i < count; ++i) {
+        if (i + Ahead < count)
+            m_index.prefetch(rows[i + Ahead]);
+        const bool isNew = m_index.insert(rows[i]);
+        if (isNew) {
+            m_rows.push_back(rows[i]);
+            ++added;
+        }
+        if (lastWasNew && i + 1 == count)
+            *lastWasNew = isNew;
+    }
+    return added;
+}
+
+void RowListModel::reserveMore(size_t extraRows)
+{
+    // Batches one after another still grow the list geometrically.
+    const size_t wanted = m_rows.size() + extraRows;
+    if (wanted > m_rows.capacity())
+        m_rows.reserve(std::max(wanted, m_rows.size() + m_rows.size() / 2));
+    if (m_indexStale) {
+        m_index.rebuild(m_rows, extraRows);
+        m_indexStale = false;
+    } else {
+        m_index.reserve(m_index.size() + extraRows);
+    }
 }
 
 void RowListModel::announceStaged()
@@ -93,12 +149,30 @@ void RowListModel::appendAll(const std::vector<ScoreRow>& rows)
     announceStaged();
     if (rows.empty())
         return;
-    const int first = count();
-    beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
-    logAppended(size_t(first), rows.size());
+    const size_t first = m_rows.size();
+    beginInsertRows(QModelIndex(), int(first), int(first + rows.size()) - 1);
     m_rows.insert(m_rows.end(), rows.begin(), rows.end());
+    appended(first);
+}
+
+void RowListModel::appendAll(std::vector<ScoreRow>&& rows)
+{
+    announceStaged();
+    if (!m_rows.empty() || rows.empty()) {
+        appendAll(static_cast<const std::vector<ScoreRow>&>(rows));
+        return;
+    }
+    beginInsertRows(QModelIndex(), 0, int(rows.size()) - 1);
+    m_rows = std::move(rows);
+    appended(0);
+}
+
+void RowListModel::appended(size_t first)
+{
+    logAppended(first, m_rows.size() - first);
     m_shown = m_rows.size();
-    m_checked.resize(m_rows.size(), false);
+    m_checked.resize(m_shown, false);
+    // Rows listed without the duplicate test are hashed only when a test needs them.
     m_indexStale = true;
     endInsertRows();
     emit countChanged(count());
@@ -130,8 +204,9 @@ void RowListModel::setChecked(int position, bool checked)
         return;
     m_checked[size_t(position)] = checked;
     m_checkedCount += checked ? 1 : -1;
-    const QModelIndex changed = index(position);
-    emit dataChanged(changed, changed, {Qt::CheckStateRole});
+    // The position is known to be listed, so the index needs no range check.
+    const QModelIndex changed = createIndex(position, 0);
+    emit dataChanged(changed, changed, checkRole());
 }
 
 std::vector<ScoreRow> RowListModel::checkedRows() const
@@ -150,7 +225,7 @@ void RowListModel::checkAll()
         return;
     m_checked.assign(m_shown, true);
     m_checkedCount = count();
-    emit dataChanged(index(0), index(count() - 1), {Qt::CheckStateRole});
+    emit dataChanged(createIndex(0, 0), createIndex(count() - 1, 0), checkRole());
 }
 
 void RowListModel::checkPositions(const std::vector<int>& positions)
@@ -166,7 +241,7 @@ void RowListModel::checkPositions(const std::vector<int>& positions)
         last = std::max(last, position);
     }
     if (last >= 0)
-        emit dataChanged(index(first), index(last), {Qt::CheckStateRole});
+        emit dataChanged(createIndex(first, 0), createIndex(last, 0), checkRole());
 }
 
 int RowListModel::removeChecked()
@@ -267,19 +342,24 @@ void RowListModel::putBackAll(Step& step)
 
 void RowListModel::takeTicked(Step* step)
 {
-    takeMarked(std::vector<bool>(m_checked), step);
+    takeMarked(std::vector<bool>(m_checked), size_t(m_checkedCount), step);
 }
 
-void RowListModel::takeMarked(const std::vector<bool>& remove, Step* step)
+void RowListModel::takeMarked(const std::vector<bool>& remove, size_t removing, Step* step)
 {
     beginResetModel();
+    if (step) {
+        step->positions.reserve(removing);
+        step->rows.reserve(removing);
+    }
     size_t kept = 0;
-    for (size_t i = 0; i < m_rows.size(); ++i) {
+    const size_t total = m_rows.size();
+    for (size_t i = 0; i < total; ++i) {
         if (!remove[i]) {
             m_rows[kept] = m_rows[i];
             m_checked[kept++] = m_checked[i];
         } else if (step) {
-            step->positions.push_back(i);
+            step->positions.push_back(quint32(i));
             step->rows.push_back(m_rows[i]);
         }
     }
@@ -297,11 +377,12 @@ void RowListModel::retakeRemoved(Step& step)
 {
     // Exactly the rows the command removed, whatever has been ticked since.
     std::vector<bool> remove(m_shown, false);
-    for (size_t position : step.positions)
+    for (quint32 position : step.positions)
         remove[position] = true;
+    const size_t removing = step.positions.size();
     step.positions.clear();
     step.rows.clear();
-    takeMarked(remove, &step);
+    takeMarked(remove, removing, &step);
 }
 
 void RowListModel::putBackTicked(Step& step)

@@ -23,18 +23,28 @@ public:
     ScoreRow at(int position) const { return m_rows[size_t(position)]; }
     const std::vector<ScoreRow>& rows() const { return m_rows; }
     bool contains(ScoreRow row) const;
+    // The positions (in rows) of the rows that are listed here, in ascending order.
+    std::vector<int> positionsListed(const std::vector<ScoreRow>& rows) const;
 
     // Appends unless an equal row is listed; returns whether it was appended.
     bool appendIfNew(ScoreRow row);
     // Appends the rows not yet listed (nor earlier in the batch); returns how many were new.
     int appendNew(const std::vector<ScoreRow>& rows);
-    // Appends every row, duplicates included.
+    // Appends every row, duplicates included. Into an empty list the rows are taken over
+    // instead of copied.
     void appendAll(const std::vector<ScoreRow>& rows);
+    void appendAll(std::vector<ScoreRow>&& rows);
 
     // Bulk appending without a batch copy: a new row goes straight into the list and its
     // duplicate index but stays unseen (not counted, not shown) until announceStaged(), so a
     // draw of millions needs no second copy and the view lays out only at each announcement.
     bool stageIfNew(ScoreRow row);
+    // Stages the rows in order, each unless listed or staged before; returns how many were
+    // new, and in lastWasNew (if given) whether the last one was.
+    size_t stageNew(const ScoreRow* rows, size_t count, bool* lastWasNew = nullptr);
+    // Makes room for extraRows more rows, in the list and in its duplicate index, so that a
+    // batch of known size grows nothing while it runs.
+    void reserveMore(size_t extraRows);
     void announceStaged();
     qint64 stagedCount() const { return qint64(m_rows.size() - m_shown); }
 
@@ -71,7 +81,8 @@ private:
     void takeAll(Step& step);
     void putBackAll(Step& step);
     void takeTicked(Step* step); // step null: nothing kept
-    void takeMarked(const std::vector<bool>& remove, Step* step);
+    void takeMarked(const std::vector<bool>& remove, size_t removing, Step* step);
+    void appended(size_t first);
     void retakeRemoved(Step& step);
     void putBackTicked(Step& step);
     void resetTo(std::vector<ScoreRow>&& rows, std::vector<bool>&& checked);

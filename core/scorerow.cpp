@@ -1,19 +1,5 @@
 #include "core/scorerow.h"
 
-ScoreRow::ScoreRow(int matches, const std::array<int, MaxTeams>& goals)
-{
-    if (matches != 2 && matches != 3)
-        return;
-    quint64 key = quint64(matches) << 48;
-    for (int team = 0; team < 2 * matches; ++team) {
-        const int g = goals[size_t(team)];
-        if (g < 0 || g > MaxGoal)
-            return;
-        key |= quint64(g) << (8 * team);
-    }
-    m_key = key;
-}
-
 int ScoreRow::writeText(char* out) const
 {
     int n = 0;

@@ -13,10 +13,10 @@ Plan plan(const RowListModel& list, int currentColumns, int fileColumns)
     return Plan::AskAboutDuplicates;
 }
 
-qint64 append(RowListModel& list, const std::vector<ScoreRow>& rows, bool skipDuplicates)
+qint64 append(RowListModel& list, std::vector<ScoreRow>&& rows, bool skipDuplicates)
 {
     if (!skipDuplicates) {
-        list.appendAll(rows);
+        list.appendAll(std::move(rows));
         return 0;
     }
     return qint64(rows.size()) - list.appendNew(rows);

@@ -19,7 +19,7 @@ enum class Plan
 Plan plan(const RowListModel& list, int currentColumns, int fileColumns);
 
 // Appends the rows; with skipDuplicates only those neither listed nor earlier in the file.
-// Returns how many were left out.
-qint64 append(RowListModel& list, const std::vector<ScoreRow>& rows, bool skipDuplicates);
+// Returns how many were left out. An empty list takes the rows over without a copy.
+qint64 append(RowListModel& list, std::vector<ScoreRow>&& rows, bool skipDuplicates);
 
 } // namespace RowMerge

@@ -1,4 +1,5 @@
 #include "games/lottomachine.h"
+#include <algorithm>
 #include <utility>
 
 LottoMachine::LottoMachine(LottoGame game) : m_range(lottoRules(game).highest)
@@ -17,13 +18,27 @@ qint64 LottoMachine::run(RandomSource& random, LottoGame game, qint64 rows,
 {
     reset();
     const LottoRules rules = lottoRules(game);
+    const double highest = rules.highest;
     std::array<qint64, Positions + 1> counts{};
+    // Numbers come from the generator many at a time, but never one that drawing them one by
+    // one would not have taken: each fill asks for at most as many as the rows up to the next
+    // check still have empty slots, and every empty slot takes at least one more number.
+    std::array<double, 1024> numbers;
+    size_t filled = 0;
+    size_t used = 0;
     qint64 drawn = 0;
     while (drawn < rows) {
+        const qint64 periodEnd = std::min(rows, (drawn / RowsPerCheck + 1) * RowsPerCheck);
         // One bit per number: ball 48 still fits a 64-bit word.
         quint64 taken = 0;
         for (int accepted = 0; accepted < rules.plainSize;) {
-            const int n = random.oneTo(rules.highest);
+            if (used == filled) {
+                const qint64 emptySlots = (periodEnd - drawn) * rules.plainSize - accepted;
+                filled = size_t(std::min<qint64>(emptySlots, qint64(numbers.size())));
+                random.fill(numbers.data(), filled);
+                used = 0;
+            }
+            const int n = int(numbers[used++] * highest + 1);
             const quint64 bit = quint64(1) << n;
             if (taken & bit)
                 continue;

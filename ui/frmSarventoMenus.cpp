@@ -128,7 +128,7 @@ void frmSarvento::MnuAvaa_Click()
 
 void frmSarvento::openRowFile(const QString& path)
 {
-    const RowFile::ReadResult file = RowFileDialogs::read(this, path);
+    RowFile::ReadResult file = RowFileDialogs::read(this, path);
     if (file.status != RowFile::Status::Ok) {
         RowFileDialogs::showReadFailure(this, file.status, OpenFailedTitle);
         return;
@@ -155,7 +155,7 @@ void frmSarvento::openRowFile(const QString& path)
     qint64 skipped = 0;
     {
         BusyCursor busy;
-        skipped = RowMerge::append(m_rows, file.rows, skipDuplicates);
+        skipped = RowMerge::append(m_rows, std::move(file.rows), skipDuplicates);
     }
     m_recentFiles->noteUsed(path);
     if (skipped > 0)

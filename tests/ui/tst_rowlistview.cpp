@@ -1,0 +1,189 @@
+#include "core/rowlistmodel.h"
+#include "ui/RowListView.h"
+#include <QScrollBar>
+#include <QtTest>
+
+using Keys = QList<int>;
+
+// Three-match rows counting through the goals 0..12.
+static std::vector<ScoreRow> counting(int count)
+{
+    std::vector<ScoreRow> rows;
+    rows.reserve(size_t(count));
+    for (int n = 0; n < count; ++n) {
+        std::array<int, ScoreRow::MaxTeams> goals{};
+        int rest = n;
+        for (int& goal : goals) {
+            goal = rest % 13;
+            rest /= 13;
+        }
+        rows.push_back(ScoreRow(3, goals));
+    }
+    return rows;
+}
+
+// Selecting by a rectangle is what a drag of the mouse does.
+struct OpenView : RowListView
+{
+    using RowListView::setSelection;
+};
+
+// A shown view of count rows, 20 rows or so high.
+struct ShownList
+{
+    explicit ShownList(int count)
+    {
+        model.appendAll(counting(count));
+        view.setModel(&model);
+        view.resize(220, 20 * view.fontMetrics().height());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.doItemsLayout();
+    }
+    int perPage() const { return view.verticalScrollBar()->pageStep(); }
+    int first() const { return view.verticalScrollBar()->value(); }
+    // Where the player clicks to tick a row: the middle of its tick box.
+    QPoint tickBox(int row) const
+    {
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.rect = view.visualRect(model.index(row));
+        option.features |= QStyleOptionViewItem::HasCheckIndicator;
+        return view.style()
+            ->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &view)
+            .center();
+    }
+
+    RowListModel model;
+    OpenView view;
+};
+
+class TestRowListView : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Scrolled anywhere, even near the end of millions of rows, a click on a tick box ticks the
+    // row drawn there and no other.
+    void clickTicksTheRowShown_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("scrolled"); // rows scrolled past; past the end stops at the end
+        QTest::addColumn<int>("line");     // the line on screen clicked
+        QTest::newRow("top line") << 100 << 0 << 0;
+        QTest::newRow("scrolled") << 100 << 30 << 4;
+        QTest::newRow("last row of millions") << 3000000 << 3000000 << -1;
+        QTest::newRow("shorter than the view") << 3 << 0 << 2;
+    }
+    void clickTicksTheRowShown()
+    {
+        QFETCH(int, count);
+        QFETCH(int, scrolled);
+        QFETCH(int, line);
+        ShownList list(count);
+        list.view.verticalScrollBar()->setValue(scrolled);
+        QCOMPARE(list.first(), qMin(scrolled, qMax(0, count - list.perPage())));
+        const int row = line < 0 ? count - 1 : list.first() + line;
+        QCOMPARE(list.view.indexAt(list.tickBox(row)).row(), row);
+        QTest::mouseClick(list.view.viewport(), Qt::LeftButton, {}, list.tickBox(row));
+        QVERIFY(list.model.isChecked(row));
+        QCOMPARE(list.model.checkedCount(), 1);
+        QVERIFY(list.view.viewport()->rect().contains(list.view.visualRect(list.model.index(row))));
+    }
+
+    // The keys move the current row and keep it on screen; space ticks it.
+    void keysMoveTheCurrentRow_data()
+    {
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<int>("row"); // -1 the last row; pages counts pages of a screen less one
+        QTest::addColumn<int>("pages");
+        QTest::newRow("down twice") << Keys{Qt::Key_Down, Qt::Key_Down} << 2 << 0;
+        QTest::newRow("up at the top") << Keys{Qt::Key_Up} << 0 << 0;
+        QTest::newRow("page down") << Keys{Qt::Key_PageDown} << 0 << 1;
+        QTest::newRow("end") << Keys{Qt::Key_End} << -1 << 0;
+        QTest::newRow("down at the end") << Keys{Qt::Key_End, Qt::Key_Down} << -1 << 0;
+        QTest::newRow("end, page up") << Keys{Qt::Key_End, Qt::Key_PageUp} << -1 << -1;
+        QTest::newRow("end, home") << Keys{Qt::Key_End, Qt::Key_Home} << 0 << 0;
+    }
+    void keysMoveTheCurrentRow()
+    {
+        QFETCH(Keys, keys);
+        QFETCH(int, row);
+        QFETCH(int, pages);
+        constexpr int Count = 1000;
+        ShownList list(Count);
+        list.view.setFocus();
+        list.view.setCurrentIndex(list.model.index(0));
+        for (int key : keys)
+            QTest::keyClick(&list.view, Qt::Key(key));
+        const int expected = (row < 0 ? Count - 1 : row) + pages * (list.perPage() - 1);
+        QCOMPARE(list.view.currentIndex().row(), expected);
+        QVERIFY(
+            list.view.viewport()->rect().contains(list.view.visualRect(list.view.currentIndex())));
+        QTest::keyClick(&list.view, Qt::Key_Space);
+        QVERIFY(list.model.isChecked(expected));
+    }
+
+    // A drag selects the rows it passes over, the row scrolled past when it goes above the
+    // list, and nothing below the last row.
+    void dragSelectsTheRowsPassed_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("from"); // lines on screen, -1 the one above the top line
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("first"); // selected rows by their lines; none when last < first
+        QTest::addColumn<int>("last");
+        QTest::newRow("lines 2 to 4") << 100 << 2 << 4 << 2 << 4;
+        QTest::newRow("upwards") << 100 << 4 << 2 << 2 << 4;
+        QTest::newRow("above the top") << 100 << -1 << 0 << -1 << 0;
+        QTest::newRow("on past the last row") << 3 << 1 << 5 << 1 << 2;
+        QTest::newRow("below the last row") << 3 << 5 << 8 << 0 << -1;
+    }
+    void dragSelectsTheRowsPassed()
+    {
+        QFETCH(int, count);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        ShownList list(count);
+        list.view.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list.view.verticalScrollBar()->setValue(10);
+        const int top = list.first();
+        const int height = list.view.visualRect(list.model.index(top)).height();
+        list.view.setSelection(
+            QRect(QPoint(5, from * height + height / 2), QPoint(5, to * height + height / 2)),
+            QItemSelectionModel::ClearAndSelect);
+        QList<int> selected;
+        for (const QModelIndex& index : list.view.selectionModel()->selectedIndexes())
+            selected << index.row() - top;
+        std::sort(selected.begin(), selected.end());
+        QList<int> expected;
+        for (int line = first; line <= last; ++line)
+            expected << line;
+        QCOMPARE(selected, expected);
+    }
+
+    // The scroll range follows the rows as they come and go.
+    void scrollRangeFollowsTheRows()
+    {
+        ShownList list(100);
+        const int page = list.perPage();
+        QVERIFY(page > 1 && page < 50);
+        QCOMPARE(list.view.verticalScrollBar()->maximum(), 100 - page);
+        list.view.scrollToBottom();
+        QCOMPARE(list.first(), 100 - page);
+        for (int i = 0; i < 50; ++i)
+            list.model.setChecked(2 * i, true);
+        list.model.removeChecked();
+        QTRY_COMPARE(list.view.verticalScrollBar()->maximum(), 50 - page);
+        list.model.appendAll(std::vector<ScoreRow>{ScoreRow(2, {1, 2, 3, 4})});
+        QTRY_COMPARE(list.view.verticalScrollBar()->maximum(), 51 - page);
+        QVERIFY(!list.view.indexAt(QPoint(5, list.view.viewport()->height() + 5)).isValid());
+        list.model.clear();
+        QTRY_COMPARE(list.view.verticalScrollBar()->maximum(), 0);
+        QVERIFY(!list.view.indexAt(QPoint(5, 5)).isValid());
+    }
+};
+
+QTEST_MAIN(TestRowListView)
+#include "tst_rowlistview.moc"
