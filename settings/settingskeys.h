@@ -21,4 +21,16 @@ inline constexpr QLatin1String Palvelin{"Palvelin"};
 // The row files last opened or saved, newest first, as one list.
 inline constexpr QLatin1String Tiedostot{"Tiedostot"};
 inline constexpr QLatin1String ViimeksiAvatut{"ViimeksiAvatut"};
+
+// The probabilities window's inputs as typed. The keys of a match's boxes end in the match's
+// number, "Kerroin1_2" for odds 1 of match 2 (ModelSettings::matchKey).
+inline constexpr QLatin1String Todennakoisyydet{"Todennakoisyydet"};
+inline constexpr QLatin1String Kerroin1{"Kerroin1"};
+inline constexpr QLatin1String KerroinX{"KerroinX"};
+inline constexpr QLatin1String Kerroin2{"Kerroin2"};
+inline constexpr QLatin1String Yli{"Yli"};
+inline constexpr QLatin1String Alle{"Alle"};
+inline constexpr QLatin1String OdotusKoti{"OdotusKoti"};
+inline constexpr QLatin1String OdotusVieras{"OdotusVieras"};
+inline constexpr QLatin1String Rho{"Rho"};
 } // namespace SettingsKeys

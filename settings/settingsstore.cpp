@@ -31,9 +31,10 @@ QVariant value(const QString& key)
 
 // QSettings writes only when synced, and says how that went only through its status. Values
 // kept from earlier failures go along, should the file have become writable since.
-bool store(const QString& key, const QVariant& value)
+bool store(const QList<std::pair<QString, QVariant>>& values)
 {
-    unsaved().insert(key, value);
+    for (const auto& [key, value] : values)
+        unsaved().insert(key, value);
     QSettings store = openStore();
     for (auto kept = unsaved().cbegin(); kept != unsaved().cend(); ++kept)
         store.setValue(kept.key(), kept.value());
@@ -74,7 +75,16 @@ QString SettingsStore::read(const QString& section, const QString& key)
 
 bool SettingsStore::write(const QString& section, const QString& key, const QString& value)
 {
-    return store(section + QLatin1Char('/') + key, value);
+    return store({{section + QLatin1Char('/') + key, value}});
+}
+
+bool SettingsStore::writeAll(const QString& section,
+                             const QList<std::pair<QString, QString>>& values)
+{
+    QList<std::pair<QString, QVariant>> keyed;
+    for (const auto& [key, value] : values)
+        keyed.append({section + QLatin1Char('/') + key, value});
+    return store(keyed);
 }
 
 QStringList SettingsStore::readList(const QString& section, const QString& key)
@@ -84,7 +94,7 @@ QStringList SettingsStore::readList(const QString& section, const QString& key)
 
 bool SettingsStore::writeList(const QString& section, const QString& key, const QStringList& values)
 {
-    return store(section + QLatin1Char('/') + key, values);
+    return store({{section + QLatin1Char('/') + key, values}});
 }
 
 void SettingsStore::setWriteFailureHandler(std::function<void(const QString&)> handler)

@@ -1,7 +1,9 @@
 #pragma once
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
 
 // Per-user text values by section and key, kept by QSettings under the application name
 // "SarVento" in the user's configuration folder. A key never written reads as empty text.
@@ -12,6 +14,9 @@ class SettingsStore
 public:
     static QString read(const QString& section, const QString& key);
     static bool write(const QString& section, const QString& key, const QString& value);
+    // Several keys of a section in one write of the file: every write waits until the file
+    // is safely on the disk, so a form's many boxes go in one.
+    static bool writeAll(const QString& section, const QList<std::pair<QString, QString>>& values);
     // A list kept as one value; any text may be in it, also commas and line breaks.
     static QStringList readList(const QString& section, const QString& key);
     static bool writeList(const QString& section, const QString& key, const QStringList& values);

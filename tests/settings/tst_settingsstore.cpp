@@ -60,12 +60,17 @@ private slots:
         using namespace SettingsKeys;
         const bool wrote = SettingsStore::write(Rekisteri, Hyvaksy, "True");
         const bool wroteList = SettingsStore::writeList(Tiedostot, ViimeksiAvatut, {"a", "b"});
+        const bool wroteAll = SettingsStore::writeAll(Todennakoisyydet, {{Rho, "0,1"}, {Yli, "2"}});
         SettingsStore::setWriteFailureHandler({});
         QCOMPARE(wrote, reached);
         QCOMPARE(wroteList, reached);
+        QCOMPARE(wroteAll, reached);
         QCOMPARE(told, reached ? QStringList() : QStringList{file});
         QCOMPARE(SettingsStore::read(Rekisteri, Hyvaksy), "True");
         QCOMPARE(SettingsStore::readList(Tiedostot, ViimeksiAvatut), QStringList({"a", "b"}));
+        QCOMPARE(SettingsStore::read(Todennakoisyydet, Rho) +
+                     SettingsStore::read(Todennakoisyydet, Yli),
+                 "0,12");
 
         // Once the file can be written, the next write takes the kept values along.
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
@@ -76,6 +81,7 @@ private slots:
         QCOMPARE(onDisk.value("Rekisteri/Hyvaksy").toString(), "True");
         QCOMPARE(onDisk.value("Rekisteri/Varoitus").toString(), "False");
         QCOMPARE(onDisk.value("Tiedostot/ViimeksiAvatut").toStringList(), QStringList({"a", "b"}));
+        QCOMPARE(onDisk.value("Todennakoisyydet/Yli").toString(), "2");
     }
 };
 

@@ -1,0 +1,73 @@
+#include "core/modelinput.h"
+#include "core/numbers.h"
+
+ModelInput readModelInput(const ModelInputTexts& texts, int columnCount, const QLocale& locale)
+{
+    ModelInput input;
+    const int matches = columnCount == 2 ? 2 : 3;
+    std::vector<ExpectedGoals> goals;
+    for (int m = 0; m < matches; ++m) {
+        MatchInput& match = input.matches[size_t(m)];
+        match = readMatchInput(texts.matches[size_t(m)], locale);
+        if (!match.ok()) {
+            input.errorMatch = m + 1;
+            input.error = matchInputErrorText(m + 1, match);
+            return input;
+        }
+        goals.push_back(match.goals);
+    }
+    const std::optional<double> rho = readRho(texts.rho, locale);
+    if (!rho) {
+        input.rhoAtFault = true;
+        input.error = rhoErrorText(0);
+        return input;
+    }
+    // The means are known to be within range here, so only rho can keep a table from being
+    // made.
+    int refused = -1;
+    std::optional<ScoreModel> model = ScoreModel::make(goals, *rho, &refused);
+    if (!model) {
+        input.rhoAtFault = true;
+        input.error = rhoErrorText(refused + 1);
+        return input;
+    }
+    input.model = std::make_shared<const ScoreModel>(std::move(*model));
+    return input;
+}
+
+namespace {
+QString percentOf(double probability, const QLocale& locale)
+{
+    return formatDecimal(probability * 100, 1, locale) + QStringLiteral(" %");
+}
+
+QString outcomeFigures(const OutcomeProbabilities& outcomes, const QLocale& locale)
+{
+    return QStringLiteral("1 %1  X %2  2 %3")
+        .arg(percentOf(outcomes.home, locale), percentOf(outcomes.draw, locale),
+             percentOf(outcomes.away, locale));
+}
+
+QString overFigure(double over, const QLocale& locale)
+{
+    return QStringLiteral("  Yli 2,5: ") + percentOf(over, locale);
+}
+} // namespace
+
+QString modelOutcomeText(const MatchScores& match, const QLocale& locale)
+{
+    // The correction of the low scores moves none of them across 2,5 goals and its changes
+    // cancel out, so the over chance is the plain model's.
+    return QStringLiteral("Malli: ") + outcomeFigures(match.outcomes(), locale) +
+           overFigure(OddsFit::poissonOver(match.expectedGoals()), locale);
+}
+
+QString oddsOutcomeText(const MatchInput& input, const QLocale& locale)
+{
+    if (!input.ok() || !input.fromOdds)
+        return QString();
+    QString text = QStringLiteral("Kertoimet: ") + outcomeFigures(input.oddsOutcomes, locale);
+    if (input.oddsOver)
+        text += overFigure(*input.oddsOver, locale);
+    return text;
+}
