@@ -1,8 +1,8 @@
 // Undo and redo of the row list. The list logs every change into a pending entry; the entry
 // is sealed when the event that made the change has been handled, so one click is one entry
 // whichever area (goal-grid tab, file menu, comparison window) changed the list.
-#include "ui/RowListCommand.h"
 #include "ui/frmSarvento.h"
+#include "ui/rowlistcommand.h"
 #include "ui/ui_frmSarvento.h"
 #include <QTimer>
 #include <QUndoStack>

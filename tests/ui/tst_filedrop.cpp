@@ -1,8 +1,8 @@
 #include "../namedpipe.h"
 #include "settings/recentfiles.h"
-#include "ui/FileDropFilter.h"
-#include "ui/RecentFilesMenu.h"
+#include "ui/filedropfilter.h"
 #include "ui/frmVertaile.h"
+#include "ui/recentfilesmenu.h"
 #include "windowtest.h"
 #include <QListView>
 #include <QMimeData>

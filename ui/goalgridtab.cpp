@@ -1,8 +1,8 @@
-#include "ui/GoalGridTab.h"
+#include "ui/goalgridtab.h"
 #include "core/numbers.h"
 #include "ui/dialogs.h"
 #include "ui/texts.h"
-#include "ui/ui_GoalGridTab.h"
+#include "ui/ui_goalgridtab.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>

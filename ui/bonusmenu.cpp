@@ -1,4 +1,4 @@
-#include "ui/BonusMenu.h"
+#include "ui/bonusmenu.h"
 #include "ui/frmKeno.h"
 #include "ui/frmLotot.h"
 #include "ui/frmRandom.h"
