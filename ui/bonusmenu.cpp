@@ -19,7 +19,6 @@ template <typename Window> void BonusMenu::open()
         m_main.show();
         m_main.raise();
     });
-    m_open = window;
     m_main.hide();
     window->show();
 }

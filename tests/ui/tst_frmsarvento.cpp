@@ -276,16 +276,33 @@ private slots:
     // the error keeps its two lines.
     void bottomStripKeepsTheWidth()
     {
-        MainWindow w;
+        MainWindow w(false);
         w.show();
         const QSize hint(w.sizeHint().width(), w.minimumSizeHint().width());
-        play(w, "draw 0 1; draw 0 1");
-        w.SuoritaVirhe(3);
+        play(w, "draw 0 1; draw 0 1; set txtMaali; click cmdArvo_Tulokset");
         expect(w, "lblSamaTulos?=1|lblVirhe?=1");
         QVERIFY(w.sizeHint().width() <= hint.width() &&
                 w.minimumSizeHint().width() <= hint.height());
         auto* error = child<QLabel>(w, "lblVirhe");
         QVERIFY(error->sizeHint().height() >= 2 * error->fontMetrics().height());
+    }
+
+    // A click into a number box selects its whole text, so that typing replaces the value.
+    void clickSelectsTheWholeBox_data()
+    {
+        QTest::addColumn<QString>("box");
+        for (const char* box : {"txtMaali", "txtKertaa", "txtMaalivah_0", "txtMaaliEnint_5"})
+            QTest::newRow(box) << box;
+    }
+    void clickSelectsTheWholeBox()
+    {
+        QFETCH(QString, box);
+        MainWindow w;
+        w.show();
+        auto* edit = child<QLineEdit>(w, box);
+        edit->setText("12");
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(3, edit->height() / 2));
+        QTRY_COMPARE(edit->selectedText(), "12");
     }
 
     // Each game hides the main window and brings it back when closed either way.
