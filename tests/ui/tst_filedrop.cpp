@@ -39,6 +39,8 @@ class FileDropTest : public QObject
 private slots:
     void initTestCase() { setUpHeadless(m_settings); }
     void init() { resetBetweenTests(m_settings); }
+    // An answer or a file name left over means the test did not run as written.
+    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
     // Only local files are taken, in the order dragged; anything else leaves the list alone.
     void dropOnFilter_data()

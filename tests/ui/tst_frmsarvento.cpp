@@ -41,6 +41,8 @@ class TestFrmSarvento : public QObject
 private slots:
     void initTestCase() { setUpHeadless(m_settingsDir); }
     void init() { resetBetweenTests(m_settingsDir); }
+    // An answer or a file name left over means the test did not run as written.
+    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
     // The start-up notice: the buttons clicked in it, and the switches
     // "Hyvaksy,AlaNaytaInfoa,Varoitus" stored before and after.
@@ -222,6 +224,7 @@ private slots:
         MainWindow w;
         QTEST(play(w, script), "played");
         QTEST(seen(w, "rows="), "seen");
+        MessageBox::reset(); // left queued on purpose
     }
 
     // A question the script queued no answer for fails the test, and is answered No.

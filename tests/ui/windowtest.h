@@ -228,6 +228,18 @@ inline QString observe(frmSarvento& w, const QString& key)
     return labelText(w, key);
 }
 
+// Answers and file names a test queued for questions and file dialogs that never came, as
+// "unused answers=1|unused file names=2"; "" when every one was taken.
+inline QString unusedQueues()
+{
+    QStringList unused;
+    if (MessageBox::queuedAnswers() > 0)
+        unused << "unused answers=" + QString::number(MessageBox::queuedAnswers());
+    if (FileDialog::queuedFileNames() > 0)
+        unused << "unused file names=" + QString::number(FileDialog::queuedFileNames());
+    return unused.join('|');
+}
+
 // What is seen under each key of expected ("key=value|key=value"), written as expected is, so
 // that QCOMPARE(seen(w, expected), expected) shows every difference at the test's own line.
 // Answers and file names queued but never asked for are added: the script did not run as
@@ -239,10 +251,8 @@ inline QString observe(frmSarvento& w, const QString& key)
         const QString key = pair.section('=', 0, 0);
         pairs << key + '=' + observe(w, key);
     }
-    if (MessageBox::queuedAnswers() > 0)
-        pairs << "unused answers=" + QString::number(MessageBox::queuedAnswers());
-    if (FileDialog::queuedFileNames() > 0)
-        pairs << "unused file names=" + QString::number(FileDialog::queuedFileNames());
+    if (const QString unused = unusedQueues(); !unused.isEmpty())
+        pairs << unused;
     return pairs.join('|');
 }
 
