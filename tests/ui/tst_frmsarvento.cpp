@@ -213,6 +213,7 @@ private slots:
         // clang-format off
         QTest::newRow("off after the first step") << "draw 0 1; off" << "step 2 \"off\": off only as the first step: the warnings are read at the start" << drawn;
         QTest::newRow("no such step") << "draw 0 1; arvo 3" << "step 2 \"arvo 3\": no such step" << drawn;
+        QTest::newRow("not a row") << "draw 0 1; add 1-1 x-1 1-1" << "step 2 \"add 1-1 x-1 1-1\": not a row" << drawn;
         QTest::newRow("disabled menu item") << "menu MnuPoistavalitutListalta; draw 0 1" << "step 1 \"menu MnuPoistavalitutListalta\": the item is disabled" << "rows=";
         QTest::newRow("answer nobody asked for") << "yes; draw 0 1" << "" << drawn + "|unused answers=1";
         QTest::newRow("file nobody chose") << "file rivit.txt; draw 0 1" << "" << drawn + "|unused file names=1";

@@ -124,7 +124,7 @@ struct MainWindow : SeededRandom, frmSarvento
 // add ROW, check ROWINDEX [LISTVIEW], keys COMBOBOX TEXT, grid GOALS... (of home 1, away 1,
 // home 2 ..., as "0,3"). Returns "" when every step ran; otherwise it stops at the step that
 // could not run (an unknown step, an "off" after the first step, a disabled menu item, a missing
-// control, a question with no queued answer) and returns it with the reason.
+// control, a row that is none, a question with no queued answer) and returns it with the reason.
 [[nodiscard]] inline QString play(frmSarvento& w, const QString& script)
 {
     const bool failedBefore = QTest::currentTestFailed();
@@ -167,7 +167,10 @@ struct MainWindow : SeededRandom, frmSarvento
             (view ? *qobject_cast<RowListModel*>(view->model()) : w.rowList())
                 .setChecked(name.toInt(), true);
         } else if (words[0] == "add") {
-            w.rowList().appendAll({ScoreRow::fromText(words.mid(1).join(' ')).value()});
+            if (const auto row = ScoreRow::fromText(words.mid(1).join(' ')))
+                w.rowList().appendAll({*row});
+            else
+                failed = "not a row";
         } else if (words[0] == "keys") { // typed into the focused box of the active window
             w.activateWindow();
             if (QTest::qWaitForWindowActive(&w)) {
