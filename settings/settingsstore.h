@@ -37,13 +37,15 @@ public:
 namespace StoredSettings {
 // "Varoitus": on unless it reads as false ("False", or a number other than -1).
 bool warningsOn(const QString& stored);
-// "AlaNaytaInfoa" and "Hyvaksy": true only for a true text ("True" or -1).
+// "AlaNaytaInfoa": true only for a true text ("True" or -1).
 bool isTrue(const QString& stored);
 } // namespace StoredSettings
 
 // What the start-up needs from the store, read once.
 struct StartupSettings
 {
+    // "Hyvaksy": the notice was accepted only when it reads exactly "True", as the notice
+    // stores it; -1 or any other text leaves it unaccepted.
     bool accepted = false;
     bool skipNotice = false;
     bool warningsOn = true;

@@ -11,6 +11,7 @@ QStringList details;
 bool headless = false;
 QQueue<QString> fileNames;
 std::function<int(QDialog&)> modalHandler;
+std::function<void(const QString&)> unansweredHandler;
 
 QMessageBox::Icon qtIcon(MessageBox::Icon icon)
 {
@@ -67,8 +68,11 @@ bool MessageBox::ask(QWidget* parent, const QString& title, const QString& text,
     details << QString();
     if (!answers.isEmpty())
         return answers.dequeue();
-    if (headless)
+    if (headless) {
+        if (unansweredHandler)
+            unansweredHandler(text);
         return false;
+    }
     const auto box = build(parent, title, text, icon, QMessageBox::Yes | QMessageBox::No);
     box->setDefaultButton(QMessageBox::No);
     return box->exec() == QMessageBox::Yes;
@@ -77,6 +81,11 @@ bool MessageBox::ask(QWidget* parent, const QString& title, const QString& text,
 void MessageBox::setNextAnswer(bool yes)
 {
     answers.enqueue(yes);
+}
+
+int MessageBox::queuedAnswers()
+{
+    return int(answers.size());
 }
 
 QStringList MessageBox::shownTexts()
@@ -106,6 +115,11 @@ void MessageBox::reset()
 void MessageBox::setHeadless(bool value)
 {
     headless = value;
+}
+
+void MessageBox::setUnansweredHandler(std::function<void(const QString& text)> handler)
+{
+    unansweredHandler = std::move(handler);
 }
 
 QString FileDialog::getOpenFileName(QWidget* parent, const QString& initialName)
@@ -140,6 +154,11 @@ QString FileDialog::getSaveFileName(QWidget* parent, const QString& initialName,
 void FileDialog::setNextFileName(const QString& path)
 {
     fileNames.enqueue(path);
+}
+
+int FileDialog::queuedFileNames()
+{
+    return int(fileNames.size());
 }
 
 int ModalRunner::exec(QDialog& dialog)

@@ -29,11 +29,15 @@ public:
 
     // Test hooks: answers for the coming questions, and every text shown since the last reset.
     static void setNextAnswer(bool yes);
+    static int queuedAnswers(); // queued and not yet taken by a question
     static QStringList shownTexts();
     static QStringList shownTitles();
     static QStringList shownDetails();      // one for each text shown, empty where there was none
     static void reset();                    // also forgets queued file names
     static void setHeadless(bool headless); // messages are recorded, never shown
+    // While headless, a question no answer was queued for goes to handler (a test fails on it)
+    // and is answered No.
+    static void setUnansweredHandler(std::function<void(const QString& text)> handler);
 
     // The box as show() and ask() run it. Every text in it is plain: messages carry file
     // names, hosts and row texts from outside, which must never turn into markup or links.
@@ -53,8 +57,10 @@ public:
     static QString getSaveFileName(QWidget* parent, const QString& initialName,
                                    bool dialogConfirmsOverwrite = false);
 
-    // Test hook: the path the next dialog returns ("" for a cancelled dialog).
+    // Test hooks: the path the next dialog returns ("" for a cancelled dialog), and how many
+    // queued paths no dialog has taken yet.
     static void setNextFileName(const QString& path);
+    static int queuedFileNames();
 };
 
 // Modal windows go through here so that a test can answer them instead of blocking.

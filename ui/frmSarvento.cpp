@@ -1,62 +1,76 @@
 #include "ui/frmSarvento.h"
-#include "core/money.h"
-#include "core/numbers.h"
-#include "core/resultdraw.h"
-#include "files/rowmerge.h"
 #include "settings/settingskeys.h"
-#include "ui/BonusMenu.h"
-#include "ui/GoalGridTab.h"
-#include "ui/StakeColumn.h"
+#include "ui/bonusmenu.h"
+#include "ui/couponprinting.h"
 #include "ui/dialogs.h"
 #include "ui/frmAbout.h"
 #include "ui/frmOnNet.h"
-#include "ui/frmSamaTulos.h"
-#include "ui/frmVertaile.h"
+#include "ui/frmTilastot.h"
 #include "ui/goalbox.h"
-#include "ui/progresswindow.h"
-#include "ui/rowfiledialogs.h"
+#include "ui/goalgridtab.h"
+#include "ui/printerchoice.h"
+#include "ui/rowfilecommands.h"
+#include "ui/rowlistundo.h"
+#include "ui/rowstab.h"
 #include "ui/settingsnotice.h"
+#include "ui/stakecolumn.h"
 #include "ui/texts.h"
 #include "ui/ui_frmSarvento.h"
+#include "ui/wholetextfocus.h"
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
-#include <QGridLayout>
-#include <QTimer>
-
-namespace {
-// Draws of this many rows or more show a progress window that can stop them.
-constexpr qint64 ProgressFrom = 20000;
-// More draws than this in one click could not fit in the list anyway.
-constexpr qint64 MaxDrawCount = 100'000'000;
-} // namespace
+#include <QUndoStack>
 
 frmSarvento::frmSarvento(RandomSource& random, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmSarvento>()), m_random(random)
 {
     ui->setupUi(this);
     SettingsNotice::install(this);
-    buildLimitBoxes();
-    buildResultLabels();
-    ui->lstLista->setModel(&m_rows);
     ui->lblSamaTulos->hide();
     ui->lblVirhe->hide();
-    QFont courier(QStringLiteral("Courier"));
-    courier.setPointSize(15);
-    courier.setBold(true);
-    ui->lblSamaTulos->setFont(courier);
     takeTwoDigits(ui->txtMaali);
-    for (QWidget* w : {static_cast<QWidget*>(ui->txtKertaa), static_cast<QWidget*>(ui->txtMaali),
-                       static_cast<QWidget*>(ui->lblArvottutxt)})
-        w->installEventFilter(this);
+    selectWholeTextOnClick(ui->txtMaali);
+    createAreas();
+    connectAreas();
+    nameMenus();
+    connectMenus();
+    Laske_Koko_Hinta();
+}
 
-    GoalGridHost host{[this] { return ColumnCount(); }, [this] { return ui->txtMaali->text(); },
-                      [this] { return m_warningsOn; }};
-    m_gridTab = new GoalGridTab(m_rows, m_random, std::move(host), ui->tabJarjestelma);
+frmSarvento::~frmSarvento() = default;
+
+void frmSarvento::createAreas()
+{
+    const TabHost host{[this] { return ColumnCount(); }, [this] { return ui->txtMaali->text(); },
+                       [this] { return m_warningsOn; }};
+    m_rowsTab = new RowsTab(m_rows, m_random, host, ui->tabRivit);
+    ui->rowsTabLayout->addWidget(m_rowsTab);
+    // The tab key goes from the list to the maximum goal, then to the limit boxes.
+    setTabOrder(m_rowsTab->listView(), ui->txtMaali);
+    m_gridTab = new GoalGridTab(m_rows, m_random, host, ui->tabJarjestelma);
     ui->systemLayout->addWidget(m_gridTab);
     m_stakes = new StakeColumn(ui->rightColumn);
     ui->rightLayout->addWidget(m_stakes);
+    // The count is shown before the change is logged for undo.
+    connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
+    const auto switchTo = [this](int columns) { switchColumns(columns); };
+    m_undo = new RowListUndo(m_rows, switchTo, this);
+    m_files = new RowFileCommands(
+        this, m_rows, ui->MnuViimeksiAvatut, [this] { return ColumnCount(); }, switchTo);
+    m_files->openDropsOn(m_rowsTab->listView());
+    m_printing = new CouponPrinting(this, [this] { return printState(); });
+    m_bonus = new BonusMenu(*this, m_random);
+}
 
+void frmSarvento::connectAreas()
+{
+    connect(m_rowsTab, &RowsTab::errorCleared, ui->lblVirhe, &QWidget::hide);
+    connect(m_rowsTab, &RowsTab::errorShown, this, &frmSarvento::showError);
+    connect(m_rowsTab, &RowsTab::sameResultShown, ui->lblSamaTulos, &QWidget::setVisible);
+    connect(m_rowsTab, &RowsTab::maxGoalMissing, this, [this] { ui->txtMaali->setFocus(); });
+    connect(m_rowsTab, &RowsTab::drawStarted, m_undo, &RowListUndo::beginDraw);
+    connect(m_rowsTab, &RowsTab::drawFinished, m_undo, &RowListUndo::endDraw);
     connect(m_gridTab, &GoalGridTab::sizeChanged, this, &frmSarvento::onSystemSizeChanged);
     connect(m_gridTab, &GoalGridTab::gridCleared, this,
             [this] { m_stakes->showPriceText(QStringLiteral("0")); });
@@ -64,19 +78,13 @@ frmSarvento::frmSarvento(RandomSource& random, QWidget* parent)
     connect(m_gridTab, &GoalGridTab::fillStakesWanted, m_stakes, &StakeColumn::tickFirstTen);
     connect(m_stakes, &StakeColumn::stakeChanged, this, &frmSarvento::Laske_Koko_Hinta);
     connect(m_stakes, &StakeColumn::onNetClicked, this, &frmSarvento::cmdOnNet_Click);
-    connect(ui->cmdArvo_Tulokset, &QPushButton::clicked, this,
-            &frmSarvento::cmdArvo_Tulokset_Click);
     connect(ui->SSTab1, &QTabWidget::currentChanged, this, &frmSarvento::SSTab1_Click);
-    connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
-    nameMenus();
-    connectUndo();
-    connectFileComforts();
-    m_bonus = new BonusMenu(*this, m_random);
-    connectMenus();
-    Laske_Koko_Hinta();
+    // Also a move that added nothing shows the count again (blank after a mode switch).
+    connect(m_files, &RowFileCommands::comparisonMoved, this,
+            [this] { onRowCountChanged(m_rows.count()); });
+    connect(m_printing, &CouponPrinting::listingFinished, this,
+            [this] { ui->txtMaali->setFocus(); });
 }
-
-frmSarvento::~frmSarvento() = default;
 
 // Designer names must be plain identifiers; these carry their Finnish names.
 void frmSarvento::nameMenus()
@@ -89,15 +97,22 @@ void frmSarvento::nameMenus()
         menu->menuAction()->setObjectName(menu->objectName());
 }
 
+// Every menu item, menu by menu, to the area that does its work.
 void frmSarvento::connectMenus()
 {
-    connect(ui->MnuLopeta, &QAction::triggered, this, &QWidget::close);
-    connect(ui->MnuAvaa, &QAction::triggered, this, &frmSarvento::MnuAvaa_Click);
-    connect(ui->MnuTallenna, &QAction::triggered, this, &frmSarvento::MnuTallenna_Click);
-    connect(ui->MnuVetaile, &QAction::triggered, this, &frmSarvento::MnuVetaile_Click);
     connect(ui->MnuTiedosto, &QMenu::aboutToShow, this,
             [this] { ui->MnuTallenna->setEnabled(!m_rows.isEmpty()); });
+    connect(ui->MnuAvaa, &QAction::triggered, m_files, &RowFileCommands::MnuAvaa_Click);
+    connect(ui->MnuTallenna, &QAction::triggered, m_files, &RowFileCommands::MnuTallenna_Click);
+    connect(ui->MnuVetaile, &QAction::triggered, m_files, &RowFileCommands::MnuVetaile_Click);
+    connect(ui->MnuLopeta, &QAction::triggered, this, &QWidget::close);
+
     connect(ui->MnuKomentoja, &QMenu::aboutToShow, this, &frmSarvento::MnuKomentoja_Click);
+    connect(&m_undo->stack(), &QUndoStack::canUndoChanged, ui->MnuKumoa, &QAction::setEnabled);
+    connect(&m_undo->stack(), &QUndoStack::canRedoChanged, ui->MnuTeeUudelleen,
+            &QAction::setEnabled);
+    connect(ui->MnuKumoa, &QAction::triggered, m_undo, &RowListUndo::undo);
+    connect(ui->MnuTeeUudelleen, &QAction::triggered, m_undo, &RowListUndo::redo);
     connect(ui->MnuPoistavalitutListalta, &QAction::triggered, this,
             &frmSarvento::MnuPoistavalitutListalta_Click);
     connect(ui->MnuTyhjennaLista, &QAction::triggered, this, &frmSarvento::MnuTyhjennaLista_Click);
@@ -105,16 +120,32 @@ void frmSarvento::connectMenus()
             &frmSarvento::MnuTyhjennaMaalit_Click);
     connect(ui->MnuTyhjennaKaikki, &QAction::triggered, this,
             &frmSarvento::MnuTyhjennaKaikki_Click);
+    connect(ui->MnuTilastot, &QAction::triggered, this, &frmSarvento::MnuTilastot_Click);
+
+    connect(ui->MnuTulosta, &QMenu::aboutToShow, this, &frmSarvento::showPrintMenu);
+    connect(ui->MnuTulostaKupongille, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuTulostaKupongille_Click);
+    connect(ui->MnuTulostaValitutKupongille, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuTulostaValitutKupongille_Click);
+    connect(ui->MnuTulostaSysteemiKupongille, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuTulostaSysteemiKupongille_Click);
+    connect(ui->MnuTulostaLista, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuTulostaLista_Click);
+    connect(ui->MnuEsikatselu, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuEsikatselu_Click);
+
+    connect(ui->MnuMuutaTulostusKohtaa, &QAction::triggered, m_printing,
+            &CouponPrinting::MnuMuutaTulostusKohtaa_Click);
     connect(ui->MnuVaroitukset, &QAction::triggered, this, &frmSarvento::MnuVaroitukset_Click);
     connect(ui->MnuSarake2, &QAction::triggered, this, &frmSarvento::MnuSarake2_Click);
     connect(ui->MnuSarake3, &QAction::triggered, this, &frmSarvento::MnuSarake3_Click);
     connect(ui->MnuInfo, &QAction::triggered, this, &frmSarvento::MnuInfo_Click);
+
     connect(ui->MnuLotto, &QAction::triggered, m_bonus, &BonusMenu::MnuLotto_Click);
     connect(ui->MnuRandom, &QAction::triggered, m_bonus, &BonusMenu::MnuRandom_Click);
     connect(ui->MnuKeno, &QAction::triggered, m_bonus, &BonusMenu::MnuKeno_Click);
     connect(ui->MnuVakio, &QAction::triggered, m_bonus, &BonusMenu::MnuVakio_Click);
     connect(ui->MnuVeto, &QAction::triggered, m_bonus, &BonusMenu::MnuVeto_Click);
-    connectPrintMenu();
 }
 
 bool frmSarvento::Form_Load()
@@ -122,7 +153,7 @@ bool frmSarvento::Form_Load()
     m_stored = StartupSettings::load();
     m_warningsOn = m_stored.warningsOn;
     ui->MnuVaroitukset->setChecked(m_warningsOn);
-    ui->txtKertaa->setText(QStringLiteral("1"));
+    m_rowsTab->resetDrawCount();
     ui->SSTab1->setCurrentIndex(0);
     if (m_stored.skipNotice)
         return true;
@@ -152,6 +183,11 @@ bool frmSarvento::systemTabShown() const
     return ui->SSTab1->currentIndex() == 1;
 }
 
+void frmSarvento::sealListChange()
+{
+    m_undo->seal();
+}
+
 void frmSarvento::Laske_Koko_Hinta()
 {
     const qint64 stake = m_stakes->stakePerRowCents();
@@ -175,7 +211,7 @@ void frmSarvento::SSTab1_Click()
 
 void frmSarvento::onRowCountChanged(int count)
 {
-    ui->lblArvottu->setText(QString::number(count));
+    m_rowsTab->showRowCount(count);
     m_rowCountShown = true;
     Laske_Koko_Hinta();
 }
@@ -194,78 +230,38 @@ void frmSarvento::Tarkista_Valinta()
     ui->MnuPoistavalitutListalta->setEnabled(anyTicked);
 }
 
-void frmSarvento::SuoritaVirhe(int limitError)
+void frmSarvento::showError(const QString& text)
 {
-    // Two lines: what to check, then which box.
-    ui->lblVirhe->setText(QStringLiteral("Tarkista maalirajat :\n") + limitErrorText(limitError));
+    ui->lblVirhe->setText(text);
     ui->lblVirhe->show();
 }
 
-void frmSarvento::showLimitError(int limitError)
+// Opening the print menu reprices and decides which items can print.
+void frmSarvento::showPrintMenu()
 {
-    if (m_warningsOn)
-        MessageBox::show(this, Texts::WakeUpTitle, limitErrorText(limitError));
-    else
-        SuoritaVirhe(limitError);
+    Laske_Koko_Hinta();
+    const PrintMenuState items = m_printing->MnuTulosta_Click();
+    ui->MnuTulostaKupongille->setEnabled(items.rows);
+    ui->MnuEsikatselu->setEnabled(items.rows);
+    ui->MnuTulostaValitutKupongille->setEnabled(items.ticked);
+    ui->MnuTulostaLista->setEnabled(items.listing);
+    ui->MnuTulostaSysteemiKupongille->setEnabled(items.system);
 }
 
-void frmSarvento::cmdArvo_Tulokset_Click()
+PrintState frmSarvento::printState() const
 {
-    ui->lblVirhe->hide();
-    const QString countText = ui->txtKertaa->text();
-    const auto requested = parseWholeNumber(countText, MaxDrawCount);
-    if (!countText.trimmed().isEmpty() && !requested) {
-        MessageBox::show(this, Texts::AppTitle, Texts::CheckGoalNumbers);
-        return;
-    }
-    qint64 count = requested.value_or(0);
-    if (count < 1) {
-        count = 1;
-        ui->txtKertaa->setText(QStringLiteral("1"));
-    }
-
-    GoalLimitTexts limits;
-    limits.overallMax = ui->txtMaali->text();
-    for (size_t k = 0; k < 6; ++k) {
-        limits.teamMax[k] = txtMaaliEnint[k]->text();
-        limits.teamMin[k] = txtMaalivah[k]->text();
-    }
-    const ResultDrawer drawer(limits, ColumnCount());
-    const LimitCheckResult check = drawer.check();
-    switch (check.status) {
-    case LimitCheck::NotANumber:
-        MessageBox::show(this, Texts::AppTitle, Texts::CheckGoalNumbers);
-        return;
-    case LimitCheck::MissingMax:
-        showLimitError(6);
-        ui->txtMaali->setFocus();
-        return;
-    case LimitCheck::TeamError:
-        ui->lblSamaTulos->hide();
-        SuoritaVirhe(check.team);
-        return;
-    case LimitCheck::Ok:
-        break;
-    }
-    ui->lblSamaTulos->hide();
-
-    ProgressWindow progress(this, QStringLiteral("Arvotaan rivejä..."), count >= ProgressFrom,
-                            QStringLiteral("Keskeytä"), 300);
-    m_drawing = true;
-    const DrawOutcome outcome = drawer.drawInto(m_rows, count, m_random, progress.callback());
-    m_drawing = false;
-    scheduleSeal();
-    showResult(outcome.lastGoals);
-    if (count == 1 && !outcome.lastWasNew)
-        ui->lblSamaTulos->show();
-    ui->lblArvottu->repaint();
-}
-
-void frmSarvento::showResult(const std::array<std::optional<int>, 6>& goals)
-{
-    for (size_t k = 0; k < 6; ++k)
-        if (goals[k])
-            lbl1[k]->setText(QString::number(*goals[k]));
+    PrintState state;
+    state.rows = &m_rows;
+    state.bet.stakeBoxes = m_stakes->tickedBoxes();
+    state.bet.gameNumber = GameNumber();
+    state.bet.columnCount = ColumnCount();
+    state.stakePerRowCents = StakePerRowCents();
+    state.warningsOn = m_warningsOn;
+    for (int team = 0; team < GoalGrid::Teams; ++team)
+        for (int goal = 0; goal < GoalGrid::Goals; ++goal)
+            state.gridTicks[size_t(team)][size_t(goal)] = m_gridTab->grid().isTicked(team, goal);
+    state.systemSize = m_gridTab->shownSize();
+    return state;
 }
 
 void frmSarvento::cmdOnNet_Click()
@@ -275,17 +271,10 @@ void frmSarvento::cmdOnNet_Click()
     Laske_Koko_Hinta();
     const qint64 rows = systemTabShown() ? m_gridTab->shownSize() : m_rows.count();
     if (m_stakes->stakePerRowCents() * rows == 0) {
-        ui->lblVirhe->setText(Texts::CheckStake);
-        ui->lblVirhe->show();
+        showError(Texts::CheckStake);
         return;
     }
     openNetPlay();
-}
-
-void frmSarvento::setNetPlayServices(UrlOpener& browser, InstanceCheck& otherCopies)
-{
-    m_browser = &browser;
-    m_otherCopies = &otherCopies;
 }
 
 void frmSarvento::openNetPlay()
@@ -294,16 +283,9 @@ void frmSarvento::openNetPlay()
         return;
     auto* net = new frmOnNet(
         [this] {
-            NetPlayState state;
-            state.columnCount = ColumnCount();
-            state.gameNumber = GameNumber();
-            state.stakePerRowCents = StakePerRowCents();
-            state.priceText = PriceText();
-            state.rows = &m_rows;
-            state.grid = m_gridTab->grid();
-            state.systemSize = m_gridTab->shownSize();
-            state.systemTabShown = systemTabShown();
-            return state;
+            return NetPlayState{
+                ColumnCount(), GameNumber(),      StakePerRowCents(),     PriceText(),
+                &m_rows,       m_gridTab->grid(), m_gridTab->shownSize(), systemTabShown()};
         },
         *m_browser);
     net->setAttribute(Qt::WA_DeleteOnClose);
@@ -343,51 +325,23 @@ void frmSarvento::switchColumns(int columns)
     const int before = ColumnCount();
     m_rows.clear();
     m_rows.markSwitch(before, columns);
-    scheduleSeal();
+    m_undo->scheduleSeal();
     MnuTyhjennaMaalit_Click();
     m_gridTab->Systeemi_Tyhjaksi();
-    ui->txtKertaa->setText(QStringLiteral("1"));
+    m_rowsTab->resetDrawCount();
     ui->txtMaali->setFocus();
     Laske_Koko_Hinta();
     ui->MnuSarake2->setChecked(columns == 2);
     ui->MnuSarake3->setChecked(columns == 3);
     setThirdMatchVisible(columns == 3);
-    ui->lblArvottu->clear();
+    m_rowsTab->blankRowCount();
     m_rowCountShown = false;
-}
-
-void frmSarvento::Sarake2()
-{
-    switchColumns(2);
-}
-
-void frmSarvento::Sarake3()
-{
-    switchColumns(3);
 }
 
 void frmSarvento::setThirdMatchVisible(bool visible)
 {
-    for (QWidget* w : std::as_const(m_thirdMatchWidgets))
-        w->setVisible(visible);
+    m_rowsTab->setThirdMatchVisible(visible);
     m_gridTab->setThirdMatchVisible(visible);
-}
-
-void frmSarvento::lblArvottutxt_DblClick()
-{
-    m_rows.checkAll();
-}
-
-bool frmSarvento::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseButtonDblClick && watched == ui->lblArvottutxt) {
-        lblArvottutxt_DblClick();
-    } else if (event->type() == QEvent::MouseButtonPress) {
-        // Clicking into a number box selects it whole, so typing replaces the value.
-        if (auto* box = qobject_cast<QLineEdit*>(watched))
-            QTimer::singleShot(0, box, [box] { box->selectAll(); });
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmSarvento::closeEvent(QCloseEvent* event)
@@ -409,4 +363,82 @@ void frmSarvento::Lopeta_Kaikki()
         if (w != this && w->isVisible())
             w->close();
     QCoreApplication::quit();
+}
+
+void frmSarvento::MnuVaroitukset_Click()
+{
+    // The action has already flipped its own check mark.
+    m_warningsOn = ui->MnuVaroitukset->isChecked();
+    const QString word = m_warningsOn ? QStringLiteral("päällä") : QStringLiteral("pois");
+    if (MessageBox::ask(this, QStringLiteral(" Varoitukset ") + word + QStringLiteral("!!"),
+                        QStringLiteral("Asetetaanko tämä oletukseksi?")))
+        SettingsStore::write(SettingsKeys::Rekisteri, SettingsKeys::Varoitus,
+                             SettingsStore::boolText(m_warningsOn));
+}
+
+void frmSarvento::MnuInfo_Click()
+{
+    frmAbout notice(m_stored, this);
+    ModalRunner::exec(notice);
+    if (!notice.refused())
+        return;
+    if (m_rows.isEmpty())
+        m_closingConfirmed = true; // nothing to lose: end at once
+    close();
+}
+
+void frmSarvento::MnuTilastot_Click()
+{
+    // One window, following the list while it is open.
+    if (!m_statisticsWindow) {
+        m_statisticsWindow = new frmTilastot(m_rows, this);
+        m_statisticsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_statisticsWindow->show();
+    m_statisticsWindow->raise();
+    m_statisticsWindow->activateWindow();
+}
+
+void frmSarvento::MnuKomentoja_Click()
+{
+    sealListChange();
+    Tarkista_Valinta();
+    const bool hasRows = !m_rows.isEmpty();
+    ui->MnuTyhjennaLista->setEnabled(hasRows);
+    ui->MnuTyhjennaMaalit->setEnabled(hasRows);
+    ui->MnuTyhjennaKaikki->setEnabled(hasRows);
+}
+
+void frmSarvento::MnuPoistavalitutListalta_Click()
+{
+    m_rows.removeChecked();
+    Laske_Koko_Hinta();
+}
+
+void frmSarvento::MnuTyhjennaLista_Click()
+{
+    if (!m_rows.isEmpty() &&
+        (!m_warningsOn || MessageBox::ask(this, QStringLiteral("Arvotut rivit katoo!!!"),
+                                          Texts::ContinueQuestion, MessageBox::Exclamation)))
+        m_rows.clear();
+    onRowCountChanged(m_rows.count());
+    m_rowsTab->focusDrawButton();
+}
+
+void frmSarvento::MnuTyhjennaMaalit_Click()
+{
+    ui->txtMaali->clear();
+    m_rowsTab->clearGoals();
+    ui->txtMaali->setFocus();
+}
+
+void frmSarvento::MnuTyhjennaKaikki_Click()
+{
+    MnuTyhjennaMaalit_Click();
+    m_gridTab->Systeemi_Tyhjaksi();
+    MnuTyhjennaLista_Click();
+    m_stakes->resetStakes();
+    m_rowsTab->resetDrawCount();
+    ui->txtMaali->setFocus();
+    m_stakes->showPriceText(QString());
 }

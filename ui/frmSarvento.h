@@ -1,33 +1,31 @@
 #pragma once
-// The main window. It owns the state other windows read (the row list, the match count, the
-// warnings switch, the stake and the goal grid), keeps the menus and the rows tab, and wires
-// the areas together: the goal-grid tab (GoalGridTab) and the stake column (StakeColumn) do
-// their own work and tell of changes by signals. Long work (draws, file reads) runs in the
-// domain below with a progress callback; this window only shows the progress.
+// The main window. It owns the state the areas share (the row list, the match count, the
+// warnings switch), switches the match count, keeps the edit and settings menus and wires the
+// areas together. The rows tab (RowsTab), the goal-grid tab (GoalGridTab) and the stake column
+// (StakeColumn) do their own work and tell of changes by signals; the row-file commands
+// (RowFileCommands), the print commands (CouponPrinting), the undo history (RowListUndo) and
+// the bonus menu (BonusMenu) take the menu items connected to them. Long work (draws, file
+// reads) runs in the domain below with a progress callback; the windows only show progress.
 
 #include "core/random.h"
 #include "core/rowlistmodel.h"
 #include "settings/settingsstore.h"
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 #include <memory>
-#include <optional>
 
 class BonusMenu;
 class CouponPrinting;
 class GoalGridTab;
 class InstanceCheck;
 class QAction;
-class QLabel;
-class QLineEdit;
-class QUndoStack;
-class RecentFilesMenu;
-class RowListChange;
+class RowFileCommands;
+class RowListUndo;
+class RowsTab;
 class StakeColumn;
 class UrlOpener;
 class frmTilastot;
-class frmVertaile;
+struct PrintState;
 namespace Ui {
 class frmSarvento;
 }
@@ -41,7 +39,11 @@ public:
 
     // The desktop services net play uses: the browser, and the check for another copy of
     // the program. Without them, nothing can be sent.
-    void setNetPlayServices(UrlOpener& browser, InstanceCheck& otherCopies);
+    void setNetPlayServices(UrlOpener& browser, InstanceCheck& otherCopies)
+    {
+        m_browser = &browser;
+        m_otherCopies = &otherCopies;
+    }
 
     // Reads the stored switches and shows the notice unless skipped; false when the player
     // refused it (the program ends then).
@@ -54,40 +56,24 @@ public:
     QString PriceText() const { return m_priceText; }
     int GameNumber() const;
     RowListModel& rowList() { return m_rows; }
-    GoalGridTab& goalGrid() { return *m_gridTab; }
-    StakeColumn& stakes() { return *m_stakes; }
     // Whether the "Järjestelmä" tab is shown.
     bool systemTabShown() const;
 
-    // What "&Avaa" does once a file is chosen (also for recent and dropped files).
-    void openRowFile(const QString& path);
-
-    // Every change of the row list becomes one undo entry when the event that made it is done.
+    // Every change of the row list becomes one undo entry when the event that made it is done;
+    // this makes the changes so far one entry at once.
     void sealListChange();
-    void MnuKumoa_Click();
-    void MnuTeeUudelleen_Click();
 
-    void Laske_Koko_Hinta();
-    void Tarkista_Valinta();
-    void SuoritaVirhe(int limitError);
-    void Sarake2();
-    void Sarake3();
     void Lopeta_Kaikki();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
-    void cmdArvo_Tulokset_Click();
     void cmdOnNet_Click();
     void MnuSarake2_Click();
     void MnuSarake3_Click();
     void MnuVaroitukset_Click();
     void MnuInfo_Click();
-    void MnuAvaa_Click();
-    void MnuTallenna_Click();
-    void MnuVetaile_Click();
     void MnuKomentoja_Click();
     void MnuPoistavalitutListalta_Click();
     void MnuTyhjennaLista_Click();
@@ -97,27 +83,26 @@ private slots:
     void SSTab1_Click();
 
 private:
-    void buildLimitBoxes();
-    void buildResultLabels();
+    void createAreas();
+    void connectAreas();
     void nameMenus();
     void connectMenus();
-    void connectPrintMenu();
-    void connectFileComforts();
+    void Laske_Koko_Hinta();
+    void Tarkista_Valinta();
+    void showError(const QString& text);
     void setThirdMatchVisible(bool visible);
     void switchColumns(int columns);
     void askAndSwitchColumns(QAction* clicked, int columns);
     void onRowCountChanged(int count);
     void onSystemSizeChanged(qint64 size);
-    void showResult(const std::array<std::optional<int>, 6>& goals);
-    void showLimitError(int limitError);
-    void lblArvottutxt_DblClick();
+    void showPrintMenu();
+    PrintState printState() const;
     void openNetPlay();
-    void connectUndo();
-    void scheduleSeal();
 
     std::unique_ptr<Ui::frmSarvento> ui;
     RandomSource& m_random;
     RowListModel m_rows;
+    RowsTab* m_rowsTab = nullptr;
     GoalGridTab* m_gridTab = nullptr;
     StakeColumn* m_stakes = nullptr;
     StartupSettings m_stored;
@@ -127,20 +112,11 @@ private:
     // the rows are not priced.
     bool m_rowCountShown = true;
     QString m_priceText;
-    QPointer<frmVertaile> m_compareWindow;
     QPointer<frmTilastot> m_statisticsWindow;
     UrlOpener* m_browser = nullptr;
     InstanceCheck* m_otherCopies = nullptr;
     BonusMenu* m_bonus = nullptr;
     CouponPrinting* m_printing = nullptr;
-    QUndoStack* m_undo = nullptr;
-    RecentFilesMenu* m_recentFiles = nullptr;
-    std::unique_ptr<RowListChange> m_pendingChange;
-    bool m_sealScheduled = false;
-    bool m_drawing = false; // a draw lets events through; its rows are one entry
-
-    std::array<QLineEdit*, 6> txtMaalivah{};
-    std::array<QLineEdit*, 6> txtMaaliEnint{};
-    std::array<QLabel*, 6> lbl1{};
-    QList<QWidget*> m_thirdMatchWidgets;
+    RowFileCommands* m_files = nullptr;
+    RowListUndo* m_undo = nullptr;
 };

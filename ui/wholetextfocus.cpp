@@ -20,7 +20,28 @@ public:
         return false;
     }
 };
+
+class WholeTextClick : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The click places the caret once this press has been handled; select after that.
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            QTimer::singleShot(0, box, [box] { box->selectAll(); });
+        }
+        return false;
+    }
+};
 } // namespace
+
+void selectWholeTextOnClick(QLineEdit* box)
+{
+    box->installEventFilter(new WholeTextClick(box));
+}
 
 void selectWholeTextOnFocus(QLineEdit* box)
 {

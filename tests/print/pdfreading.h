@@ -12,12 +12,18 @@ namespace PdfReading {
 // Margins of the test printers; marks are measured from the printable area inside them.
 inline const QMarginsF Margins(12, 7, 10, 10);
 
+// What a program failed with starts with this; no output a test expects does.
+inline const QString RunFailed = QStringLiteral("RUN FAILED: ");
+
+// The program's output, or RunFailed and why, which the caller's comparison then shows.
 inline QString run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished() || process.exitCode() != 0)
-        qFatal("%s failed on %s", qPrintable(program), qPrintable(arguments.join(' ')));
+    if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return RunFailed + program + ' ' + arguments.join(' ') + ": " + process.errorString() +
+               ' ' + QString::fromUtf8(process.readAllStandardError());
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
@@ -41,8 +47,11 @@ inline QStringList marksRead(const QString& pdf, PrintOffset offset = {})
         return std::abs(v - std::round(v)) <= 0.3 ? QString::number(std::round(v))
                                                   : QString::number(v, 'f', 2);
     };
+    const QString words = run("pdftotext", {"-bbox", pdf, "-"});
+    if (words.startsWith(RunFailed))
+        return {words};
     QStringList pages;
-    for (const QString& page : run("pdftotext", {"-bbox", pdf, "-"}).split("<page ").mid(1)) {
+    for (const QString& page : words.split("<page ").mid(1)) {
         QStringList texts;
         for (const auto& m : word.globalMatch(page)) {
             const QString place =

@@ -23,6 +23,38 @@ private slots:
             QVERIFY2(!isTrue(garbage) && warningsOn(garbage), garbage);
     }
 
+    // The notice counts as accepted only for the very text it stores; the other switches
+    // also take the older true texts.
+    void startupSwitches_data()
+    {
+        QTest::addColumn<QString>("stored"); // Hyvaksy, AlaNaytaInfoa and Varoitus alike
+        QTest::addColumn<QString>("read");   // accepted, skip notice, warnings on
+        QTest::newRow("True") << "True"
+                              << "111";
+        QTest::newRow("TRUE") << "TRUE"
+                              << "011";
+        QTest::newRow("-1") << "-1"
+                            << "011";
+        QTest::newRow("False") << "False"
+                               << "000";
+        QTest::newRow("missing") << ""
+                                 << "001";
+    }
+    void startupSwitches()
+    {
+        QFETCH(QString, stored);
+        QTemporaryDir dir;
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+        using namespace SettingsKeys;
+        if (!stored.isEmpty())
+            for (QLatin1String key : {Hyvaksy, AlaNaytaInfoa, Varoitus})
+                QVERIFY(SettingsStore::write(Rekisteri, key, stored));
+        const StartupSettings read = StartupSettings::load();
+        QTEST(QString::number(read.accepted) + QString::number(read.skipNotice) +
+                  QString::number(read.warningsOn),
+              "read");
+    }
+
     // A write says whether it reached the store's file; the first one of the run that did not
     // is told (once), and the value still holds for the rest of the run.
     void writeReachesTheFile_data()

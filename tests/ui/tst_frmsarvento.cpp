@@ -41,6 +41,8 @@ class TestFrmSarvento : public QObject
 private slots:
     void initTestCase() { setUpHeadless(m_settingsDir); }
     void init() { resetBetweenTests(m_settingsDir); }
+    // An answer or a file name left over means the test did not run as written.
+    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
     // The start-up notice: the buttons clicked in it, and the switches
     // "Hyvaksy,AlaNaytaInfoa,Varoitus" stored before and after.
@@ -100,7 +102,7 @@ private slots:
         QCOMPARE(child<QAction>(w, "MnuVaroitukset")->isChecked(), w.WarningsOn());
     }
 
-    // What the player does (see play()) and what is seen then (see expect()).
+    // What the player does (see play()) and what is seen then (see seen()).
     void playing_data()
     {
         QTest::addColumn<QString>("script");
@@ -151,7 +153,7 @@ private slots:
         QTest::newRow("two matches, no") << filled + "no; menu MnuSarake2" << "titles=Tämä toiminto tyhjää kaikki!!!|matches=3|lblArvottu=4|txtMaali=9|chkVieras2_3=1|FraPeli3?=1";
         QTest::newRow("two matches, warnings off") << "off; " + filled + "menu MnuSarake2" << "titles=|matches=2|rows=";
         QTest::newRow("three matches in use") << filled + "menu MnuSarake3" << "titles=|matches=3|lblArvottu=4";
-        QTest::newRow("three matches again") << two + "yes; menu MnuSarake3; draw 0 1" << "matches=3|FraPeli3?=1|lblKohde3?=1|Line3?=1|lbl1_5=0|txtMaaliEnint_5?=1";
+        QTest::newRow("three matches again") << two + "menu MnuSarake3; draw 0 1" << "matches=3|FraPeli3?=1|lblKohde3?=1|Line3?=1|lbl1_5=0|txtMaaliEnint_5?=1";
         QTest::newRow("clear all, list kept") << filled + "no; menu MnuTyhjennäKaikki" << "lblArvottu=4|txtMaali=|txtMaaliEnint_1=|lbl1_0=|txtKertaa=1|chkVieras2_3=0|stake=20|lblKokoHinta=";
         QTest::newRow("clear all, repriced at a change") << filled + "no; menu MnuTyhjennäKaikki; tick Chk2Markka" << "lblKokoHinta=2";
         QTest::newRow("clear all, list cleared") << filled + "yes; menu MnuTyhjennäKaikki; tick Chk2Markka" << "lblArvottu=0|lblKokoHinta=0";
@@ -195,9 +197,45 @@ private slots:
             dialog.findChild<QPushButton*>("cmdEnHyvaksy")->click();
             return dialog.result();
         });
-        play(w, script);
+        QCOMPARE(play(w, script), QString());
         QFETCH(QString, expected);
-        expect(w, expected);
+        QCOMPARE(seen(w, expected), expected);
+    }
+
+    // A script cannot pass by accident: a step it cannot run stops it, and what it queued for a
+    // question or a file dialog that never came shows in what is seen.
+    void scriptsFailLoudly_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("played");
+        QTest::addColumn<QString>("seen"); // of "rows=..."
+        const QString drawn = "rows=0-0 0-0 0-0";
+        // clang-format off
+        QTest::newRow("off after the first step") << "draw 0 1; off" << "step 2 \"off\": off only as the first step: the warnings are read at the start" << drawn;
+        QTest::newRow("no such step") << "draw 0 1; arvo 3" << "step 2 \"arvo 3\": no such step" << drawn;
+        QTest::newRow("not a row") << "draw 0 1; add 1-1 x-1 1-1" << "step 2 \"add 1-1 x-1 1-1\": not a row" << drawn;
+        QTest::newRow("disabled menu item") << "menu MnuPoistavalitutListalta; draw 0 1" << "step 1 \"menu MnuPoistavalitutListalta\": the item is disabled" << "rows=";
+        QTest::newRow("answer nobody asked for") << "yes; draw 0 1" << "" << drawn + "|unused answers=1";
+        QTest::newRow("file nobody chose") << "file rivit.txt; draw 0 1" << "" << drawn + "|unused file names=1";
+        // clang-format on
+    }
+    void scriptsFailLoudly()
+    {
+        QFETCH(QString, script);
+        MainWindow w;
+        QTEST(play(w, script), "played");
+        QTEST(seen(w, "rows="), "seen");
+        MessageBox::reset(); // left queued on purpose
+    }
+
+    // A question the script queued no answer for fails the test, and is answered No.
+    void unansweredQuestionFails()
+    {
+        MainWindow w;
+        QEXPECT_FAIL("", "Tyhjennä lista asks first", Continue);
+        const QString played = play(w, "add 1-1 1-1 1-1; menu MnuTyhjennäLista");
+        QCOMPARE(played, QString());
+        QCOMPARE(listed(w.rowList()), QStringList{"1-1 1-1 1-1"});
     }
 
     // The files (content, "|" between two; "-": none) at %1 and %2 are opened, saved over or
@@ -263,10 +301,11 @@ private slots:
         const rlimit full{4096, unlimited.rlim_max};
         if (QByteArray(QTest::currentDataTag()).startsWith("disk full"))
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
-        play(w, script.arg(path, second));
+        const QString played = play(w, script.arg(path, second));
         setrlimit(RLIMIT_FSIZE, &unlimited);
+        QCOMPARE(played, QString());
         QFETCH(QString, expected);
-        expect(w, expected);
+        QCOMPARE(seen(w, expected), expected);
         QTEST(skipped, "skipped");
         QFETCH(QByteArray, fileAfter);
         QCOMPARE(TestFile::read(path), fileAfter.isNull() ? content.split('|')[0] : fileAfter);
@@ -276,16 +315,34 @@ private slots:
     // the error keeps its two lines.
     void bottomStripKeepsTheWidth()
     {
-        MainWindow w;
+        MainWindow w(false);
         w.show();
         const QSize hint(w.sizeHint().width(), w.minimumSizeHint().width());
-        play(w, "draw 0 1; draw 0 1");
-        w.SuoritaVirhe(3);
-        expect(w, "lblSamaTulos?=1|lblVirhe?=1");
+        QCOMPARE(play(w, "draw 0 1; draw 0 1; set txtMaali; click cmdArvo_Tulokset"), QString());
+        const QString bothShown = "lblSamaTulos?=1|lblVirhe?=1";
+        QCOMPARE(seen(w, bothShown), bothShown);
         QVERIFY(w.sizeHint().width() <= hint.width() &&
                 w.minimumSizeHint().width() <= hint.height());
         auto* error = child<QLabel>(w, "lblVirhe");
         QVERIFY(error->sizeHint().height() >= 2 * error->fontMetrics().height());
+    }
+
+    // A click into a number box selects its whole text, so that typing replaces the value.
+    void clickSelectsTheWholeBox_data()
+    {
+        QTest::addColumn<QString>("box");
+        for (const char* box : {"txtMaali", "txtKertaa", "txtMaalivah_0", "txtMaaliEnint_5"})
+            QTest::newRow(box) << box;
+    }
+    void clickSelectsTheWholeBox()
+    {
+        QFETCH(QString, box);
+        MainWindow w;
+        w.show();
+        auto* edit = child<QLineEdit>(w, box);
+        edit->setText("12");
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(3, edit->height() / 2));
+        QTRY_COMPARE(edit->selectedText(), "12");
     }
 
     // Each game hides the main window and brings it back when closed either way.
@@ -338,7 +395,7 @@ private slots:
         MainWindow w;
         w.setNetPlayServices(browser, copies);
         w.show();
-        play(w, "add 1-2 0-1 2-0; " + script.mid(copies.running ? 5 : 0));
+        QCOMPARE(play(w, "add 1-2 0-1 2-0; " + script.mid(copies.running ? 5 : 0)), QString());
         QCOMPARE(MessageBox::shownTexts().size(), copies.running ? 1 : 0);
         QWidget* net = visibleWindow("frmOnNet");
         QTEST(net != nullptr, "opens");

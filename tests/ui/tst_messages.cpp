@@ -15,6 +15,8 @@ class TestMessages : public QObject
 private slots:
     void initTestCase() { setUpHeadless(m_settings); }
     void init() { resetBetweenTests(m_settings); }
+    // An answer or a file name left over means the test did not run as written.
+    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
     // Messages carry hosts, file names and row texts from outside: none turns into markup,
     // and no link in them can be clicked open.

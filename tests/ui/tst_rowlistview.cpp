@@ -1,5 +1,5 @@
 #include "core/rowlistmodel.h"
-#include "ui/RowListView.h"
+#include "ui/rowlistview.h"
 #include <QScrollBar>
 #include <QtTest>
 

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for driving windows headless: controls by objectName, menu items chosen as a player
-// would, settings in a temporary folder, and the main window played from a script.
+// would, settings in a temporary folder, and the main window played from a script. Helpers
+// that cannot stop the test return what went wrong, for the test to check at its own line.
 #include "settings/settingsstore.h"
 #include "tests/testfile.h"
 #include "ui/dialogs.h"
@@ -23,7 +24,7 @@
 namespace WindowTest {
 
 // A missing control fails the running test; the caller gets a stand-in, so that the test
-// runs on without crashing.
+// runs on to its next check without crashing (play() stops at the step).
 template <typename T> T* child(QWidget& w, const QString& name)
 {
     if (T* found = w.findChild<T*>(name))
@@ -49,15 +50,14 @@ inline bool menuItemEnabled(QMainWindow& w, const QString& name)
     return item->isEnabled();
 }
 
-// A disabled item fails the test, since triggering it would silently do nothing.
+// False for a disabled item, which is not triggered: a click on it would do nothing, so the
+// test checks the result (QVERIFY(chooseMenuItem(w, "MnuAvaa"))).
 [[nodiscard]] inline bool chooseMenuItem(QMainWindow& w, const QString& name)
 {
-    if (menuItemEnabled(w, name)) {
-        child<QAction>(w, name)->trigger();
-        return true;
-    }
-    QTest::qFail(qPrintable(name + " is disabled"), __FILE__, __LINE__);
-    return false;
+    if (!menuItemEnabled(w, name))
+        return false;
+    child<QAction>(w, name)->trigger();
+    return true;
 }
 
 inline QString labelText(QWidget& w, const QString& name)
@@ -73,13 +73,19 @@ inline QStringList listed(const RowListModel& model)
     return rows;
 }
 
-// Settings in a folder of their own, Finnish numbers, no real message boxes.
+// Settings in a folder of their own, Finnish numbers, no real message boxes. A question the
+// test queued no answer for fails the test: answering it No by default would let a script
+// pass that never meant to answer it.
 inline void setUpHeadless(const QTemporaryDir& settingsDir)
 {
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
     MessageBox::setHeadless(true);
+    MessageBox::setUnansweredHandler([](const QString& text) {
+        QTest::qFail(qPrintable("no answer queued for the question \"" + text + '"'), __FILE__,
+                     __LINE__);
+    });
 }
 
 inline void resetBetweenTests(const QTemporaryDir& settingsDir)
@@ -105,25 +111,38 @@ struct MainWindow : SeededRandom, frmSarvento
         if (!Form_Load())
             QTest::qFail("the main window did not start", __FILE__, __LINE__);
     }
-    // For play(script): "off;" first in a script stores the warnings off.
-    explicit MainWindow(const QString& script) : MainWindow(!script.startsWith("off;")) {}
+    // For play(script): "off" as the first step stores the warnings off.
+    explicit MainWindow(const QString& script)
+        : MainWindow(script.section(';', 0, 0).trimmed() != "off")
+    {
+    }
 };
 
-// Plays "step; step; ..." on the main window. Steps: off (see MainWindow), draw MAXIMUM TIMES, set
-// BOX [TEXT], tick BOX, untick BOX, click BUTTON, dclick LABEL, menu ITEM, yes or no (the answer to
-// the next question), file [PATH] (the next file dialog's answer), tab INDEX, add ROW, check
-// ROWINDEX [LISTVIEW], keys COMBOBOX TEXT, grid GOALS... (of home 1, away 1, home 2 ..., as "0,3").
-inline void play(frmSarvento& w, const QString& script)
+// Plays "step; step; ..." on the main window. Steps: off (first only; see MainWindow), draw
+// MAXIMUM TIMES, set BOX [TEXT], tick BOX, untick BOX, click BUTTON, dclick LABEL, menu ITEM, yes
+// or no (the answer to the next question), file [PATH] (the next file dialog's answer), tab INDEX,
+// add ROW, check ROWINDEX [LISTVIEW], keys COMBOBOX TEXT, grid GOALS... (of home 1, away 1,
+// home 2 ..., as "0,3"). Returns "" when every step ran; otherwise it stops at the step that
+// could not run (an unknown step, an "off" after the first step, a disabled menu item, a missing
+// control, a row that is none, a question with no queued answer) and returns it with the reason.
+[[nodiscard]] inline QString play(frmSarvento& w, const QString& script)
 {
-    for (const QString& step : script.split(';')) {
-        const QStringList words = step.trimmed().split(' ');
-        if (words[0].isEmpty() || words[0] == "off")
-            continue;
+    const bool failedBefore = QTest::currentTestFailed();
+    const QStringList steps = script.split(';');
+    for (int i = 0; i < steps.size(); ++i) {
+        const QString step = steps[i].trimmed();
+        const QStringList words = step.split(' ');
         const QString name = words.value(1);
         const QString rest = words.mid(2).join(' ');
-        if (words[0] == "draw") {
-            play(w,
-                 "set txtMaali " + name + "; set txtKertaa " + rest + "; click cmdArvo_Tulokset");
+        QString failed;
+        if (words[0].isEmpty()) {
+            continue;
+        } else if (words[0] == "off") {
+            if (i > 0)
+                failed = "off only as the first step: the warnings are read at the start";
+        } else if (words[0] == "draw") {
+            failed = play(w, "set txtMaali " + name + "; set txtKertaa " + rest +
+                                 "; click cmdArvo_Tulokset");
         } else if (words[0] == "file") {
             FileDialog::setNextFileName(words.mid(1).join(' '));
         } else if (words[0] == "set") {
@@ -135,8 +154,10 @@ inline void play(frmSarvento& w, const QString& script)
         } else if (words[0] == "dclick") {
             QTest::mouseDClick(child<QWidget>(w, name), Qt::LeftButton);
         } else if (words[0] == "menu") {
-            if (!chooseMenuItem(w, name))
-                return;
+            if (menuItemEnabled(w, name))
+                child<QAction>(w, name)->trigger();
+            else
+                failed = "the item is disabled";
         } else if (words[0] == "yes" || words[0] == "no") {
             MessageBox::setNextAnswer(words[0] == "yes");
         } else if (words[0] == "tab") {
@@ -146,21 +167,34 @@ inline void play(frmSarvento& w, const QString& script)
             (view ? *qobject_cast<RowListModel*>(view->model()) : w.rowList())
                 .setChecked(name.toInt(), true);
         } else if (words[0] == "add") {
-            w.rowList().appendAll({ScoreRow::fromText(words.mid(1).join(' ')).value()});
+            if (const auto row = ScoreRow::fromText(words.mid(1).join(' ')))
+                w.rowList().appendAll({*row});
+            else
+                failed = "not a row";
         } else if (words[0] == "keys") { // typed into the focused box of the active window
             w.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&w));
-            child<QComboBox>(w, name)->lineEdit()->setFocus();
-            QTest::keyClicks(child<QComboBox>(w, name)->lineEdit(), rest);
+            if (QTest::qWaitForWindowActive(&w)) {
+                child<QComboBox>(w, name)->lineEdit()->setFocus();
+                QTest::keyClicks(child<QComboBox>(w, name)->lineEdit(), rest);
+            } else {
+                failed = "the window did not become active";
+            }
         } else if (words[0] == "grid") {
+            QStringList ticks;
             for (int team = 1; team < words.size(); ++team)
                 for (const QString& goal : words[team].split(','))
-                    play(w, (team % 2 ? "tick chkKoti" : "tick chkVieras") +
-                                QString::number((team + 1) / 2) + '_' + goal);
+                    ticks << (team % 2 ? "tick chkKoti" : "tick chkVieras") +
+                                 QString::number((team + 1) / 2) + '_' + goal;
+            failed = play(w, ticks.join(';'));
         } else {
-            QTest::qFail(qPrintable("no step " + step), __FILE__, __LINE__);
+            failed = "no such step";
         }
+        if (failed.isEmpty() && !failedBefore && QTest::currentTestFailed())
+            failed = "failed on the way (see above)";
+        if (!failed.isEmpty())
+            return QStringLiteral("step %1 \"%2\": %3").arg(i + 1).arg(step, failed);
     }
+    return QString();
 }
 
 // What the player sees under key: a label's or a box's text, a list view's rows; a check box, or
@@ -197,13 +231,32 @@ inline QString observe(frmSarvento& w, const QString& key)
     return labelText(w, key);
 }
 
-// Compares "key=value|key=value" with what is observed.
-inline void expect(frmSarvento& w, const QString& expected)
+// Answers and file names a test queued for questions and file dialogs that never came, as
+// "unused answers=1|unused file names=2"; "" when every one was taken.
+inline QString unusedQueues()
 {
+    QStringList unused;
+    if (MessageBox::queuedAnswers() > 0)
+        unused << "unused answers=" + QString::number(MessageBox::queuedAnswers());
+    if (FileDialog::queuedFileNames() > 0)
+        unused << "unused file names=" + QString::number(FileDialog::queuedFileNames());
+    return unused.join('|');
+}
+
+// What is seen under each key of expected ("key=value|key=value"), written as expected is, so
+// that QCOMPARE(seen(w, expected), expected) shows every difference at the test's own line.
+// Answers and file names queued but never asked for are added: the script did not run as
+// written.
+[[nodiscard]] inline QString seen(frmSarvento& w, const QString& expected)
+{
+    QStringList pairs;
     for (const QString& pair : expected.split('|', Qt::SkipEmptyParts)) {
         const QString key = pair.section('=', 0, 0);
-        QCOMPARE(key + '=' + observe(w, key), pair);
+        pairs << key + '=' + observe(w, key);
     }
+    if (const QString unused = unusedQueues(); !unused.isEmpty())
+        pairs << unused;
+    return pairs.join('|');
 }
 
 } // namespace WindowTest

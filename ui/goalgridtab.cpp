@@ -1,8 +1,8 @@
-#include "ui/GoalGridTab.h"
+#include "ui/goalgridtab.h"
 #include "core/numbers.h"
 #include "ui/dialogs.h"
 #include "ui/texts.h"
-#include "ui/ui_GoalGridTab.h"
+#include "ui/ui_goalgridtab.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,8 +20,7 @@ constexpr int SystemSizes[] = {
     2592, 2700, 2880, 3000, 3072, 3200, 3240, 3375, 3456, 3600, 3840, 4000, 4050, 4096};
 } // namespace
 
-GoalGridTab::GoalGridTab(RowListModel& rows, RandomSource& random, GoalGridHost host,
-                         QWidget* parent)
+GoalGridTab::GoalGridTab(RowListModel& rows, RandomSource& random, TabHost host, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::GoalGridTab>()), m_rows(rows), m_grid(random),
       m_host(std::move(host))
 {

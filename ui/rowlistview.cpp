@@ -1,4 +1,4 @@
-#include "ui/RowListView.h"
+#include "ui/rowlistview.h"
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "ui/RecentFilesMenu.h"
+#include "ui/recentfilesmenu.h"
 #include "files/pathkind.h"
 #include "ui/dialogs.h"
 #include <QDir>

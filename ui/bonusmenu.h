@@ -3,9 +3,7 @@
 // hidden; the main window comes back when that window closes, however it is closed.
 #include "core/random.h"
 #include <QObject>
-#include <QPointer>
 
-class QAction;
 class QWidget;
 
 class BonusMenu : public QObject
@@ -21,13 +19,9 @@ public:
     void MnuVakio_Click();
     void MnuVeto_Click();
 
-    // The game window open now, if any.
-    QWidget* openWindow() const { return m_open; }
-
 private:
     template <typename Window> void open();
 
     QWidget& m_main;
     RandomSource& m_random;
-    QPointer<QWidget> m_open;
 };

@@ -1,4 +1,4 @@
-#include "ui/FileDropFilter.h"
+#include "ui/filedropfilter.h"
 #include <QAbstractScrollArea>
 #include <QDropEvent>
 #include <QMimeData>

@@ -1,6 +1,6 @@
-#include "ui/StakeColumn.h"
+#include "ui/stakecolumn.h"
 #include "core/money.h"
-#include "ui/ui_StakeColumn.h"
+#include "ui/ui_stakecolumn.h"
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QRadioButton>

@@ -1,4 +1,4 @@
-#include "ui/BonusMenu.h"
+#include "ui/bonusmenu.h"
 #include "ui/frmKeno.h"
 #include "ui/frmLotot.h"
 #include "ui/frmRandom.h"
@@ -19,7 +19,6 @@ template <typename Window> void BonusMenu::open()
         m_main.show();
         m_main.raise();
     });
-    m_open = window;
     m_main.hide();
     window->show();
 }

@@ -1,14 +1,14 @@
 #pragma once
 // The "Järjestelmä" tab: the goal grid of 72 boxes, its size, listing the system into the row
 // list, "Arvo" and the search for a system of a wanted size. It reads the main window's state
-// through GoalGridHost at the moment of each click and tells of changes by signals.
+// through TabHost at the moment of each click and tells of changes by signals.
 
 #include "core/random.h"
 #include "core/rowlistmodel.h"
 #include "core/systemdraw.h"
+#include "ui/tabhost.h"
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -17,19 +17,11 @@ namespace Ui {
 class GoalGridTab;
 }
 
-struct GoalGridHost
-{
-    std::function<int()> columnCount;
-    std::function<QString()> maxGoalText; // "Max Maalimäärä"
-    std::function<bool()> warningsOn;
-};
-
 class GoalGridTab : public QWidget
 {
     Q_OBJECT
 public:
-    GoalGridTab(RowListModel& rows, RandomSource& random, GoalGridHost host,
-                QWidget* parent = nullptr);
+    GoalGridTab(RowListModel& rows, RandomSource& random, TabHost host, QWidget* parent = nullptr);
     ~GoalGridTab() override;
 
     // The size the tab shows; what the price of the system is counted from.
@@ -66,6 +58,6 @@ private:
     std::unique_ptr<Ui::GoalGridTab> ui;
     RowListModel& m_rows;
     GridDraw m_grid;
-    GoalGridHost m_host;
+    TabHost m_host;
     std::array<std::array<QCheckBox*, 12>, 6> m_boxes{};
 };

@@ -1,0 +1,112 @@
+#include "ui/rowfilecommands.h"
+#include "files/rowmerge.h"
+#include "ui/dialogs.h"
+#include "ui/filedropfilter.h"
+#include "ui/frmSamaTulos.h"
+#include "ui/frmVertaile.h"
+#include "ui/recentfilesmenu.h"
+#include "ui/rowfiledialogs.h"
+#include <QFileInfo>
+
+namespace {
+const QString OpenFailedTitle = QStringLiteral("Tiedostoa ei voi avata");
+} // namespace
+
+RowFileCommands::RowFileCommands(QWidget* window, RowListModel& rows, QMenu* recentMenu,
+                                 std::function<int()> columnCount,
+                                 std::function<void(int columns)> switchColumns)
+    : QObject(window), m_window(window), m_rows(rows), m_columnCount(std::move(columnCount)),
+      m_switchColumns(std::move(switchColumns)),
+      m_recentFiles(new RecentFilesMenu(recentMenu, window))
+{
+    connect(m_recentFiles, &RecentFilesMenu::openRequested, this, &RowFileCommands::openRowFile);
+}
+
+void RowFileCommands::openDropsOn(QWidget* widget)
+{
+    auto* drop = new FileDropFilter(this);
+    drop->watch(widget);
+    connect(drop, &FileDropFilter::filesDropped, this, [this](const QStringList& paths) {
+        for (const QString& path : paths)
+            openRowFile(path);
+    });
+}
+
+void RowFileCommands::MnuTallenna_Click()
+{
+    if (m_rows.isEmpty())
+        return;
+    const QString path = FileDialog::getSaveFileName(m_window, QStringLiteral("Sarvento.txt"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) &&
+        !MessageBox::ask(m_window, QStringLiteral("Tiedosto jo olemassa"),
+                         QStringLiteral("Talletetaanko olemassa olevan tiedoston päälle"),
+                         MessageBox::Exclamation))
+        return;
+    if (RowFileDialogs::write(m_window, path, m_rows.rows()))
+        m_recentFiles->noteUsed(path);
+}
+
+void RowFileCommands::MnuAvaa_Click()
+{
+    const QString path = FileDialog::getOpenFileName(m_window, QStringLiteral("Sarvento.txt"));
+    if (path.isEmpty()) {
+        RowFileDialogs::showReadFailure(m_window, RowFile::Status::CannotOpen, OpenFailedTitle);
+        return;
+    }
+    openRowFile(path);
+}
+
+void RowFileCommands::openRowFile(const QString& path)
+{
+    RowFile::ReadResult file = RowFileDialogs::read(m_window, path);
+    if (file.status != RowFile::Status::Ok) {
+        RowFileDialogs::showReadFailure(m_window, file.status, OpenFailedTitle);
+        return;
+    }
+
+    bool skipDuplicates = false;
+    switch (RowMerge::plan(m_rows, m_columnCount(), file.columnCount)) {
+    case RowMerge::Plan::SwitchModeThenAppend:
+        m_switchColumns(file.columnCount);
+        break;
+    case RowMerge::Plan::Append:
+        break;
+    case RowMerge::Plan::WidthMismatch:
+        MessageBox::show(m_window, QStringLiteral("Ei voi avata tiedostoa"),
+                         QStringLiteral("Toisessa 2 saraketta ja toisessa 3 saraketta!"),
+                         MessageBox::Critical);
+        return;
+    case RowMerge::Plan::AskAboutDuplicates:
+        skipDuplicates = MessageBox::ask(
+            m_window, QStringLiteral("Samat rivit pois "),
+            QStringLiteral("Tarkistetaanko onko samoja rivejä\rlistassa ja / tai tiedostossa?? "));
+        break;
+    }
+    qint64 skipped = 0;
+    {
+        BusyCursor busy;
+        skipped = RowMerge::append(m_rows, std::move(file.rows), skipDuplicates);
+    }
+    m_recentFiles->noteUsed(path);
+    if (skipped > 0)
+        frmSamaTulos::ShowSamaLuku(skipped, m_window);
+}
+
+void RowFileCommands::MnuVetaile_Click()
+{
+    if (!m_compareWindow) {
+        m_compareWindow = new frmVertaile(m_rows, m_columnCount, m_window);
+        m_compareWindow->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_compareWindow, &frmVertaile::mainListChanged, this,
+                &RowFileCommands::comparisonMoved);
+        connect(m_compareWindow, &frmVertaile::closed, this, [this] {
+            m_window->show();
+            m_window->raise();
+        });
+    }
+    m_compareWindow->show();
+    m_compareWindow->raise();
+    m_compareWindow->activateWindow();
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The file menu's row-file commands: "&Avaa", "&Tallenna", the files used last, row files
+// dropped on the list, and "&Vertaile", the comparison window of two row files. A file opened
+// any of these ways is added to the main window's row list as "&Avaa" adds it. The main window
+// connects its menu items here.
+
+#include "core/rowlistmodel.h"
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QMenu;
+class QWidget;
+class RecentFilesMenu;
+class frmVertaile;
+
+class RowFileCommands : public QObject
+{
+    Q_OBJECT
+public:
+    // recentMenu lists the files used last; switchColumns puts the main window in the match
+    // count of a file opened into an empty list.
+    RowFileCommands(QWidget* window, RowListModel& rows, QMenu* recentMenu,
+                    std::function<int()> columnCount,
+                    std::function<void(int columns)> switchColumns);
+
+    // Files dropped on widget open one after another.
+    void openDropsOn(QWidget* widget);
+
+public slots:
+    void MnuAvaa_Click();
+    void MnuTallenna_Click();
+    // What "&Avaa" does once a file is chosen.
+    void openRowFile(const QString& path);
+    // One comparison window, which the main window stays usable beside.
+    void MnuVetaile_Click();
+
+signals:
+    // The comparison window moved rows into the list, or found none it could move.
+    void comparisonMoved();
+
+private:
+    QWidget* m_window;
+    RowListModel& m_rows;
+    std::function<int()> m_columnCount;
+    std::function<void(int columns)> m_switchColumns;
+    RecentFilesMenu* m_recentFiles;
+    QPointer<frmVertaile> m_compareWindow;
+};

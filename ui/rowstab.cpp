@@ -1,0 +1,235 @@
+#include "ui/rowstab.h"
+#include "core/numbers.h"
+#include "core/resultdraw.h"
+#include "ui/dialogs.h"
+#include "ui/goalbox.h"
+#include "ui/progresswindow.h"
+#include "ui/texts.h"
+#include "ui/ui_rowstab.h"
+#include "ui/wholetextfocus.h"
+#include <QGridLayout>
+
+namespace {
+// Draws of this many rows or more show a progress window that can stop them.
+constexpr qint64 ProgressFrom = 20000;
+// More draws than this in one click could not fit in the list anyway.
+constexpr qint64 MaxDrawCount = 100'000'000;
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QString indexed(const char* name, int index)
+{
+    return QString::fromUtf8(name) + QLatin1Char('_') + QString::number(index);
+}
+} // namespace
+
+RowsTab::RowsTab(RowListModel& rows, RandomSource& random, TabHost host, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::RowsTab>()), m_rows(rows), m_random(random),
+      m_host(std::move(host))
+{
+    ui->setupUi(this);
+    buildLimitBoxes();
+    buildResultLabels();
+    ui->lstLista->setModel(&m_rows);
+    selectWholeTextOnClick(ui->txtKertaa);
+    ui->lblArvottutxt->installEventFilter(this);
+    connect(ui->cmdArvo_Tulokset, &QPushButton::clicked, this, &RowsTab::cmdArvo_Tulokset_Click);
+}
+
+RowsTab::~RowsTab() = default;
+
+// The rows of like controls: the goal limit boxes and the result labels.
+void RowsTab::buildLimitBoxes()
+{
+    auto* limits = new QGridLayout(ui->fraMaalit);
+    const char* heads[3] = {"Label3", "Label6", "Label4"};
+    const char* sides[6] = {"Label1", "Label11", "Label10", "Label9", "lbl_K3", "lbl_V3"};
+    for (int match = 0; match < 3; ++match) {
+        QLabel* head = makeLabel(ui->fraMaalit, QString::fromLatin1(heads[match]),
+                                 QStringLiteral("%1. Kohde").arg(match + 1));
+        limits->addWidget(head, 0, 1 + 2 * match, 1, 2, Qt::AlignCenter);
+        if (match == 2)
+            m_thirdMatchWidgets << head;
+    }
+    limits->addWidget(makeLabel(ui->fraMaalit, QStringLiteral("Label7"), QStringLiteral("Vähint.")),
+                      2, 0);
+    limits->addWidget(makeLabel(ui->fraMaalit, QStringLiteral("Label5"), QStringLiteral("Enint.")),
+                      3, 0);
+    for (int k = 0; k < 6; ++k) {
+        QLabel* side = makeLabel(ui->fraMaalit, QString::fromLatin1(sides[k]),
+                                 k % 2 ? QStringLiteral("V") : QStringLiteral("K"));
+        limits->addWidget(side, 1, 1 + k, Qt::AlignCenter);
+        for (auto* boxes : {&txtMaalivah, &txtMaaliEnint}) {
+            auto* box = new QLineEdit(ui->fraMaalit);
+            box->setObjectName(indexed(boxes == &txtMaalivah ? "txtMaalivah" : "txtMaaliEnint", k));
+            box->setToolTip(QStringLiteral(" Anna luku 1-9. "));
+            box->setMaximumWidth(32);
+            takeTwoDigits(box);
+            selectWholeTextOnClick(box);
+            (*boxes)[size_t(k)] = box;
+            limits->addWidget(box, boxes == &txtMaalivah ? 2 : 3, 1 + k);
+        }
+        if (k >= 4)
+            m_thirdMatchWidgets << side << txtMaalivah[size_t(k)] << txtMaaliEnint[size_t(k)];
+    }
+}
+
+void RowsTab::buildResultLabels()
+{
+    auto* results = new QGridLayout(ui->fraTulokset);
+    const QString captions[3] = {QStringLiteral("1.Kohde"), QStringLiteral("2. Kohde"),
+                                 QStringLiteral("3. Kohde")};
+    QFont resultFont(QStringLiteral("Arial"));
+    resultFont.setPointSizeF(14.25);
+    resultFont.setBold(true);
+    for (int match = 0; match < 3; ++match) {
+        QLabel* head = makeLabel(ui->fraTulokset, QStringLiteral("lblKohde%1").arg(match + 1),
+                                 captions[match]);
+        results->addWidget(head, 3 * match, 0, 1, 2, Qt::AlignCenter);
+        for (int side = 0; side < 2; ++side) {
+            const int k = 2 * match + side;
+            QLabel* goal = makeLabel(ui->fraTulokset, indexed("lbl1", k), QString());
+            goal->setFont(resultFont);
+            goal->setAlignment(Qt::AlignCenter);
+            goal->setMinimumWidth(32);
+            goal->setStyleSheet(QStringLiteral("background-color: rgb(224, 224, 224);"));
+            lbl1[size_t(k)] = goal;
+            results->addWidget(goal, 3 * match + 1, side);
+        }
+        auto* line = new QFrame(ui->fraTulokset);
+        line->setObjectName(QStringLiteral("Line%1").arg(match + 1));
+        line->setFrameShape(QFrame::HLine);
+        results->addWidget(line, 3 * match + 2, 0, 1, 2);
+        if (match == 2)
+            m_thirdMatchWidgets << head << lbl1[4] << lbl1[5] << line;
+    }
+}
+
+QAbstractItemView* RowsTab::listView() const
+{
+    return ui->lstLista;
+}
+
+void RowsTab::setThirdMatchVisible(bool visible)
+{
+    for (QWidget* w : std::as_const(m_thirdMatchWidgets))
+        w->setVisible(visible);
+}
+
+void RowsTab::showRowCount(int count)
+{
+    ui->lblArvottu->setText(QString::number(count));
+}
+
+void RowsTab::blankRowCount()
+{
+    ui->lblArvottu->clear();
+}
+
+void RowsTab::clearGoals()
+{
+    for (size_t k = 0; k < 6; ++k) {
+        lbl1[k]->clear();
+        txtMaaliEnint[k]->clear();
+        txtMaalivah[k]->clear();
+    }
+}
+
+void RowsTab::resetDrawCount()
+{
+    ui->txtKertaa->setText(QStringLiteral("1"));
+}
+
+void RowsTab::focusDrawButton()
+{
+    ui->cmdArvo_Tulokset->setFocus();
+}
+
+void RowsTab::cmdArvo_Tulokset_Click()
+{
+    emit errorCleared();
+    const QString countText = ui->txtKertaa->text();
+    const auto requested = parseWholeNumber(countText, MaxDrawCount);
+    if (!countText.trimmed().isEmpty() && !requested) {
+        MessageBox::show(window(), Texts::AppTitle, Texts::CheckGoalNumbers);
+        return;
+    }
+    qint64 count = requested.value_or(0);
+    if (count < 1) {
+        count = 1;
+        resetDrawCount();
+    }
+
+    GoalLimitTexts limits;
+    limits.overallMax = m_host.maxGoalText();
+    for (size_t k = 0; k < 6; ++k) {
+        limits.teamMax[k] = txtMaaliEnint[k]->text();
+        limits.teamMin[k] = txtMaalivah[k]->text();
+    }
+    const ResultDrawer drawer(limits, m_host.columnCount());
+    const LimitCheckResult check = drawer.check();
+    switch (check.status) {
+    case LimitCheck::NotANumber:
+        MessageBox::show(window(), Texts::AppTitle, Texts::CheckGoalNumbers);
+        return;
+    case LimitCheck::MissingMax:
+        showLimitError(6);
+        emit maxGoalMissing();
+        return;
+    case LimitCheck::TeamError:
+        emit sameResultShown(false);
+        SuoritaVirhe(check.team);
+        return;
+    case LimitCheck::Ok:
+        break;
+    }
+    emit sameResultShown(false);
+
+    ProgressWindow progress(window(), QStringLiteral("Arvotaan rivejä..."), count >= ProgressFrom,
+                            QStringLiteral("Keskeytä"), 300);
+    emit drawStarted();
+    const DrawOutcome outcome = drawer.drawInto(m_rows, count, m_random, progress.callback());
+    emit drawFinished();
+    showResult(outcome.lastGoals);
+    if (count == 1 && !outcome.lastWasNew)
+        emit sameResultShown(true);
+    ui->lblArvottu->repaint();
+}
+
+void RowsTab::showResult(const std::array<std::optional<int>, 6>& goals)
+{
+    for (size_t k = 0; k < 6; ++k)
+        if (goals[k])
+            lbl1[k]->setText(QString::number(*goals[k]));
+}
+
+void RowsTab::showLimitError(int limitError)
+{
+    if (m_host.warningsOn())
+        MessageBox::show(window(), Texts::WakeUpTitle, limitErrorText(limitError));
+    else
+        SuoritaVirhe(limitError);
+}
+
+void RowsTab::SuoritaVirhe(int limitError)
+{
+    // Two lines: what to check, then which box.
+    emit errorShown(QStringLiteral("Tarkista maalirajat :\n") + limitErrorText(limitError));
+}
+
+void RowsTab::lblArvottutxt_DblClick()
+{
+    m_rows.checkAll();
+}
+
+bool RowsTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick && watched == ui->lblArvottutxt)
+        lblArvottutxt_DblClick();
+    return QWidget::eventFilter(watched, event);
+}

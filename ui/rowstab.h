@@ -1,0 +1,73 @@
+#pragma once
+// The "Rivit" tab: the goal limits of each team, "Arvo lopputulokset" and how many draws a
+// click makes, the row list with its count, and the last drawn result. It reads the main
+// window's state through TabHost at the moment of each click, and tells by signals what the
+// labels below the tabs, which the main window keeps, should show.
+
+#include "core/random.h"
+#include "core/rowlistmodel.h"
+#include "ui/tabhost.h"
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+class QAbstractItemView;
+class QLabel;
+class QLineEdit;
+namespace Ui {
+class RowsTab;
+}
+
+class RowsTab : public QWidget
+{
+    Q_OBJECT
+public:
+    RowsTab(RowListModel& rows, RandomSource& random, TabHost host, QWidget* parent = nullptr);
+    ~RowsTab() override;
+
+    // The view of the row list, for the files dropped on it.
+    QAbstractItemView* listView() const;
+    void setThirdMatchVisible(bool visible);
+    // The row count label shows the count, or nothing after a mode switch.
+    void showRowCount(int count);
+    void blankRowCount();
+    // Empties the limit boxes and the result labels.
+    void clearGoals();
+    // One draw a click, as at start.
+    void resetDrawCount();
+    void focusDrawButton();
+
+signals:
+    // The error label below the tabs: hidden as a draw starts, or showing a limit error.
+    void errorCleared();
+    void errorShown(const QString& text);
+    // The notice of a repeated result: shown after a single draw that found its result listed.
+    void sameResultShown(bool shown);
+    // A draw needs "Max Maalimäärä" and found it empty.
+    void maxGoalMissing();
+    // The rows of one draw are added between these; events are handled meanwhile.
+    void drawStarted();
+    void drawFinished();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLimitBoxes();
+    void buildResultLabels();
+    void cmdArvo_Tulokset_Click();
+    void showResult(const std::array<std::optional<int>, 6>& goals);
+    void showLimitError(int limitError);
+    void SuoritaVirhe(int limitError);
+    void lblArvottutxt_DblClick();
+
+    std::unique_ptr<Ui::RowsTab> ui;
+    RowListModel& m_rows;
+    RandomSource& m_random;
+    TabHost m_host;
+    std::array<QLineEdit*, 6> txtMaalivah{};
+    std::array<QLineEdit*, 6> txtMaaliEnint{};
+    std::array<QLabel*, 6> lbl1{};
+    QList<QWidget*> m_thirdMatchWidgets;
+};
