@@ -3,6 +3,7 @@
 // baseline of the same job.
 #include "baseline.h"
 #include "core/resultdraw.h"
+#include "core/rowlistchange.h"
 #include "core/rowlistmodel.h"
 #include <QElapsedTimer>
 #include <memory>
@@ -136,7 +137,7 @@ void compareRemoval()
                            prepare();
                            model->removeChecked();
                        },
-                       [&] { change->undo(*model, [](int) {}); }, finish},
+                       [&] { change->undo(*model); }, finish},
                       {[&] {
                            preparePlain();
                            removePlain();

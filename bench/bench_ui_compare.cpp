@@ -5,6 +5,7 @@
 #include "files/rowfile.h"
 #include "ui/dialogs.h"
 #include "ui/frmVertaile.h"
+#include "ui/rowlisthistory.h"
 #include <QApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -58,6 +59,7 @@ int main(int argc, char* argv[])
     }
 
     RowListModel mainList;
+    RowListHistory history(mainList);
     std::unique_ptr<frmVertaile> window;
     std::vector<bool> ticks1;
     std::vector<bool> ticks2;
@@ -73,7 +75,7 @@ int main(int argc, char* argv[])
     };
     Baseline::compare("\"Vertaile 1 ja 2\" with 1,000,000 + 1,000,000 rows",
                       {[&] {
-                           window = std::make_unique<frmVertaile>(mainList, [] { return 3; });
+                           window = std::make_unique<frmVertaile>(history, [] { return 3; });
                            window->show();
                            open(*window, "cmdAvaa_1", path1);
                            open(*window, "cmdAvaa_2", path2);

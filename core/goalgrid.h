@@ -30,6 +30,8 @@ public:
     static qint64 maxSize(int columnCount);
     static int teamsInUse(int columnCount) { return columnCount == 2 ? 4 : 6; }
 
+    friend bool operator==(const GoalGrid& a, const GoalGrid& b) { return a.m_ticks == b.m_ticks; }
+
 private:
     std::array<quint16, Teams> m_ticks{}; // bit g = box g
 };

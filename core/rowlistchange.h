@@ -2,42 +2,46 @@
 // What one command did to the row list, so that it can be taken back and done again. It keeps
 // what changed, not a copy of the list: appended rows are known by their range (and held here
 // only while undone), a cleared list hands its storage over instead of being copied, and
-// removed rows are kept with their positions. A mark records a change of the match count at
-// its place among the steps, so that undoing it switches the mode back in the right order.
-#include "core/scorerow.h"
+// removed rows are kept with their positions. An action is something besides the list that
+// the command changed (the match count, the inputs it cleared); it is taken back and done
+// again at its place among the list's changes.
+#include "core/rowlistmodel.h"
 #include <functional>
 #include <vector>
 
-class RowListModel;
-
-class RowListChange
+class RowListChange : public RowListModel::Recorder
 {
 public:
     bool isEmpty() const { return m_steps.empty(); }
-    bool hasMark() const;
 
-    // markSwitch is called for a mark with the match count to switch to.
-    void undo(RowListModel& list, const std::function<void(int columns)>& markSwitch);
-    void redo(RowListModel& list, const std::function<void(int columns)>& markSwitch);
+    void addAction(std::function<void()> undo, std::function<void()> redo);
+
+    // The list must be as the change left it (undo) or as its undo left it (redo).
+    void undo(RowListModel& list);
+    void redo(RowListModel& list);
+
+    void appended(size_t from, size_t count) override;
+    void cleared(RowListModel::Slice&& rows) override;
+    void removed(RowListModel::Removed&& rows) override;
 
 private:
-    friend class RowListModel;
     enum class Kind
     {
         Appended,
         Cleared,
-        RemovedTicked,
-        Mark
+        Removed,
+        Action
     };
     struct Step
     {
         explicit Step(Kind stepKind) : kind(stepKind) {}
         Kind kind;
-        size_t from = 0;                // Appended: first position; Mark: the match count before
-        size_t count = 0;               // Appended: how many; Mark: the match count after
-        std::vector<ScoreRow> rows;     // held while undone, or the cleared / removed rows
-        std::vector<bool> checked;      // their ticks
-        std::vector<quint32> positions; // RemovedTicked: where each removed row stood
+        size_t from = 0;             // Appended: the first position
+        size_t count = 0;            // Appended: how many
+        RowListModel::Slice rows;    // Appended: held while undone; Cleared: the rows
+        RowListModel::Removed taken; // Removed
+        std::function<void()> undoAction;
+        std::function<void()> redoAction;
     };
     std::vector<Step> m_steps;
 };

@@ -181,10 +181,9 @@ void RowListModel::appended(size_t first)
 void RowListModel::clear()
 {
     announceStaged();
-    if (m_recording && !isEmpty()) {
-        // The rows go to the log as they are: no copy of a list of millions.
-        m_recording->m_steps.push_back(Step{RowListChange::Kind::Cleared});
-        takeAll(m_recording->m_steps.back());
+    if (m_recorder && !isEmpty()) {
+        // The rows go to the recorder as they are: no copy of a list of millions.
+        m_recorder->cleared(takeAllRows());
         return;
     }
     beginResetModel();
@@ -250,79 +249,27 @@ int RowListModel::removeChecked()
     if (m_checkedCount == 0)
         return 0;
     const int removed = m_checkedCount;
-    if (m_recording) {
-        m_recording->m_steps.push_back(Step{RowListChange::Kind::RemovedTicked});
-        takeTicked(&m_recording->m_steps.back());
+    const std::vector<bool> ticked(m_checked);
+    if (m_recorder) {
+        Removed taken;
+        takeMarked(ticked, size_t(removed), &taken);
+        m_recorder->removed(std::move(taken));
     } else {
-        takeTicked(nullptr);
+        takeMarked(ticked, size_t(removed), nullptr);
     }
     return removed;
 }
 
-void RowListModel::markSwitch(int fromColumns, int toColumns)
-{
-    if (!m_recording)
-        return;
-    Step mark{RowListChange::Kind::Mark};
-    mark.from = size_t(fromColumns);
-    mark.count = size_t(toColumns);
-    m_recording->m_steps.push_back(std::move(mark));
-}
-
 void RowListModel::logAppended(size_t from, size_t count)
 {
-    if (!m_recording || count == 0)
-        return;
-    auto& steps = m_recording->m_steps;
-    // A long draw announces its rows in several steps; they are one append.
-    if (!steps.empty() && steps.back().kind == RowListChange::Kind::Appended &&
-        steps.back().from + steps.back().count == from) {
-        steps.back().count += count;
-        return;
-    }
-    Step step{RowListChange::Kind::Appended};
-    step.from = from;
-    step.count = count;
-    steps.push_back(std::move(step));
+    if (m_recorder && count > 0)
+        m_recorder->appended(from, count);
 }
 
-void RowListModel::takeTail(Step& step)
-{
-    beginRemoveRows(QModelIndex(), int(step.from), int(m_shown) - 1);
-    step.rows.assign(m_rows.begin() + qsizetype(step.from), m_rows.begin() + qsizetype(m_shown));
-    step.checked.assign(m_checked.begin() + qsizetype(step.from), m_checked.end());
-    m_rows.resize(step.from);
-    m_checked.resize(step.from);
-    // The taken rows live on in the step; the list must not keep their room as well.
-    m_rows.shrink_to_fit();
-    m_checked.shrink_to_fit();
-    m_shown = step.from;
-    m_checkedCount = int(std::count(m_checked.begin(), m_checked.end(), true));
-    m_index.clear();
-    m_indexStale = true;
-    endRemoveRows();
-    emit countChanged(count());
-}
-
-void RowListModel::putBackTail(Step& step)
-{
-    beginInsertRows(QModelIndex(), int(m_shown), int(m_shown + step.rows.size()) - 1);
-    m_rows.insert(m_rows.end(), step.rows.begin(), step.rows.end());
-    m_checked.insert(m_checked.end(), step.checked.begin(), step.checked.end());
-    m_shown = m_rows.size();
-    m_checkedCount = int(std::count(m_checked.begin(), m_checked.end(), true));
-    m_indexStale = true;
-    std::vector<ScoreRow>().swap(step.rows);
-    std::vector<bool>().swap(step.checked);
-    endInsertRows();
-    emit countChanged(count());
-}
-
-void RowListModel::takeAll(Step& step)
+RowListModel::Slice RowListModel::takeAllRows()
 {
     beginResetModel();
-    step.rows = std::move(m_rows);
-    step.checked = std::move(m_checked);
+    Slice taken{std::move(m_rows), std::move(m_checked)};
     m_rows.clear();
     m_checked.clear();
     m_shown = 0;
@@ -331,26 +278,15 @@ void RowListModel::takeAll(Step& step)
     m_checkedCount = 0;
     endResetModel();
     emit countChanged(0);
+    return taken;
 }
 
-void RowListModel::putBackAll(Step& step)
-{
-    resetTo(std::move(step.rows), std::move(step.checked));
-    step.rows.clear();
-    step.checked.clear();
-}
-
-void RowListModel::takeTicked(Step* step)
-{
-    takeMarked(std::vector<bool>(m_checked), size_t(m_checkedCount), step);
-}
-
-void RowListModel::takeMarked(const std::vector<bool>& remove, size_t removing, Step* step)
+void RowListModel::takeMarked(const std::vector<bool>& remove, size_t removing, Removed* removed)
 {
     beginResetModel();
-    if (step) {
-        step->positions.reserve(removing);
-        step->rows.reserve(removing);
+    if (removed) {
+        removed->positions.reserve(removing);
+        removed->rows.reserve(removing);
     }
     size_t kept = 0;
     const size_t total = m_rows.size();
@@ -358,9 +294,9 @@ void RowListModel::takeMarked(const std::vector<bool>& remove, size_t removing, 
         if (!remove[i]) {
             m_rows[kept] = m_rows[i];
             m_checked[kept++] = m_checked[i];
-        } else if (step) {
-            step->positions.push_back(quint32(i));
-            step->rows.push_back(m_rows[i]);
+        } else if (removed) {
+            removed->positions.push_back(quint32(i));
+            removed->rows.push_back(m_rows[i]);
         }
     }
     m_rows.resize(kept);
@@ -371,41 +307,6 @@ void RowListModel::takeMarked(const std::vector<bool>& remove, size_t removing, 
     m_indexStale = true;
     endResetModel();
     emit countChanged(count());
-}
-
-void RowListModel::retakeRemoved(Step& step)
-{
-    // Exactly the rows the command removed, whatever has been ticked since.
-    std::vector<bool> remove(m_shown, false);
-    for (quint32 position : step.positions)
-        remove[position] = true;
-    const size_t removing = step.positions.size();
-    step.positions.clear();
-    step.rows.clear();
-    takeMarked(remove, removing, &step);
-}
-
-void RowListModel::putBackTicked(Step& step)
-{
-    std::vector<ScoreRow> rows;
-    std::vector<bool> checked;
-    rows.reserve(m_shown + step.rows.size());
-    checked.reserve(m_shown + step.rows.size());
-    size_t kept = 0;
-    for (size_t k = 0; k < step.rows.size(); ++k) {
-        while (rows.size() < step.positions[k]) {
-            rows.push_back(m_rows[kept]);
-            checked.push_back(m_checked[kept++]);
-        }
-        rows.push_back(step.rows[k]);
-        checked.push_back(true);
-    }
-    for (; kept < m_shown; ++kept) {
-        rows.push_back(m_rows[kept]);
-        checked.push_back(m_checked[kept]);
-    }
-    step.rows.clear(); // the positions stay for the redo
-    resetTo(std::move(rows), std::move(checked));
 }
 
 void RowListModel::resetTo(std::vector<ScoreRow>&& rows, std::vector<bool>&& checked)

@@ -1,6 +1,5 @@
 #pragma once
 #include "core/rowindex.h"
-#include "core/rowlistchange.h"
 #include "core/scorerow.h"
 #include <QAbstractListModel>
 #include <vector>
@@ -61,33 +60,72 @@ public:
     // Removes the ticked rows, keeping the order of the rest; returns how many went.
     int removeChecked();
 
-    // While a change is set, every change of the rows is logged into it (ticks alone are not).
-    void recordInto(RowListChange* change) { m_recording = change; }
-    RowListChange* recording() const { return m_recording; }
-    // Logs a switch of the match count at this point of the change.
-    void markSwitch(int fromColumns, int toColumns);
+    // Rows with their ticks, taken out of the list or to be put back: a cleared list hands its
+    // storage over in one.
+    struct Slice
+    {
+        std::vector<ScoreRow> rows;
+        std::vector<bool> checked;
+    };
+    // Rows removed from among others: where each stood (ascending) and, while removed, the
+    // rows themselves. Every one of them was ticked.
+    struct Removed
+    {
+        std::vector<quint32> positions;
+        std::vector<ScoreRow> rows;
+    };
+
+    // Told of every change of the rows as it happens (ticks alone are not), with what a
+    // change needs to be taken back: appended rows by their range, cleared and removed rows
+    // handed over.
+    class Recorder
+    {
+    public:
+        virtual void appended(size_t from, size_t count) = 0;
+        virtual void cleared(Slice&& rows) = 0;
+        virtual void removed(Removed&& rows) = 0;
+
+    protected:
+        ~Recorder() = default;
+    };
+    void recordInto(Recorder* recorder) { m_recorder = recorder; }
+    Recorder* recorder() const { return m_recorder; }
+
+    // What undo and redo do to the list: each brings back or takes again exactly what one
+    // recorded change did, and tells the recorder nothing. The list must be as the change
+    // left it (or as its undo did).
+    class Replay
+    {
+    public:
+        explicit Replay(RowListModel& list) : m_list(list) {}
+        // An append: its rows from position from on are taken out, and put back.
+        Slice takeTail(size_t from);
+        void putBackTail(Slice&& rows);
+        // A clear: every row taken out with its storage, and put back into the empty list.
+        Slice takeAll();
+        void putBackAll(Slice&& rows);
+        // A removal: the rows put back at their places, ticked, keeping the positions; and
+        // exactly the rows at those places taken again, whatever is ticked by then.
+        void putBack(Removed& removed);
+        void takeAgain(Removed& removed);
+
+    private:
+        RowListModel& m_list;
+    };
 
 signals:
     // Emitted after every change of the number of rows.
     void countChanged(int count);
 
 private:
-    friend class RowListChange;
-    using Step = RowListChange::Step;
     void logAppended(size_t from, size_t count);
-    // Undo and redo of logged steps; they log nothing themselves.
-    void takeTail(Step& step);
-    void putBackTail(Step& step);
-    void takeAll(Step& step);
-    void putBackAll(Step& step);
-    void takeTicked(Step* step); // step null: nothing kept
-    void takeMarked(const std::vector<bool>& remove, size_t removing, Step* step);
+    Slice takeAllRows();
+    // Removes the marked rows; with removed given, keeps them there with their positions.
+    void takeMarked(const std::vector<bool>& remove, size_t removing, Removed* removed);
     void appended(size_t first);
-    void retakeRemoved(Step& step);
-    void putBackTicked(Step& step);
     void resetTo(std::vector<ScoreRow>&& rows, std::vector<bool>&& checked);
 
-    RowListChange* m_recording = nullptr;
+    Recorder* m_recorder = nullptr;
     std::vector<ScoreRow> m_rows; // shown rows, then any staged ones
     size_t m_shown = 0;
     std::vector<bool> m_checked;

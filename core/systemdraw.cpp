@@ -39,6 +39,30 @@ void GridDraw::clearGrid()
     m_clearing = false;
 }
 
+bool GridDraw::Saved::operator==(const Saved& other) const
+{
+    return grid == other.grid && shownSize == other.shownSize && columnCount == other.columnCount &&
+           drawTickCount == other.drawTickCount && drawStep == other.drawStep &&
+           singleResultMode == other.singleResultMode && wantedMode == other.wantedMode;
+}
+
+GridDraw::Saved GridDraw::saved() const
+{
+    return {m_grid,     m_shownSize,        m_columnCount, m_drawTickCount,
+            m_drawStep, m_singleResultMode, m_wantedMode};
+}
+
+void GridDraw::restore(const Saved& saved)
+{
+    m_grid = saved.grid;
+    m_shownSize = saved.shownSize;
+    m_columnCount = saved.columnCount;
+    m_drawTickCount = saved.drawTickCount;
+    m_drawStep = saved.drawStep;
+    m_singleResultMode = saved.singleResultMode;
+    m_wantedMode = saved.wantedMode;
+}
+
 void GridDraw::fillAll()
 {
     m_bulkFilling = true;

@@ -39,6 +39,22 @@ public:
     // Ticks every box without counting; the shown size stays as it was until the next click.
     void fillAll();
 
+    // Everything but the generator: a grid cleared by "Tyhjennä kaikki" is put back with the
+    // count it showed and the state of a single-result draw under way.
+    struct Saved
+    {
+        GoalGrid grid;
+        qint64 shownSize = 0;
+        int columnCount = 3;
+        int drawTickCount = 0;
+        int drawStep = 0;
+        bool singleResultMode = false;
+        bool wantedMode = false;
+        bool operator==(const Saved& other) const;
+    };
+    Saved saved() const;
+    void restore(const Saved& saved);
+
     // "Arvo": one draw within 0..maxGoal (maxGoal >= 0), a whole row or a single result.
     void drawOnce(int maxGoal, bool wholeRow, int columnCount);
 

@@ -54,41 +54,47 @@ QString rowsLeftOutText(qint64 count)
 }
 } // namespace
 
-CouponPrinting::CouponPrinting(QWidget* parent, std::function<PrintState()> state,
-                               std::unique_ptr<PrinterChoice> printers)
-    : QObject(parent), m_parent(parent), m_state(std::move(state)),
-      m_printers(printers ? std::move(printers) : std::make_unique<DialogPrinterChoice>())
+CouponPrinting::CouponPrinting(QWidget* parent, std::function<BetSnapshot()> bet)
+    : QObject(parent), m_parent(parent), m_bet(std::move(bet)),
+      m_printers(std::make_unique<DialogPrinterChoice>())
 {
 }
 
 CouponPrinting::~CouponPrinting() = default;
 
-PrintMenuState CouponPrinting::MnuTulosta_Click()
+void CouponPrinting::setPrinterChoice(std::unique_ptr<PrinterChoice> printers)
 {
-    const PrintState state = m_state();
-    const PrintMenuState menu =
-        PrintMenuState::of(state.rows ? state.rows->count() : 0,
-                           state.rows ? state.rows->checkedCount() : 0, state.systemSize);
-    emit menuStates(menu.rows, menu.ticked, menu.listing, menu.system);
-    return menu;
+    m_printers = std::move(printers);
 }
 
-bool CouponPrinting::stakeMissing(const PrintState& state)
+CouponBet CouponPrinting::couponBet(const BetSnapshot& bet)
 {
-    if (state.stakePerRowCents > 0)
+    return {bet.stakeBoxes, bet.gameNumber, bet.columnCount};
+}
+
+PrintMenuState CouponPrinting::MnuTulosta_Click()
+{
+    const BetSnapshot bet = m_bet();
+    return PrintMenuState::of(bet.rowCount(), bet.rows ? bet.rows->checkedCount() : 0,
+                              bet.systemSize);
+}
+
+bool CouponPrinting::stakeMissing(const BetSnapshot& bet)
+{
+    if (bet.stakePerRowCents > 0)
         return false;
     MessageBox::show(m_parent, QStringLiteral("Panos puuttuu !!!"),
                      QStringLiteral("Eipäs hutiloida "), MessageBox::Exclamation);
     return true;
 }
 
-bool CouponPrinting::confirmed(const PrintState& state)
+bool CouponPrinting::confirmed(const BetSnapshot& bet)
 {
-    if (!state.warningsOn)
+    if (!bet.warningsOn)
         return true;
     const QString title = QStringLiteral("Tarkista, pelinumero on %1 ja panos %2 € !!!")
-                              .arg(state.bet.gameNumber)
-                              .arg(Money::formatCents(state.stakePerRowCents));
+                              .arg(bet.gameNumber)
+                              .arg(Money::formatCents(bet.stakePerRowCents));
     return MessageBox::ask(m_parent, title, QStringLiteral("Ovatko oikein? "),
                            MessageBox::Information);
 }
@@ -114,7 +120,7 @@ bool CouponPrinting::reported(const PrintRun::Result& result, const PrintTarget&
     return true;
 }
 
-std::optional<PrintRun::Result> CouponPrinting::printRows(const PrintState& state,
+std::optional<PrintRun::Result> CouponPrinting::printRows(const BetSnapshot& bet,
                                                           const std::vector<ScoreRow>& rows)
 {
     std::unique_ptr<QPrinter> printer =
@@ -124,7 +130,7 @@ std::optional<PrintRun::Result> CouponPrinting::printRows(const PrintState& stat
     PrinterTarget target(*printer, true, m_parent);
     std::optional<ProgressWindow> window;
     const PrintRun::Result result = PrintRun::rowCoupons(
-        target, state.bet, rows, storedOffset,
+        target, couponBet(bet), rows, storedOffset,
         progressOf(window, m_parent, QStringLiteral("Tulostetaan kuponkeja..."),
                    qint64(rows.size()) >= ProgressFromCoupons));
     window.reset();
@@ -140,14 +146,14 @@ void CouponPrinting::MnuTulostaKupongille_Click()
 {
     QElapsedTimer clock;
     clock.start();
-    const PrintState state = m_state();
-    if (stakeMissing(state))
+    const BetSnapshot bet = m_bet();
+    if (stakeMissing(bet))
         return;
     std::optional<PrintRun::Result> result;
-    if (state.rows && !state.rows->isEmpty()) {
-        if (!confirmed(state))
+    if (bet.rowCount() > 0) {
+        if (!confirmed(bet))
             return;
-        result = printRows(state, state.rows->rows());
+        result = printRows(bet, bet.rows->rows());
         if (!result)
             return;
     }
@@ -160,13 +166,13 @@ void CouponPrinting::MnuTulostaKupongille_Click()
 
 void CouponPrinting::MnuTulostaValitutKupongille_Click()
 {
-    const PrintState state = m_state();
-    if (stakeMissing(state) || !confirmed(state) || !state.rows)
+    const BetSnapshot bet = m_bet();
+    if (stakeMissing(bet) || !confirmed(bet) || !bet.rows)
         return;
-    const std::vector<ScoreRow> ticked = state.rows->checkedRows();
+    const std::vector<ScoreRow> ticked = bet.rows->checkedRows();
     if (ticked.empty())
         return;
-    const std::optional<PrintRun::Result> result = printRows(state, ticked);
+    const std::optional<PrintRun::Result> result = printRows(bet, ticked);
     if (result && result->end == PrintRun::End::Stopped)
         MessageBox::show(m_parent, Texts::AppTitle,
                          stoppedText(*result, QStringLiteral("kuponkeja")));
@@ -174,27 +180,31 @@ void CouponPrinting::MnuTulostaValitutKupongille_Click()
 
 void CouponPrinting::MnuTulostaSysteemiKupongille_Click()
 {
-    const PrintState state = m_state();
+    const BetSnapshot bet = m_bet();
     const PrintOffset offset = storedOffset();
-    if (stakeMissing(state) || state.systemSize <= 0 || !confirmed(state))
+    if (stakeMissing(bet) || bet.systemSize <= 0 || !confirmed(bet))
         return;
     std::unique_ptr<QPrinter> printer =
         m_printers->choose(m_parent, QStringLiteral("Tulosta järjestelmä"), PrinterChoice::Coupons);
     if (!printer)
         return;
     PrinterTarget target(*printer, false, m_parent);
-    reported(PrintRun::systemCoupon(target, state.bet, state.gridTicks, offset), target,
+    GridTicks ticks{};
+    for (int team = 0; team < GoalGrid::Teams; ++team)
+        for (int goal = 0; goal < GoalGrid::Goals; ++goal)
+            ticks[size_t(team)][size_t(goal)] = bet.grid.isTicked(team, goal);
+    reported(PrintRun::systemCoupon(target, couponBet(bet), ticks, offset), target,
              QStringLiteral("Kuponkeja tulostettiin"));
 }
 
 void CouponPrinting::MnuTulostaLista_Click()
 {
-    const PrintState state = m_state();
-    if (state.rows && !state.rows->isEmpty()) {
+    const BetSnapshot bet = m_bet();
+    if (bet.rowCount() > 0) {
         std::unique_ptr<QPrinter> printer =
             m_printers->choose(m_parent, QStringLiteral("Rivit paperille"), PrinterChoice::Listing);
         if (printer)
-            printListing(*printer, state.rows->rows());
+            printListing(*printer, bet.rows->rows());
     }
     emit listingFinished();
 }
@@ -215,17 +225,17 @@ void CouponPrinting::printListing(QPrinter& printer, const std::vector<ScoreRow>
 
 void CouponPrinting::MnuEsikatselu_Click()
 {
-    const PrintState state = m_state();
-    if (!state.rows || state.rows->isEmpty())
+    const BetSnapshot bet = m_bet();
+    if (bet.rowCount() == 0)
         return;
-    if (state.rows->count() > PreviewPages)
+    if (bet.rowCount() > PreviewPages)
         MessageBox::show(
             m_parent, Texts::AppTitle,
             QStringLiteral("Esikatselussa näkyy %1 ensimmäistä kuponkia.").arg(PreviewPages),
             MessageBox::Information);
     const PrintOffset offset = storedOffset();
     m_printers->preview(m_parent, [&](QPrinter& printer) {
-        PrintRun::previewPages(printer, state.bet, state.rows->rows(), offset, PreviewPages);
+        PrintRun::previewPages(printer, couponBet(bet), bet.rows->rows(), offset, PreviewPages);
     });
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The print menu's commands: coupons of the listed rows, the ticked rows or the goal system,
 // the paper listing, the coupon preview and the print position window. The main window
-// connects its menu items here and hands over its state as it is when a command runs.
+// connects its menu items here and hands over its bet as it is when a command runs.
 
-#include "core/rowlistmodel.h"
+#include "core/betsnapshot.h"
 #include "print/coupon.h"
 #include "print/printmenu.h"
 #include "print/printrun.h"
@@ -17,17 +17,6 @@ class PrintTarget;
 class QPrinter;
 class QWidget;
 
-// The main window's state the print commands read.
-struct PrintState
-{
-    const RowListModel* rows = nullptr;
-    CouponBet bet; // stake boxes, game number, match count
-    qint64 stakePerRowCents = 0;
-    bool warningsOn = true;
-    GridTicks gridTicks{};
-    qint64 systemSize = 0; // rows of the goal system, 0 when there is none
-};
-
 class CouponPrinting : public QObject
 {
     Q_OBJECT
@@ -38,13 +27,18 @@ public:
     // A preview of more coupons than this would take minutes to lay out.
     static constexpr int PreviewPages = 500;
 
-    // Without printers, the print dialog chooses where each run goes.
-    CouponPrinting(QWidget* parent, std::function<PrintState()> state,
-                   std::unique_ptr<PrinterChoice> printers = {});
+    // The print dialog chooses where each run goes, unless setPrinterChoice() says otherwise.
+    CouponPrinting(QWidget* parent, std::function<BetSnapshot()> bet);
     ~CouponPrinting() override;
 
+    // Where the coupons, listings and sheets go from now on.
+    void setPrinterChoice(std::unique_ptr<PrinterChoice> printers);
+
+    // What the coupons of a bet carry besides the goals.
+    static CouponBet couponBet(const BetSnapshot& bet);
+
 public slots:
-    // Call when the print menu opens; the states are also sent by menuStates.
+    // Call when the print menu opens: which items can print.
     PrintMenuState MnuTulosta_Click();
     void MnuTulostaKupongille_Click();
     void MnuTulostaValitutKupongille_Click();
@@ -54,16 +48,15 @@ public slots:
     void MnuMuutaTulostusKohtaa_Click();
 
 signals:
-    void menuStates(bool rows, bool ticked, bool listing, bool system);
     // The paper listing is over; the main window gives the focus back to txtMaali.
     void listingFinished();
 
 private:
-    bool stakeMissing(const PrintState& state);
-    bool confirmed(const PrintState& state);
+    bool stakeMissing(const BetSnapshot& bet);
+    bool confirmed(const BetSnapshot& bet);
     // Chooses the printer and prints; nothing when the player cancelled or the run was
     // refused before anything was printed.
-    std::optional<PrintRun::Result> printRows(const PrintState& state,
+    std::optional<PrintRun::Result> printRows(const BetSnapshot& bet,
                                               const std::vector<ScoreRow>& rows);
     void printListing(QPrinter& printer, const std::vector<ScoreRow>& rows);
     // Tells the player what stopped the run; false when nothing was printed because the run
@@ -72,6 +65,6 @@ private:
                   const QString& counted);
 
     QWidget* m_parent;
-    std::function<PrintState()> m_state;
+    std::function<BetSnapshot()> m_bet;
     std::unique_ptr<PrinterChoice> m_printers;
 };

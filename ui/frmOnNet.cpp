@@ -46,7 +46,7 @@ QString refusedText(int refused, int columnCount)
 }
 } // namespace
 
-frmOnNet::frmOnNet(std::function<NetPlayState()> state, UrlOpener& opener, QWidget* parent)
+frmOnNet::frmOnNet(std::function<BetSnapshot()> state, UrlOpener& opener, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), ui(new Ui::frmOnNet),
       m_state(std::move(state)), m_opener(opener)
 {
@@ -79,7 +79,7 @@ bool frmOnNet::mayOpen(QWidget* parent, InstanceCheck& check)
 
 void frmOnNet::Form_Load()
 {
-    const NetPlayState state = m_state();
+    const BetSnapshot state = m_state();
     setWindowTitle(QStringLiteral("Sarvento OnNet   PELINUMERO: %1  Panos: %2 €  Pelin hinta: %3 €")
                        .arg(state.gameNumber)
                        .arg(Money::formatCents(state.stakePerRowCents), state.priceText));
@@ -89,7 +89,7 @@ void frmOnNet::Form_Load()
         HaeRivit();
 }
 
-std::optional<OrderAddress> frmOnNet::orderAddress(const NetPlayState& state)
+std::optional<OrderAddress> frmOnNet::orderAddress(const BetSnapshot& state)
 {
     const QString host = configuredHost();
     std::optional<OrderAddress> address =
@@ -105,7 +105,7 @@ std::optional<OrderAddress> frmOnNet::orderAddress(const NetPlayState& state)
 
 void frmOnNet::HaeRivit()
 {
-    const NetPlayState state = m_state();
+    const BetSnapshot state = m_state();
     if (state.rowCount() == 0)
         return;
     const std::optional<OrderAddress> address = orderAddress(state);
@@ -121,7 +121,7 @@ void frmOnNet::HaeRivit()
 
 void frmOnNet::HaeSysteemiRivit()
 {
-    const NetPlayState state = m_state();
+    const BetSnapshot state = m_state();
     const std::optional<OrderAddress> address = orderAddress(state);
     if (address && m_queue.takeSystem(state.grid, *address))
         showTaken();
@@ -151,7 +151,7 @@ void frmOnNet::SeuraavaRivi()
         ui->cmdSysteemi->setEnabled(true);
     }
     // Taking again makes sense only where the main window still has something to take.
-    const NetPlayState state = m_state();
+    const BetSnapshot state = m_state();
     if (state.rowCount() < 1)
         ui->cmdRivit->setEnabled(false);
     if (state.systemSize < 1)

@@ -1,10 +1,10 @@
 #pragma once
 // Net play: the main window's rows (or its goal system as one bet) are played one at a time
 // through the operator's order address, which "Lähetä rivi" hands to the browser. The window
-// reads the main window's state through a callback each time it takes rows or the system, and
+// reads the main window's bet through a callback each time it takes rows or the system, and
 // says when play ends; the main window stays hidden meanwhile.
+#include "core/betsnapshot.h"
 #include "net/netplayqueue.h"
-#include "net/netplaystate.h"
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -21,7 +21,7 @@ class frmOnNet : public QWidget
     Q_OBJECT
 public:
     // Takes the rows or the system at once, by the tab the main window shows.
-    frmOnNet(std::function<NetPlayState()> state, UrlOpener& opener, QWidget* parent = nullptr);
+    frmOnNet(std::function<BetSnapshot()> state, UrlOpener& opener, QWidget* parent = nullptr);
     ~frmOnNet() override;
 
     // False, after telling the player why, while another copy of the program runs: two copies
@@ -49,10 +49,10 @@ private:
     void HaeSysteemiRivit();
     void SeuraavaRivi();
     void showTaken();
-    std::optional<OrderAddress> orderAddress(const NetPlayState& state);
+    std::optional<OrderAddress> orderAddress(const BetSnapshot& state);
 
     std::unique_ptr<Ui::frmOnNet> ui;
-    std::function<NetPlayState()> m_state;
+    std::function<BetSnapshot()> m_state;
     UrlOpener& m_opener;
     NetPlayQueue m_queue;
 };

@@ -1,6 +1,7 @@
 #include "ui/frmSarvento.h"
 #include "settings/settingskeys.h"
 #include "ui/bonusmenu.h"
+#include "ui/clearedinputs.h"
 #include "ui/couponprinting.h"
 #include "ui/dialogs.h"
 #include "ui/frmAbout.h"
@@ -10,7 +11,7 @@
 #include "ui/goalgridtab.h"
 #include "ui/printerchoice.h"
 #include "ui/rowfilecommands.h"
-#include "ui/rowlistundo.h"
+#include "ui/rowlisthistory.h"
 #include "ui/rowstab.h"
 #include "ui/settingsnotice.h"
 #include "ui/stakecolumn.h"
@@ -20,7 +21,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QUndoStack>
 
 frmSarvento::frmSarvento(RandomSource& random, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmSarvento>()), m_random(random)
@@ -44,22 +44,21 @@ void frmSarvento::createAreas()
 {
     const TabHost host{[this] { return ColumnCount(); }, [this] { return ui->txtMaali->text(); },
                        [this] { return m_warningsOn; }};
-    m_rowsTab = new RowsTab(m_rows, m_random, host, ui->tabRivit);
+    m_history = new RowListHistory(m_rows, this);
+    m_rowsTab = new RowsTab(*m_history, m_random, host, ui->tabRivit);
     ui->rowsTabLayout->addWidget(m_rowsTab);
     // The tab key goes from the list to the maximum goal, then to the limit boxes.
     setTabOrder(m_rowsTab->listView(), ui->txtMaali);
-    m_gridTab = new GoalGridTab(m_rows, m_random, host, ui->tabJarjestelma);
+    m_gridTab = new GoalGridTab(*m_history, m_random, host, ui->tabJarjestelma);
     ui->systemLayout->addWidget(m_gridTab);
     m_stakes = new StakeColumn(ui->rightColumn);
     ui->rightLayout->addWidget(m_stakes);
-    // The count is shown before the change is logged for undo.
     connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
-    const auto switchTo = [this](int columns) { switchColumns(columns); };
-    m_undo = new RowListUndo(m_rows, switchTo, this);
     m_files = new RowFileCommands(
-        this, m_rows, ui->MnuViimeksiAvatut, [this] { return ColumnCount(); }, switchTo);
+        this, *m_history, ui->MnuViimeksiAvatut, [this] { return ColumnCount(); },
+        [this](int columns) { switchColumns(columns); });
     m_files->openDropsOn(m_rowsTab->listView());
-    m_printing = new CouponPrinting(this, [this] { return printState(); });
+    m_printing = new CouponPrinting(this, [this] { return bet(); });
     m_bonus = new BonusMenu(*this, m_random);
 }
 
@@ -69,8 +68,6 @@ void frmSarvento::connectAreas()
     connect(m_rowsTab, &RowsTab::errorShown, this, &frmSarvento::showError);
     connect(m_rowsTab, &RowsTab::sameResultShown, ui->lblSamaTulos, &QWidget::setVisible);
     connect(m_rowsTab, &RowsTab::maxGoalMissing, this, [this] { ui->txtMaali->setFocus(); });
-    connect(m_rowsTab, &RowsTab::drawStarted, m_undo, &RowListUndo::beginDraw);
-    connect(m_rowsTab, &RowsTab::drawFinished, m_undo, &RowListUndo::endDraw);
     connect(m_gridTab, &GoalGridTab::sizeChanged, this, &frmSarvento::onSystemSizeChanged);
     connect(m_gridTab, &GoalGridTab::gridCleared, this,
             [this] { m_stakes->showPriceText(QStringLiteral("0")); });
@@ -108,11 +105,7 @@ void frmSarvento::connectMenus()
     connect(ui->MnuLopeta, &QAction::triggered, this, &QWidget::close);
 
     connect(ui->MnuKomentoja, &QMenu::aboutToShow, this, &frmSarvento::MnuKomentoja_Click);
-    connect(&m_undo->stack(), &QUndoStack::canUndoChanged, ui->MnuKumoa, &QAction::setEnabled);
-    connect(&m_undo->stack(), &QUndoStack::canRedoChanged, ui->MnuTeeUudelleen,
-            &QAction::setEnabled);
-    connect(ui->MnuKumoa, &QAction::triggered, m_undo, &RowListUndo::undo);
-    connect(ui->MnuTeeUudelleen, &QAction::triggered, m_undo, &RowListUndo::redo);
+    m_history->drive(ui->MnuKumoa, ui->MnuTeeUudelleen);
     connect(ui->MnuPoistavalitutListalta, &QAction::triggered, this,
             &frmSarvento::MnuPoistavalitutListalta_Click);
     connect(ui->MnuTyhjennaLista, &QAction::triggered, this, &frmSarvento::MnuTyhjennaLista_Click);
@@ -183,9 +176,9 @@ bool frmSarvento::systemTabShown() const
     return ui->SSTab1->currentIndex() == 1;
 }
 
-void frmSarvento::sealListChange()
+void frmSarvento::setPrinterChoice(std::unique_ptr<PrinterChoice> printers)
 {
-    m_undo->seal();
+    m_printing->setPrinterChoice(std::move(printers));
 }
 
 void frmSarvento::Laske_Koko_Hinta()
@@ -248,20 +241,11 @@ void frmSarvento::showPrintMenu()
     ui->MnuTulostaSysteemiKupongille->setEnabled(items.system);
 }
 
-PrintState frmSarvento::printState() const
+BetSnapshot frmSarvento::bet() const
 {
-    PrintState state;
-    state.rows = &m_rows;
-    state.bet.stakeBoxes = m_stakes->tickedBoxes();
-    state.bet.gameNumber = GameNumber();
-    state.bet.columnCount = ColumnCount();
-    state.stakePerRowCents = StakePerRowCents();
-    state.warningsOn = m_warningsOn;
-    for (int team = 0; team < GoalGrid::Teams; ++team)
-        for (int goal = 0; goal < GoalGrid::Goals; ++goal)
-            state.gridTicks[size_t(team)][size_t(goal)] = m_gridTab->grid().isTicked(team, goal);
-    state.systemSize = m_gridTab->shownSize();
-    return state;
+    return {
+        ColumnCount(), GameNumber(), StakePerRowCents(), m_stakes->tickedBoxes(), PriceText(),
+        m_warningsOn,  &m_rows,      m_gridTab->grid(),  m_gridTab->shownSize(),  systemTabShown()};
 }
 
 void frmSarvento::cmdOnNet_Click()
@@ -281,13 +265,7 @@ void frmSarvento::openNetPlay()
 {
     if (!m_browser || !m_otherCopies || !frmOnNet::mayOpen(this, *m_otherCopies))
         return;
-    auto* net = new frmOnNet(
-        [this] {
-            return NetPlayState{
-                ColumnCount(), GameNumber(),      StakePerRowCents(),     PriceText(),
-                &m_rows,       m_gridTab->grid(), m_gridTab->shownSize(), systemTabShown()};
-        },
-        *m_browser);
+    auto* net = new frmOnNet([this] { return bet(); }, *m_browser);
     net->setAttribute(Qt::WA_DeleteOnClose);
     connect(net, &frmOnNet::finished, this, [this] {
         show();
@@ -322,10 +300,16 @@ void frmSarvento::MnuSarake3_Click()
 
 void frmSarvento::switchColumns(int columns)
 {
+    ListCommand step(*m_history, QStringLiteral("Sarakemäärä %1").arg(columns));
     const int before = ColumnCount();
+    setColumns(columns);
+    step.addAction([this, before] { setColumns(before); },
+                   [this, columns] { setColumns(columns); });
+}
+
+void frmSarvento::setColumns(int columns)
+{
     m_rows.clear();
-    m_rows.markSwitch(before, columns);
-    m_undo->scheduleSeal();
     MnuTyhjennaMaalit_Click();
     m_gridTab->Systeemi_Tyhjaksi();
     m_rowsTab->resetDrawCount();
@@ -401,7 +385,6 @@ void frmSarvento::MnuTilastot_Click()
 
 void frmSarvento::MnuKomentoja_Click()
 {
-    sealListChange();
     Tarkista_Valinta();
     const bool hasRows = !m_rows.isEmpty();
     ui->MnuTyhjennaLista->setEnabled(hasRows);
@@ -411,12 +394,14 @@ void frmSarvento::MnuKomentoja_Click()
 
 void frmSarvento::MnuPoistavalitutListalta_Click()
 {
+    const ListCommand step(*m_history, QStringLiteral("Poista valitut listalta"));
     m_rows.removeChecked();
     Laske_Koko_Hinta();
 }
 
 void frmSarvento::MnuTyhjennaLista_Click()
 {
+    const ListCommand step(*m_history, QStringLiteral("Tyhjennä lista"));
     if (!m_rows.isEmpty() &&
         (!m_warningsOn || MessageBox::ask(this, QStringLiteral("Arvotut rivit katoo!!!"),
                                           Texts::ContinueQuestion, MessageBox::Exclamation)))
@@ -434,6 +419,11 @@ void frmSarvento::MnuTyhjennaMaalit_Click()
 
 void frmSarvento::MnuTyhjennaKaikki_Click()
 {
+    ListCommand step(*m_history, QStringLiteral("Tyhjennä kaikki"));
+    const auto inputs = [this] {
+        return ClearedInputs::read(*ui->txtMaali, *m_rowsTab, *m_gridTab, *m_stakes);
+    };
+    const ClearedInputs before = inputs();
     MnuTyhjennaMaalit_Click();
     m_gridTab->Systeemi_Tyhjaksi();
     MnuTyhjennaLista_Click();
@@ -441,4 +431,17 @@ void frmSarvento::MnuTyhjennaKaikki_Click()
     m_rowsTab->resetDrawCount();
     ui->txtMaali->setFocus();
     m_stakes->showPriceText(QString());
+    const ClearedInputs after = inputs();
+    if (after == before)
+        return;
+    // Undone, the inputs come back before the list does, and the price follows both.
+    step.addAction(
+        [this, before] {
+            before.show(*ui->txtMaali, *m_rowsTab, *m_gridTab, *m_stakes);
+            Laske_Koko_Hinta();
+        },
+        [this, after] {
+            after.show(*ui->txtMaali, *m_rowsTab, *m_gridTab, *m_stakes);
+            m_stakes->showPriceText(QString());
+        });
 }

@@ -3,10 +3,12 @@
 // warnings switch), switches the match count, keeps the edit and settings menus and wires the
 // areas together. The rows tab (RowsTab), the goal-grid tab (GoalGridTab) and the stake column
 // (StakeColumn) do their own work and tell of changes by signals; the row-file commands
-// (RowFileCommands), the print commands (CouponPrinting), the undo history (RowListUndo) and
-// the bonus menu (BonusMenu) take the menu items connected to them. Long work (draws, file
-// reads) runs in the domain below with a progress callback; the windows only show progress.
+// (RowFileCommands), the print commands (CouponPrinting), the undo history (RowListHistory) and
+// the bonus menu (BonusMenu) take the menu items connected to them. Every command that may
+// change the row list opens a ListCommand, its undo step. Long work (draws, file reads) runs in
+// the domain below with a progress callback; the windows only show progress.
 
+#include "core/betsnapshot.h"
 #include "core/random.h"
 #include "core/rowlistmodel.h"
 #include "settings/settingsstore.h"
@@ -18,14 +20,14 @@ class BonusMenu;
 class CouponPrinting;
 class GoalGridTab;
 class InstanceCheck;
+class PrinterChoice;
 class QAction;
 class RowFileCommands;
-class RowListUndo;
+class RowListHistory;
 class RowsTab;
 class StakeColumn;
 class UrlOpener;
 class frmTilastot;
-struct PrintState;
 namespace Ui {
 class frmSarvento;
 }
@@ -44,6 +46,8 @@ public:
         m_browser = &browser;
         m_otherCopies = &otherCopies;
     }
+    // Where the print commands send their pages; the print dialog's choice unless set.
+    void setPrinterChoice(std::unique_ptr<PrinterChoice> printers);
 
     // Reads the stored switches and shows the notice unless skipped; false when the player
     // refused it (the program ends then).
@@ -56,12 +60,12 @@ public:
     QString PriceText() const { return m_priceText; }
     int GameNumber() const;
     RowListModel& rowList() { return m_rows; }
+    // The undo history of the row list, for a ListCommand around a change made from outside.
+    RowListHistory& listHistory() { return *m_history; }
     // Whether the "Järjestelmä" tab is shown.
     bool systemTabShown() const;
-
-    // Every change of the row list becomes one undo entry when the event that made it is done;
-    // this makes the changes so far one entry at once.
-    void sealListChange();
+    // The bet as it stands, as printing and net play read it.
+    BetSnapshot bet() const;
 
     void Lopeta_Kaikki();
 
@@ -91,17 +95,19 @@ private:
     void Tarkista_Valinta();
     void showError(const QString& text);
     void setThirdMatchVisible(bool visible);
+    // The mode switch as a command, undone by switching back.
     void switchColumns(int columns);
+    void setColumns(int columns);
     void askAndSwitchColumns(QAction* clicked, int columns);
     void onRowCountChanged(int count);
     void onSystemSizeChanged(qint64 size);
     void showPrintMenu();
-    PrintState printState() const;
     void openNetPlay();
 
     std::unique_ptr<Ui::frmSarvento> ui;
     RandomSource& m_random;
     RowListModel m_rows;
+    RowListHistory* m_history = nullptr;
     RowsTab* m_rowsTab = nullptr;
     GoalGridTab* m_gridTab = nullptr;
     StakeColumn* m_stakes = nullptr;
@@ -118,5 +124,4 @@ private:
     BonusMenu* m_bonus = nullptr;
     CouponPrinting* m_printing = nullptr;
     RowFileCommands* m_files = nullptr;
-    RowListUndo* m_undo = nullptr;
 };

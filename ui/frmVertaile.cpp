@@ -4,6 +4,7 @@
 #include "ui/dialogs.h"
 #include "ui/filedropfilter.h"
 #include "ui/rowfiledialogs.h"
+#include "ui/rowlisthistory.h"
 #include "ui/texts.h"
 #include "ui_frmVertaile.h"
 #include <QCloseEvent>
@@ -19,7 +20,7 @@ QString initialName(int n)
 const QString openTitle = QStringLiteral("Tiedostoa ei voi avata tai peruutus");
 } // namespace
 
-frmVertaile::frmVertaile(RowListModel& mainList, std::function<int()> mainColumnCount,
+frmVertaile::frmVertaile(RowListHistory& mainList, std::function<int()> mainColumnCount,
                          QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmVertaile>()), m_mainList(mainList),
       m_mainColumnCount(std::move(mainColumnCount))
@@ -145,11 +146,12 @@ void frmVertaile::Talleta(int n)
 
 void frmVertaile::Listaa(int n)
 {
+    const ListCommand step(m_mainList, QStringLiteral("Listaa %1 rivit").arg(n));
     const int columns = m_mainColumnCount();
     Comparison::MoveResult moved;
     {
         BusyCursor busy;
-        moved = Comparison::appendMissing(side(n).model.rows(), m_mainList, columns);
+        moved = Comparison::appendMissing(side(n).model.rows(), m_mainList.rows(), columns);
     }
     emit mainListChanged();
     if (moved.leftOutForWidth == 0)

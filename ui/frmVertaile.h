@@ -6,6 +6,7 @@
 
 class QLabel;
 class QListView;
+class RowListHistory;
 
 namespace Ui {
 class frmVertaile;
@@ -19,8 +20,9 @@ class frmVertaile : public QWidget
 {
     Q_OBJECT
 public:
-    // mainColumnCount gives the main window's number of matches (2 or 3) when rows are moved.
-    frmVertaile(RowListModel& mainList, std::function<int()> mainColumnCount,
+    // Rows are moved into mainList as one undo step each time; mainColumnCount gives the main
+    // window's number of matches (2 or 3) when they are.
+    frmVertaile(RowListHistory& mainList, std::function<int()> mainColumnCount,
                 QWidget* parent = nullptr);
     ~frmVertaile() override;
 
@@ -62,7 +64,7 @@ private:
     void showCount(int n);
 
     std::unique_ptr<Ui::frmVertaile> ui;
-    RowListModel& m_mainList;
+    RowListHistory& m_mainList;
     std::function<int()> m_mainColumnCount;
     Side m_side1;
     Side m_side2;

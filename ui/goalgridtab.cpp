@@ -1,6 +1,7 @@
 #include "ui/goalgridtab.h"
 #include "core/numbers.h"
 #include "ui/dialogs.h"
+#include "ui/rowlisthistory.h"
 #include "ui/texts.h"
 #include "ui/ui_goalgridtab.h"
 #include <QApplication>
@@ -20,8 +21,8 @@ constexpr int SystemSizes[] = {
     2592, 2700, 2880, 3000, 3072, 3200, 3240, 3375, 3456, 3600, 3840, 4000, 4050, 4096};
 } // namespace
 
-GoalGridTab::GoalGridTab(RowListModel& rows, RandomSource& random, TabHost host, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::GoalGridTab>()), m_rows(rows), m_grid(random),
+GoalGridTab::GoalGridTab(RowListHistory& list, RandomSource& random, TabHost host, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::GoalGridTab>()), m_list(list), m_grid(random),
       m_host(std::move(host))
 {
     ui->setupUi(this);
@@ -114,13 +115,36 @@ void GoalGridTab::Systeemi()
 {
     if (m_grid.shownSize() < 1)
         return;
-    if (!m_rows.isEmpty() &&
+    ListCommand step(m_list, QStringLiteral("Listaa rivit"));
+    RowListModel& rows = m_list.rows();
+    if (!rows.isEmpty() &&
         MessageBox::ask(this, QStringLiteral("Poisto"),
                         QStringLiteral("Poistetaanko listalla jo olevat rivit? ")))
-        m_rows.clear();
+        rows.clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_rows.appendAll(m_grid.grid().rows(m_host.columnCount()));
+    rows.appendAll(m_grid.grid().rows(m_host.columnCount()));
     QApplication::restoreOverrideCursor();
+}
+
+bool GoalGridTab::Inputs::operator==(const Inputs& other) const
+{
+    return grid == other.grid && sizeText == other.sizeText && attemptsText == other.attemptsText &&
+           wholeRow == other.wholeRow;
+}
+
+GoalGridTab::Inputs GoalGridTab::inputs() const
+{
+    return {m_grid.saved(), ui->lblRiviMaara->text(), ui->lblJarjestelma_arvottu->text(),
+            ui->ChkArvo_Koko_Rivi->isChecked()};
+}
+
+void GoalGridTab::setInputs(const Inputs& inputs)
+{
+    m_grid.restore(inputs.grid);
+    syncGridBoxes();
+    ui->lblRiviMaara->setText(inputs.sizeText);
+    ui->lblJarjestelma_arvottu->setText(inputs.attemptsText);
+    ui->ChkArvo_Koko_Rivi->setChecked(inputs.wholeRow);
 }
 
 // A draw needs the maximum goal: tells the player (while warnings are on) when it is empty.

@@ -4,7 +4,6 @@
 // through TabHost at the moment of each click and tells of changes by signals.
 
 #include "core/random.h"
-#include "core/rowlistmodel.h"
 #include "core/systemdraw.h"
 #include "ui/tabhost.h"
 #include <QWidget>
@@ -13,6 +12,7 @@
 
 class QCheckBox;
 class QLabel;
+class RowListHistory;
 namespace Ui {
 class GoalGridTab;
 }
@@ -21,7 +21,8 @@ class GoalGridTab : public QWidget
 {
     Q_OBJECT
 public:
-    GoalGridTab(RowListModel& rows, RandomSource& random, TabHost host, QWidget* parent = nullptr);
+    GoalGridTab(RowListHistory& list, RandomSource& random, TabHost host,
+                QWidget* parent = nullptr);
     ~GoalGridTab() override;
 
     // The size the tab shows; what the price of the system is counted from.
@@ -31,6 +32,19 @@ public:
 
     void Systeemi_Tyhjaksi();
     void Systeemi();
+
+    // What clearing the grid empties, to be put back by an undo.
+    struct Inputs
+    {
+        GridDraw::Saved grid;
+        QString sizeText;     // lblRiviMaara
+        QString attemptsText; // lblJarjestelma_arvottu
+        bool wholeRow = true; // "Koko rivi"
+        bool operator==(const Inputs& other) const;
+    };
+    Inputs inputs() const;
+    // Shows them without repricing: the caller reprices once everything is back.
+    void setInputs(const Inputs& inputs);
 
 signals:
     // The shown size changed: the main window reprices (or clears the price for size 0).
@@ -56,7 +70,7 @@ private:
     void lblRivimaara_DblClick();
 
     std::unique_ptr<Ui::GoalGridTab> ui;
-    RowListModel& m_rows;
+    RowListHistory& m_list;
     GridDraw m_grid;
     TabHost m_host;
     std::array<std::array<QCheckBox*, 12>, 6> m_boxes{};

@@ -6,16 +6,18 @@
 #include "ui/frmVertaile.h"
 #include "ui/recentfilesmenu.h"
 #include "ui/rowfiledialogs.h"
+#include "ui/rowlisthistory.h"
 #include <QFileInfo>
 
 namespace {
 const QString OpenFailedTitle = QStringLiteral("Tiedostoa ei voi avata");
+const QString OpenStep = QStringLiteral("Avaa");
 } // namespace
 
-RowFileCommands::RowFileCommands(QWidget* window, RowListModel& rows, QMenu* recentMenu,
+RowFileCommands::RowFileCommands(QWidget* window, RowListHistory& list, QMenu* recentMenu,
                                  std::function<int()> columnCount,
                                  std::function<void(int columns)> switchColumns)
-    : QObject(window), m_window(window), m_rows(rows), m_columnCount(std::move(columnCount)),
+    : QObject(window), m_window(window), m_list(list), m_columnCount(std::move(columnCount)),
       m_switchColumns(std::move(switchColumns)),
       m_recentFiles(new RecentFilesMenu(recentMenu, window))
 {
@@ -27,6 +29,7 @@ void RowFileCommands::openDropsOn(QWidget* widget)
     auto* drop = new FileDropFilter(this);
     drop->watch(widget);
     connect(drop, &FileDropFilter::filesDropped, this, [this](const QStringList& paths) {
+        const ListCommand step(m_list, OpenStep);
         for (const QString& path : paths)
             openRowFile(path);
     });
@@ -34,7 +37,8 @@ void RowFileCommands::openDropsOn(QWidget* widget)
 
 void RowFileCommands::MnuTallenna_Click()
 {
-    if (m_rows.isEmpty())
+    const RowListModel& rows = m_list.rows();
+    if (rows.isEmpty())
         return;
     const QString path = FileDialog::getSaveFileName(m_window, QStringLiteral("Sarvento.txt"));
     if (path.isEmpty())
@@ -44,7 +48,7 @@ void RowFileCommands::MnuTallenna_Click()
                          QStringLiteral("Talletetaanko olemassa olevan tiedoston päälle"),
                          MessageBox::Exclamation))
         return;
-    if (RowFileDialogs::write(m_window, path, m_rows.rows()))
+    if (RowFileDialogs::write(m_window, path, rows.rows()))
         m_recentFiles->noteUsed(path);
 }
 
@@ -60,6 +64,8 @@ void RowFileCommands::MnuAvaa_Click()
 
 void RowFileCommands::openRowFile(const QString& path)
 {
+    const ListCommand step(m_list, OpenStep);
+    RowListModel& rows = m_list.rows();
     RowFile::ReadResult file = RowFileDialogs::read(m_window, path);
     if (file.status != RowFile::Status::Ok) {
         RowFileDialogs::showReadFailure(m_window, file.status, OpenFailedTitle);
@@ -67,7 +73,7 @@ void RowFileCommands::openRowFile(const QString& path)
     }
 
     bool skipDuplicates = false;
-    switch (RowMerge::plan(m_rows, m_columnCount(), file.columnCount)) {
+    switch (RowMerge::plan(rows, m_columnCount(), file.columnCount)) {
     case RowMerge::Plan::SwitchModeThenAppend:
         m_switchColumns(file.columnCount);
         break;
@@ -87,7 +93,7 @@ void RowFileCommands::openRowFile(const QString& path)
     qint64 skipped = 0;
     {
         BusyCursor busy;
-        skipped = RowMerge::append(m_rows, std::move(file.rows), skipDuplicates);
+        skipped = RowMerge::append(rows, std::move(file.rows), skipDuplicates);
     }
     m_recentFiles->noteUsed(path);
     if (skipped > 0)
@@ -97,7 +103,7 @@ void RowFileCommands::openRowFile(const QString& path)
 void RowFileCommands::MnuVetaile_Click()
 {
     if (!m_compareWindow) {
-        m_compareWindow = new frmVertaile(m_rows, m_columnCount, m_window);
+        m_compareWindow = new frmVertaile(m_list, m_columnCount, m_window);
         m_compareWindow->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_compareWindow, &frmVertaile::mainListChanged, this,
                 &RowFileCommands::comparisonMoved);

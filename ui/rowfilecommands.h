@@ -4,7 +4,6 @@
 // any of these ways is added to the main window's row list as "&Avaa" adds it. The main window
 // connects its menu items here.
 
-#include "core/rowlistmodel.h"
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -12,6 +11,7 @@
 class QMenu;
 class QWidget;
 class RecentFilesMenu;
+class RowListHistory;
 class frmVertaile;
 
 class RowFileCommands : public QObject
@@ -20,11 +20,11 @@ class RowFileCommands : public QObject
 public:
     // recentMenu lists the files used last; switchColumns puts the main window in the match
     // count of a file opened into an empty list.
-    RowFileCommands(QWidget* window, RowListModel& rows, QMenu* recentMenu,
+    RowFileCommands(QWidget* window, RowListHistory& list, QMenu* recentMenu,
                     std::function<int()> columnCount,
                     std::function<void(int columns)> switchColumns);
 
-    // Files dropped on widget open one after another.
+    // Files dropped on widget open one after another, as one undo step.
     void openDropsOn(QWidget* widget);
 
 public slots:
@@ -41,7 +41,7 @@ signals:
 
 private:
     QWidget* m_window;
-    RowListModel& m_rows;
+    RowListHistory& m_list;
     std::function<int()> m_columnCount;
     std::function<void(int columns)> m_switchColumns;
     RecentFilesMenu* m_recentFiles;

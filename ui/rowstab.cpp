@@ -4,6 +4,7 @@
 #include "ui/dialogs.h"
 #include "ui/goalbox.h"
 #include "ui/progresswindow.h"
+#include "ui/rowlisthistory.h"
 #include "ui/texts.h"
 #include "ui/ui_rowstab.h"
 #include "ui/wholetextfocus.h"
@@ -28,14 +29,14 @@ QString indexed(const char* name, int index)
 }
 } // namespace
 
-RowsTab::RowsTab(RowListModel& rows, RandomSource& random, TabHost host, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::RowsTab>()), m_rows(rows), m_random(random),
+RowsTab::RowsTab(RowListHistory& list, RandomSource& random, TabHost host, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::RowsTab>()), m_list(list), m_random(random),
       m_host(std::move(host))
 {
     ui->setupUi(this);
     buildLimitBoxes();
     buildResultLabels();
-    ui->lstLista->setModel(&m_rows);
+    ui->lstLista->setModel(&m_list.rows());
     selectWholeTextOnClick(ui->txtKertaa);
     ui->lblArvottutxt->installEventFilter(this);
     connect(ui->cmdArvo_Tulokset, &QPushButton::clicked, this, &RowsTab::cmdArvo_Tulokset_Click);
@@ -150,8 +151,38 @@ void RowsTab::focusDrawButton()
     ui->cmdArvo_Tulokset->setFocus();
 }
 
+bool RowsTab::Inputs::operator==(const Inputs& other) const
+{
+    return least == other.least && most == other.most && results == other.results &&
+           drawCount == other.drawCount;
+}
+
+RowsTab::Inputs RowsTab::inputs() const
+{
+    Inputs inputs;
+    for (size_t k = 0; k < 6; ++k) {
+        inputs.least[k] = txtMaalivah[k]->text();
+        inputs.most[k] = txtMaaliEnint[k]->text();
+        inputs.results[k] = lbl1[k]->text();
+    }
+    inputs.drawCount = ui->txtKertaa->text();
+    return inputs;
+}
+
+void RowsTab::setInputs(const Inputs& inputs)
+{
+    for (size_t k = 0; k < 6; ++k) {
+        txtMaalivah[k]->setText(inputs.least[k]);
+        txtMaaliEnint[k]->setText(inputs.most[k]);
+        lbl1[k]->setText(inputs.results[k]);
+    }
+    ui->txtKertaa->setText(inputs.drawCount);
+}
+
 void RowsTab::cmdArvo_Tulokset_Click()
 {
+    // The rows of one draw are one step, also while the progress window lets events through.
+    ListCommand step(m_list, QStringLiteral("Arvo lopputulokset"));
     emit errorCleared();
     const QString countText = ui->txtKertaa->text();
     const auto requested = parseWholeNumber(countText, MaxDrawCount);
@@ -192,9 +223,8 @@ void RowsTab::cmdArvo_Tulokset_Click()
 
     ProgressWindow progress(window(), QStringLiteral("Arvotaan rivejä..."), count >= ProgressFrom,
                             QStringLiteral("Keskeytä"), 300);
-    emit drawStarted();
-    const DrawOutcome outcome = drawer.drawInto(m_rows, count, m_random, progress.callback());
-    emit drawFinished();
+    const DrawOutcome outcome =
+        drawer.drawInto(m_list.rows(), count, m_random, progress.callback());
     showResult(outcome.lastGoals);
     if (count == 1 && !outcome.lastWasNew)
         emit sameResultShown(true);
@@ -224,7 +254,7 @@ void RowsTab::SuoritaVirhe(int limitError)
 
 void RowsTab::lblArvottutxt_DblClick()
 {
-    m_rows.checkAll();
+    m_list.rows().checkAll();
 }
 
 bool RowsTab::eventFilter(QObject* watched, QEvent* event)

@@ -5,7 +5,6 @@
 // labels below the tabs, which the main window keeps, should show.
 
 #include "core/random.h"
-#include "core/rowlistmodel.h"
 #include "ui/tabhost.h"
 #include <QWidget>
 #include <array>
@@ -15,6 +14,7 @@
 class QAbstractItemView;
 class QLabel;
 class QLineEdit;
+class RowListHistory;
 namespace Ui {
 class RowsTab;
 }
@@ -23,7 +23,7 @@ class RowsTab : public QWidget
 {
     Q_OBJECT
 public:
-    RowsTab(RowListModel& rows, RandomSource& random, TabHost host, QWidget* parent = nullptr);
+    RowsTab(RowListHistory& list, RandomSource& random, TabHost host, QWidget* parent = nullptr);
     ~RowsTab() override;
 
     // The view of the row list, for the files dropped on it.
@@ -38,6 +38,18 @@ public:
     void resetDrawCount();
     void focusDrawButton();
 
+    // What clearing the goals and the draw count empties, to be put back by an undo.
+    struct Inputs
+    {
+        std::array<QString, 6> least;   // txtMaalivah
+        std::array<QString, 6> most;    // txtMaaliEnint
+        std::array<QString, 6> results; // lbl1
+        QString drawCount;              // txtKertaa
+        bool operator==(const Inputs& other) const;
+    };
+    Inputs inputs() const;
+    void setInputs(const Inputs& inputs);
+
 signals:
     // The error label below the tabs: hidden as a draw starts, or showing a limit error.
     void errorCleared();
@@ -46,9 +58,6 @@ signals:
     void sameResultShown(bool shown);
     // A draw needs "Max Maalimäärä" and found it empty.
     void maxGoalMissing();
-    // The rows of one draw are added between these; events are handled meanwhile.
-    void drawStarted();
-    void drawFinished();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,7 +72,7 @@ private:
     void lblArvottutxt_DblClick();
 
     std::unique_ptr<Ui::RowsTab> ui;
-    RowListModel& m_rows;
+    RowListHistory& m_list;
     RandomSource& m_random;
     TabHost m_host;
     std::array<QLineEdit*, 6> txtMaalivah{};

@@ -88,6 +88,12 @@ void StakeColumn::resetStakes()
         m_boxes[i]->setChecked(i == 0);
 }
 
+void StakeColumn::setTickedBoxes(const std::array<bool, 12>& ticked)
+{
+    for (size_t i = 0; i < m_boxes.size(); ++i)
+        m_boxes[i]->setChecked(ticked[i]);
+}
+
 void StakeColumn::tickFirstTen()
 {
     for (size_t i = 0; i < 10; ++i)

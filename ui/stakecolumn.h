@@ -24,6 +24,7 @@ public:
     qint64 stakePerRowCents() const;
     // Which boxes are ticked, in their order 0,2 ... 100.
     std::array<bool, 12> tickedBoxes() const;
+    void setTickedBoxes(const std::array<bool, 12>& ticked);
     // The selected game, 1 to 6.
     int gameNumber() const;
 

@@ -179,7 +179,7 @@ private slots:
         NamedPipe pipe(path);
         QVERIFY(pipe.made());
         MainWindow w;
-        frmVertaile compare(w.rowList(), [] { return 3; });
+        frmVertaile compare(w.listHistory(), [] { return 3; });
         QWidget& window =
             way.startsWith("Mnu") || way == "lstLista" ? static_cast<QWidget&>(w) : compare;
         if (way.startsWith("Lista") || way == "lstLista") {

@@ -3,6 +3,7 @@
 #include "ui/filedropfilter.h"
 #include "ui/frmVertaile.h"
 #include "ui/recentfilesmenu.h"
+#include "ui/rowlisthistory.h"
 #include "windowtest.h"
 #include <QListView>
 #include <QMimeData>
@@ -82,7 +83,8 @@ private slots:
     void dropOnComparisonSide()
     {
         RowListModel main;
-        frmVertaile window(main, [] { return 3; });
+        RowListHistory history(main);
+        frmVertaile window(history, [] { return 3; });
         const QString first = TestFile::write(m_dir, "eka.txt", "1-0 0-0\n2-0 0-0\n");
         const QString second = TestFile::write(m_dir, "toka.txt", "3-0 0-0\n");
         QMimeData data;

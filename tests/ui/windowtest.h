@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -119,12 +121,14 @@ struct MainWindow : SeededRandom, frmSarvento
 };
 
 // Plays "step; step; ..." on the main window. Steps: off (first only; see MainWindow), draw
-// MAXIMUM TIMES, set BOX [TEXT], tick BOX, untick BOX, click BUTTON, dclick LABEL, menu ITEM, yes
-// or no (the answer to the next question), file [PATH] (the next file dialog's answer), tab INDEX,
-// add ROW, check ROWINDEX [LISTVIEW], keys COMBOBOX TEXT, grid GOALS... (of home 1, away 1,
-// home 2 ..., as "0,3"). Returns "" when every step ran; otherwise it stops at the step that
-// could not run (an unknown step, an "off" after the first step, a disabled menu item, a missing
-// control, a row that is none, a question with no queued answer) and returns it with the reason.
+// MAXIMUM TIMES, set BOX [TEXT], tick BOX, untick BOX, click BUTTON, choose OPTION, dclick LABEL,
+// menu ITEM, yes or no (the answer to the next question), file [PATH] (the next file dialog's
+// answer), tab INDEX, add ROW, check ROWINDEX [LISTVIEW], keys COMBOBOX TEXT, grid GOALS... (of
+// home 1, away 1, home 2 ..., as "0,3"), drop PATH... (files dropped on the list together),
+// recent N (the Nth file of "Viimeksi avatut"). Returns "" when every step ran; otherwise it
+// stops at the step that could not run (an unknown step, an "off" after the first step, a
+// disabled menu item, a missing control, a row that is none, a question with no queued answer)
+// and returns it with the reason.
 [[nodiscard]] inline QString play(frmSarvento& w, const QString& script)
 {
     const bool failedBefore = QTest::currentTestFailed();
@@ -151,6 +155,8 @@ struct MainWindow : SeededRandom, frmSarvento
             child<QCheckBox>(w, name)->setChecked(words[0] == "tick");
         } else if (words[0] == "click") {
             child<QPushButton>(w, name)->click();
+        } else if (words[0] == "choose") {
+            child<QRadioButton>(w, name)->click();
         } else if (words[0] == "dclick") {
             QTest::mouseDClick(child<QWidget>(w, name), Qt::LeftButton);
         } else if (words[0] == "menu") {
@@ -179,6 +185,24 @@ struct MainWindow : SeededRandom, frmSarvento
             } else {
                 failed = "the window did not become active";
             }
+        } else if (words[0] == "drop") {
+            QList<QUrl> files;
+            for (const QString& path : words.mid(1))
+                files << QUrl::fromLocalFile(path);
+            QMimeData data;
+            data.setUrls(files);
+            QWidget* list = child<QListView>(w, "lstLista")->viewport();
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(list, &enter); // a drop goes where the drag entered
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(list, &drop);
+            QCoreApplication::processEvents(); // the files open once the drop is over
+        } else if (words[0] == "recent") {
+            const QList<QAction*> files = child<QMenu>(w, "MnuViimeksiAvatut")->actions();
+            if (name.toInt() >= 1 && name.toInt() <= files.size())
+                files[name.toInt() - 1]->trigger();
+            else
+                failed = "no such recent file";
         } else if (words[0] == "grid") {
             QStringList ticks;
             for (int team = 1; team < words.size(); ++team)
@@ -199,12 +223,20 @@ struct MainWindow : SeededRandom, frmSarvento
 
 // What the player sees under key: a label's or a box's text, a list view's rows; a check box, or
 // whether a button or a menu item is enabled, as 1/0; "NAME?" whether it is not hidden; or one of:
-// rows, matches, told (the messages), titles, stake (cents a row), warnings, stored (the warnings
-// setting), visible.
+// rows, ticked (their positions), matches, told (the messages), titles, stake (cents a row),
+// warnings, stored (the warnings setting), visible.
 inline QString observe(frmSarvento& w, const QString& key)
 {
     const QHash<QString, std::function<QString()>> state{
         {"rows", [&] { return listed(w.rowList()).join(", "); }},
+        {"ticked",
+         [&] {
+             QStringList ticked;
+             for (int i = 0; i < w.rowList().count(); ++i)
+                 if (w.rowList().isChecked(i))
+                     ticked << QString::number(i);
+             return ticked.join(',');
+         }},
         {"matches", [&] { return QString::number(w.ColumnCount()); }},
         {"told", [] { return MessageBox::shownTexts().join(" / "); }},
         {"titles", [] { return MessageBox::shownTitles().join(" / "); }},
