@@ -1,6 +1,7 @@
 #include "ui/frmSarvento.h"
 #include "settings/settingskeys.h"
 #include "ui/bonusmenu.h"
+#include "ui/chancecommands.h"
 #include "ui/clearedinputs.h"
 #include "ui/couponprinting.h"
 #include "ui/dialogs.h"
@@ -43,10 +44,13 @@ frmSarvento::~frmSarvento() = default;
 void frmSarvento::createAreas()
 {
     const TabHost host{[this] { return ColumnCount(); }, [this] { return ui->txtMaali->text(); },
-                       [this] { return m_warningsOn; }};
+                       [this] { return m_warningsOn; }, [this] { return m_chances->model(); }};
     m_history = new RowListHistory(m_rows, this);
     m_rowsTab = new RowsTab(*m_history, m_random, host, ui->tabRivit);
     ui->rowsTabLayout->addWidget(m_rowsTab);
+    m_chances = new ChanceCommands(
+        this, *m_history, *m_rowsTab, *ui->lblVoittoTod, [this] { return ColumnCount(); },
+        [this] { return StakePerRowCents(); });
     // The tab key goes from the list to the maximum goal, then to the limit boxes.
     setTabOrder(m_rowsTab->listView(), ui->txtMaali);
     m_gridTab = new GoalGridTab(*m_history, m_random, host, ui->tabJarjestelma);
@@ -81,6 +85,8 @@ void frmSarvento::connectAreas()
             [this] { onRowCountChanged(m_rows.count()); });
     connect(m_printing, &CouponPrinting::listingFinished, this,
             [this] { ui->txtMaali->setFocus(); });
+    connect(m_chances, &ChanceCommands::winningRowShown, this,
+            [this] { ui->SSTab1->setCurrentIndex(0); });
 }
 
 // Designer names must be plain identifiers; these carry their Finnish names.
@@ -114,6 +120,8 @@ void frmSarvento::connectMenus()
     connect(ui->MnuTyhjennaKaikki, &QAction::triggered, this,
             &frmSarvento::MnuTyhjennaKaikki_Click);
     connect(ui->MnuTilastot, &QAction::triggered, this, &frmSarvento::MnuTilastot_Click);
+    m_chances->takeMenuItems(*ui->MnuKomentoja, ui->MnuTodennakoisyydet, ui->MnuJarjestaTod,
+                             ui->MnuTarkistaTulos);
 
     connect(ui->MnuTulosta, &QMenu::aboutToShow, this, &frmSarvento::showPrintMenu);
     connect(ui->MnuTulostaKupongille, &QAction::triggered, m_printing,
@@ -318,6 +326,7 @@ void frmSarvento::setColumns(int columns)
     ui->MnuSarake2->setChecked(columns == 2);
     ui->MnuSarake3->setChecked(columns == 3);
     setThirdMatchVisible(columns == 3);
+    m_chances->setColumnCount(columns);
     m_rowsTab->blankRowCount();
     m_rowCountShown = false;
 }

@@ -3,8 +3,9 @@
 // warnings switch), switches the match count, keeps the edit and settings menus and wires the
 // areas together. The rows tab (RowsTab), the goal-grid tab (GoalGridTab) and the stake column
 // (StakeColumn) do their own work and tell of changes by signals; the row-file commands
-// (RowFileCommands), the print commands (CouponPrinting), the undo history (RowListHistory) and
-// the bonus menu (BonusMenu) take the menu items connected to them. Every command that may
+// (RowFileCommands), the print commands (CouponPrinting), the chances of the scores
+// (ChanceCommands), the undo history (RowListHistory) and the bonus menu (BonusMenu) take the
+// menu items connected to them. Every command that may
 // change the row list opens a ListCommand, its undo step. Long work (draws, file reads) runs in
 // the domain below with a progress callback; the windows only show progress.
 
@@ -17,6 +18,7 @@
 #include <memory>
 
 class BonusMenu;
+class ChanceCommands;
 class CouponPrinting;
 class GoalGridTab;
 class InstanceCheck;
@@ -124,4 +126,5 @@ private:
     BonusMenu* m_bonus = nullptr;
     CouponPrinting* m_printing = nullptr;
     RowFileCommands* m_files = nullptr;
+    ChanceCommands* m_chances = nullptr;
 };

@@ -1,7 +1,9 @@
 #include "ui/rowlistview.h"
+#include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <limits>
 
 RowListView::RowListView(QWidget* parent) : QListView(parent)
@@ -320,4 +322,18 @@ void RowListView::paintEvent(QPaintEvent* event)
         }
         itemDelegateForIndex(index)->paint(&painter, option, index);
     }
+}
+
+bool RowListView::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || !m_rowToolTip)
+        return QListView::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.isValid() ? m_rowToolTip(index.row()) : QString();
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
+    return true;
 }

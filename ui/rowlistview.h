@@ -6,6 +6,7 @@
 // nothing per row; it scrolls a row at a time like a list view. Ticks change no row's size, so
 // they only repaint: one row its own rectangle, a range (ticking all) the visible rows.
 #include <QListView>
+#include <functional>
 
 class RowListView : public QListView
 {
@@ -18,8 +19,11 @@ public:
     QModelIndex indexAt(const QPoint& point) const override;
     void doItemsLayout() override;
     void reset() override;
+    // What a row's tooltip says; no tooltip while unset or when it gives "".
+    void setRowToolTip(std::function<QString(int row)> text) { m_rowToolTip = std::move(text); }
 
 protected:
+    bool viewportEvent(QEvent* event) override;
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles) override;
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
@@ -50,4 +54,5 @@ private:
     QModelIndex indexOfRow(int row) const;
 
     mutable QSize m_itemSize;
+    std::function<QString(int row)> m_rowToolTip;
 };

@@ -1,6 +1,7 @@
 #include "ui/rowstab.h"
 #include "core/numbers.h"
 #include "core/resultdraw.h"
+#include "core/weighteddraw.h"
 #include "ui/dialogs.h"
 #include "ui/goalbox.h"
 #include "ui/progresswindow.h"
@@ -15,6 +16,12 @@ namespace {
 constexpr qint64 ProgressFrom = 20000;
 // More draws than this in one click could not fit in the list anyway.
 constexpr qint64 MaxDrawCount = 100'000'000;
+
+const QString NoModel =
+    QStringLiteral("Todennäköisyyksiä ei ole asetettu. Anna ne ensin kohdassa Muokkaa, "
+                   "Todennäköisyydet.");
+const QString NoChanceWithin =
+    QStringLiteral("Kohteen %1 maalirajoissa ei ole yhtään tulosta, jolla olisi todennäköisyys.");
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text)
 {
@@ -196,39 +203,71 @@ void RowsTab::cmdArvo_Tulokset_Click()
         resetDrawCount();
     }
 
-    GoalLimitTexts limits;
-    limits.overallMax = m_host.maxGoalText();
-    for (size_t k = 0; k < 6; ++k) {
-        limits.teamMax[k] = txtMaaliEnint[k]->text();
-        limits.teamMin[k] = txtMaalivah[k]->text();
-    }
-    const ResultDrawer drawer(limits, m_host.columnCount());
-    const LimitCheckResult check = drawer.check();
-    switch (check.status) {
-    case LimitCheck::NotANumber:
-        MessageBox::show(window(), Texts::AppTitle, Texts::CheckGoalNumbers);
+    const std::optional<GoalLimitTexts> limits = checkedLimits();
+    if (!limits)
         return;
-    case LimitCheck::MissingMax:
-        showLimitError(6);
-        emit maxGoalMissing();
-        return;
-    case LimitCheck::TeamError:
-        emit sameResultShown(false);
-        SuoritaVirhe(check.team);
-        return;
-    case LimitCheck::Ok:
-        break;
+    std::optional<WeightedDrawer> weighted;
+    if (ui->chkTodennakoisyyksin->isChecked()) {
+        weighted = weightedDrawer(*limits);
+        if (!weighted)
+            return;
     }
     emit sameResultShown(false);
 
     ProgressWindow progress(window(), QStringLiteral("Arvotaan rivejä..."), count >= ProgressFrom,
                             QStringLiteral("Keskeytä"), 300);
     const DrawOutcome outcome =
-        drawer.drawInto(m_list.rows(), count, m_random, progress.callback());
+        weighted ? weighted->drawInto(m_list.rows(), count, m_random, progress.callback())
+                 : ResultDrawer(*limits, m_host.columnCount())
+                       .drawInto(m_list.rows(), count, m_random, progress.callback());
     showResult(outcome.lastGoals);
     if (count == 1 && !outcome.lastWasNew)
         emit sameResultShown(true);
     ui->lblArvottu->repaint();
+}
+
+std::optional<GoalLimitTexts> RowsTab::checkedLimits()
+{
+    GoalLimitTexts limits;
+    limits.overallMax = m_host.maxGoalText();
+    for (size_t k = 0; k < 6; ++k) {
+        limits.teamMax[k] = txtMaaliEnint[k]->text();
+        limits.teamMin[k] = txtMaalivah[k]->text();
+    }
+    const LimitCheckResult check = ResultDrawer(limits, m_host.columnCount()).check();
+    switch (check.status) {
+    case LimitCheck::NotANumber:
+        MessageBox::show(window(), Texts::AppTitle, Texts::CheckGoalNumbers);
+        return std::nullopt;
+    case LimitCheck::MissingMax:
+        showLimitError(6);
+        emit maxGoalMissing();
+        return std::nullopt;
+    case LimitCheck::TeamError:
+        emit sameResultShown(false);
+        SuoritaVirhe(check.team);
+        return std::nullopt;
+    case LimitCheck::Ok:
+        break;
+    }
+    return limits;
+}
+
+std::optional<WeightedDrawer> RowsTab::weightedDrawer(const GoalLimitTexts& limits)
+{
+    const auto model = m_host.scoreModel ? m_host.scoreModel() : nullptr;
+    if (!model) {
+        MessageBox::show(window(), Texts::AppTitle, NoModel);
+        return std::nullopt;
+    }
+    const auto ranges = GoalRanges::fromLimits(limits, m_host.columnCount());
+    WeightedDrawer drawer(*model, ranges.value_or(GoalRanges()));
+    if (!ranges || !drawer.isDrawable()) {
+        MessageBox::show(window(), Texts::AppTitle,
+                         NoChanceWithin.arg(std::max(drawer.blockedMatch(), 0) + 1));
+        return std::nullopt;
+    }
+    return drawer;
 }
 
 void RowsTab::showResult(const std::array<std::optional<int>, 6>& goals)

@@ -5,6 +5,8 @@
 // labels below the tabs, which the main window keeps, should show.
 
 #include "core/random.h"
+#include "core/resultdraw.h"
+#include "core/weighteddraw.h"
 #include "ui/tabhost.h"
 #include <QWidget>
 #include <array>
@@ -50,6 +52,10 @@ public:
     Inputs inputs() const;
     void setInputs(const Inputs& inputs);
 
+    // The goal limits as the draw reads them, once the draw's own checks pass; a fault is told
+    // as the draw tells it, and nothing is returned.
+    std::optional<GoalLimitTexts> checkedLimits();
+
 signals:
     // The error label below the tabs: hidden as a draw starts, or showing a limit error.
     void errorCleared();
@@ -66,6 +72,8 @@ private:
     void buildLimitBoxes();
     void buildResultLabels();
     void cmdArvo_Tulokset_Click();
+    // The draw by the chances of the scores, or nothing when it cannot be made (told).
+    std::optional<WeightedDrawer> weightedDrawer(const GoalLimitTexts& limits);
     void showResult(const std::array<std::optional<int>, 6>& goals);
     void showLimitError(int limitError);
     void SuoritaVirhe(int limitError);

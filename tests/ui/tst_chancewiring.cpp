@@ -1,0 +1,254 @@
+// The chances of the scores in the main window: the list's chance follows every change (undo
+// included), the best rows, ordering and the draw by chances are one step each, a row's chance
+// is its tooltip, and a checked result ticks the winning row.
+#include "core/bestrows.h"
+#include "core/chance.h"
+#include "ui/rowlisthistory.h"
+#include "windowtest.h"
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QUndoStack>
+
+using namespace WindowTest;
+
+namespace {
+// Expected goals home - away of the three matches.
+const double Goals[3][2] = {{1.5, 1.0}, {2.0, 0.5}, {1.0, 1.0}};
+
+QString setChances()
+{
+    QStringList steps;
+    for (int k = 1; k <= 3; ++k)
+        steps
+            << QString("set txtOdotusKoti_%1 %2").arg(k).arg(QLocale().toString(Goals[k - 1][0]))
+            << QString("set txtOdotusVieras_%1 %2").arg(k).arg(QLocale().toString(Goals[k - 1][1]));
+    return steps.join("; ") + "; click cmdKayta";
+}
+
+ScoreModel modelOf(int matches)
+{
+    std::vector<ExpectedGoals> goals;
+    for (int k = 0; k < matches; ++k)
+        goals.push_back({Goals[k][0], Goals[k][1]});
+    return *ScoreModel::make(goals, 0);
+}
+
+// What the chance label should say for the list as it is, "hidden" without chances.
+QString expectedChance(frmSarvento& w, bool withModel)
+{
+    if (!withModel)
+        return "hidden";
+    return Chance::winningText(std::min(1.0, modelOf(w.ColumnCount()).sum(w.rowList().rows())));
+}
+
+QString shownChance(frmSarvento& w)
+{
+    auto* label = child<QLabel>(w, "lblVoittoTod");
+    return label->isHidden() ? "hidden" : label->text();
+}
+
+QStringList texts(const std::vector<ScoreRow>& rows)
+{
+    QStringList out;
+    for (ScoreRow row : rows)
+        out << row.text();
+    return out;
+}
+} // namespace
+
+class TestChanceWiring : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_settings;
+
+private slots:
+    void initTestCase() { setUpHeadless(m_settings); }
+    void init() { resetBetweenTests(m_settings); }
+    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
+
+    // After each script the label shows the chance of the list as it is then.
+    void chanceFollowsList_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("model");
+        const QString rows = "add 0-0 0-0 0-0; add 1-0 2-0 1-1; add 1-1 1-0 0-0";
+        // clang-format off
+        QTest::newRow("no chances set") << rows << false;
+        QTest::newRow("rows listed before the chances") << rows + "; " + setChances() << true;
+        QTest::newRow("rows added after") << setChances() + "; " + rows << true;
+        QTest::newRow("drawn") << setChances() + "; draw 3 40" << true;
+        QTest::newRow("drawn, undone") << setChances() + "; " + rows + "; draw 3 40; menu MnuKumoa" << true;
+        QTest::newRow("drawn, undone, redone") << setChances() + "; draw 3 40; menu MnuKumoa; menu MnuTeeUudelleen" << true;
+        QTest::newRow("ticked removed") << setChances() + "; " + rows + "; check 1; menu MnuPoistavalitutListalta" << true;
+        QTest::newRow("ticked removed, undone") << setChances() + "; " + rows + "; check 1; menu MnuPoistavalitutListalta; menu MnuKumoa" << true;
+        QTest::newRow("list cleared") << setChances() + "; " + rows + "; yes; menu MnuTyhjennäLista" << true;
+        QTest::newRow("list cleared, undone") << setChances() + "; " + rows + "; yes; menu MnuTyhjennäLista; menu MnuKumoa" << true;
+        QTest::newRow("two matches") << setChances() + "; yes; menu MnuSarake2; add 0-0 1-0; add 2-1 0-0" << true;
+        QTest::newRow("two matches, undone") << setChances() + "; " + rows + "; yes; menu MnuSarake2; menu MnuKumoa" << true;
+        QTest::newRow("chances emptied") << setChances() + "; " + rows + "; click cmdTyhjenna" << false;
+        // clang-format on
+    }
+    void chanceFollowsList()
+    {
+        QFETCH(QString, script);
+        QFETCH(bool, model);
+        MainWindow w;
+        QCOMPARE(play(w, script), QString());
+        QCOMPARE(shownChance(w), expectedChance(w, model));
+    }
+
+    // The chances set at the last run are in use at the next start, unopened.
+    void chancesKeptOverStart()
+    {
+        {
+            MainWindow w;
+            QCOMPARE(play(w, setChances()), QString());
+        }
+        MainWindow w;
+        QCOMPARE(play(w, "add 0-0 0-0 0-0"), QString());
+        QCOMPARE(shownChance(w), expectedChance(w, true));
+    }
+
+    // "Parhaat rivit": the most likely rows within the limits, a row already listed not twice,
+    // one step; a fault of the limits or no chances changes nothing.
+    void bestRows_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("best"); // how many of the best rows are wanted; -1: none
+        QTest::addColumn<QString>("told");
+        // clang-format off
+        QTest::newRow("ten") << setChances() + "; set txtMaali 3; set txtParhaatLkm 10" << 10 << "";
+        QTest::newRow("for a budget") << setChances() + "; set txtMaali 3; tick Chk2Markka; set txtParhaatLkm ; set txtBudjetti 2,5" << -2 << "";
+        QTest::newRow("the best one already listed") << setChances() + "; set txtMaali 3; add 1-0 2-0 1-1; set txtParhaatLkm 4" << 4 << "";
+        QTest::newRow("own limits of a team") << setChances() + "; set txtMaali 3; set txtMaalivah_0 2; set txtMaaliEnint_0 3; set txtParhaatLkm 6" << 6 << "";
+        QTest::newRow("max goal missing") << setChances() + "; set txtParhaatLkm 5" << -1 << "Max. maalimäärä puuttuu";
+        // clang-format on
+    }
+    void bestRows()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, best);
+        MainWindow w;
+        QCOMPARE(play(w, script), QString());
+        const QStringList before = listed(w.rowList());
+        QCOMPARE(play(w, "click cmdParhaatRivit"), QString());
+        QTEST(MessageBox::shownTexts().join(" / "), "told");
+        if (best == -1) {
+            QCOMPARE(listed(w.rowList()), before);
+            return;
+        }
+        // -2: a budget of 2,50 € at the stake per row.
+        const qint64 count = best == -2 ? 250 / w.StakePerRowCents() : best;
+        GoalLimitTexts limits;
+        limits.overallMax = child<QLineEdit>(w, "txtMaali")->text();
+        for (size_t k = 0; k < 6; ++k) {
+            limits.teamMin[k] = child<QLineEdit>(w, "txtMaalivah_" + QString::number(k))->text();
+            limits.teamMax[k] = child<QLineEdit>(w, "txtMaaliEnint_" + QString::number(k))->text();
+        }
+        const auto ranges = GoalRanges::fromLimits(limits, 3);
+        QVERIFY(ranges);
+        QStringList expected = before;
+        for (const QString& row : texts(BestRows::find(modelOf(3), *ranges, count).rows))
+            if (!expected.contains(row))
+                expected << row;
+        QCOMPARE(listed(w.rowList()), expected);
+        QCOMPARE(child<QAction>(w, "MnuKumoa")->text(), QString("Kumoa: Parhaat rivit"));
+        QCOMPARE(play(w, "menu MnuKumoa"), QString());
+        QCOMPARE(listed(w.rowList()), before);
+    }
+
+    // Ordering: likeliest first, ties in list order, ticks go with their rows; one step.
+    void order()
+    {
+        MainWindow w;
+        QCOMPARE(play(w, "add 3-3 3-3 3-3; add 0-0 0-0 0-0; add 1-0 2-0 1-1; add 3-3 3-3 3-3"),
+                 QString());
+        QVERIFY2(!menuItemEnabled(w, "MnuJarjestaTod"), "no chances: nothing to order by");
+        QCOMPARE(play(w, setChances() + "; check 2; menu MnuJarjestaTod"), QString());
+        const QString ordered = "rows=1-0 2-0 1-1, 0-0 0-0 0-0, 3-3 3-3 3-3, 3-3 3-3 3-3|ticked=0";
+        QCOMPARE(seen(w, ordered), ordered);
+        QCOMPARE(child<QAction>(w, "MnuKumoa")->text(),
+                 QString("Kumoa: Järjestä todennäköisyyden mukaan"));
+        QCOMPARE(play(w, "menu MnuKumoa"), QString());
+        const QString before = "rows=3-3 3-3 3-3, 0-0 0-0 0-0, 1-0 2-0 1-1, 3-3 3-3 3-3|ticked=2";
+        QCOMPARE(seen(w, before), before);
+        // In order already: no step.
+        QCOMPARE(play(w, "menu MnuTeeUudelleen; menu MnuJarjestaTod"), QString());
+        QCOMPARE(child<QAction>(w, "MnuKumoa")->text(),
+                 QString("Kumoa: Järjestä todennäköisyyden mukaan"));
+        QCOMPARE(w.listHistory().stack().count(), 5);
+    }
+
+    // The draw by chances: rows as likely as the chances make them, one step; without chances
+    // nothing is drawn.
+    void drawByChances_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("most"); // at most this many different rows drawn
+        QTest::addColumn<QString>("told");
+        const QString unlikely = "set txtOdotusKoti_1 0,02; set txtOdotusVieras_1 0,02; "
+                                 "set txtOdotusKoti_2 0,02; set txtOdotusVieras_2 0,02; "
+                                 "set txtOdotusKoti_3 0,02; set txtOdotusVieras_3 0,02; "
+                                 "click cmdKayta";
+        // clang-format off
+        QTest::newRow("goals rare") << unlikely + "; tick chkTodennakoisyyksin; draw 9 60" << 8 << "";
+        QTest::newRow("not ticked") << unlikely + "; draw 9 60" << 60 << "";
+        QTest::newRow("no chances") << "tick chkTodennakoisyyksin; draw 9 60" << 0 << "Todennäköisyyksiä ei ole asetettu. Anna ne ensin kohdassa Muokkaa, Todennäköisyydet.";
+        // clang-format on
+    }
+    void drawByChances()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, most);
+        MainWindow w;
+        QCOMPARE(play(w, script), QString());
+        QTEST(MessageBox::shownTexts().join(" / "), "told");
+        QVERIFY2(w.rowList().count() <= most, qPrintable(listed(w.rowList()).join(", ")));
+        QVERIFY(most < 60 || w.rowList().count() > 40); // the plain draw spreads out
+        if (most > 0)
+            QCOMPARE(child<QAction>(w, "MnuKumoa")->text(), QString("Kumoa: Arvo lopputulokset"));
+    }
+
+    // A row's own chance as its tooltip, none without chances.
+    void rowToolTip()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(play(w, "add 1-0 2-0 1-1"), QString());
+        auto* view = child<QListView>(w, "lstLista");
+        const QRect first = view->visualRect(w.rowList().index(0));
+        const auto hover = [&] {
+            QToolTip::hideText();
+            QHelpEvent help(QEvent::ToolTip, first.center(),
+                            view->viewport()->mapToGlobal(first.center()));
+            QCoreApplication::sendEvent(view->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(hover(), QString());
+        QCOMPARE(play(w, setChances()), QString());
+        QCOMPARE(hover(), Chance::rowText(modelOf(3).probability(w.rowList().at(0))));
+    }
+
+    // A checked result ticks the winning row and shows it, on the rows tab.
+    void winningRowShown()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QString script = "tab 1";
+        for (int i = 0; i < 300; ++i)
+            script += QString("; add %1-%2 0-0 0-0").arg(i % 10).arg(i / 10);
+        QCOMPARE(play(w, script + "; menu MnuTarkistaTulos; set txtTulos 7-25 0-0 0-0; "
+                                  "click cmdTarkista"),
+                 QString());
+        QCOMPARE(seen(w, "ticked=257"), QString("ticked=257"));
+        QCOMPARE(child<QTabWidget>(w, "SSTab1")->currentIndex(), 0);
+        auto* view = child<QListView>(w, "lstLista");
+        QCOMPARE(view->currentIndex().row(), 257);
+        QVERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
+    }
+};
+
+QTEST_MAIN(TestChanceWiring)
+#include "tst_chancewiring.moc"

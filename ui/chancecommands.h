@@ -1,0 +1,64 @@
+#pragma once
+// The chances of the scores in the main window: the window where the player sets them, the
+// list's chance of winning below the tabs, each row's own chance as its tooltip, and the three
+// commands that use them ("Parhaat rivit", ordering the list, checking a result). The chance
+// is kept current from the list's own signals, so every change counts, undo and redo included.
+
+#include "core/chance.h"
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class RowListHistory;
+class RowListView;
+class RowsTab;
+class frmTarkista;
+class frmTodennakoisyydet;
+
+class ChanceCommands : public QObject
+{
+    Q_OBJECT
+public:
+    // window: the main window, the side windows' parent; chanceLabel shows the list's chance.
+    ChanceCommands(QWidget* window, RowListHistory& history, RowsTab& rowsTab, QLabel& chanceLabel,
+                   std::function<int()> columnCount, std::function<qint64()> stakeCents);
+    ~ChanceCommands() override;
+
+    // The chances in use; null while none are set.
+    std::shared_ptr<const ScoreModel> model() const { return m_model; }
+    // The edit menu's items of the chances; ordering is enabled as the menu opens, when there
+    // are chances and two rows.
+    void takeMenuItems(QMenu& menu, QAction* chances, QAction* order, QAction* check);
+    // The match count changed: the chances are made again for that many matches.
+    void setColumnCount(int columnCount);
+
+    void MnuTodennakoisyydet_Click();
+    void MnuJarjestaTod_Click();
+    void MnuTarkistaTulos_Click();
+
+signals:
+    // The winning row was ticked and scrolled to: the rows tab is to be shown.
+    void winningRowShown();
+
+private:
+    void setModel(std::shared_ptr<const ScoreModel> model);
+    void fillBestRows(qint64 count);
+    void showWinningRow(int position);
+    void countAll();
+    void showChance();
+    QString rowToolTip(int position) const;
+
+    QWidget* m_window;
+    RowListHistory& m_history;
+    RowsTab& m_rowsTab;
+    QLabel& m_chanceLabel;
+    std::function<int()> m_columnCount;
+    frmTodennakoisyydet* m_chancesWindow;
+    QPointer<frmTarkista> m_checkWindow;
+    std::shared_ptr<const ScoreModel> m_model;
+    ChanceTally m_tally;
+};
