@@ -15,16 +15,7 @@ esac
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-charts-dev
           libgl-dev libxkbcommon-dev poppler-utils)
 [ "$mode" != fuzz ] || packages+=(clang libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+tools/install-missing.sh "${packages[@]}"
 
 case "$mode" in
 run | test)

@@ -222,4 +222,34 @@ inline std::vector<std::uint64_t> readKeys(const char* path)
     return keys;
 }
 
+// Ticks the keys found among the other list's keys.
+inline void tickFound(const std::vector<std::uint64_t>& keys, std::vector<bool>& ticks,
+                      const std::vector<std::uint64_t>& other)
+{
+    KeySet set;
+    set.reserve(other.size());
+    for (std::uint64_t key : other)
+        set.insert(key);
+    for (size_t i = 0; i < keys.size(); ++i)
+        if (set.contains(keys[i]))
+            ticks[i] = true;
+}
+
+// Rows of 7 different numbers of 1..39, counting how often each number comes up.
+template <typename Counts> void drawLottoRows(FastRandom& fast, long long rows, Counts& counts)
+{
+    for (long long row = 0; row < rows; ++row) {
+        std::uint64_t taken = 0;
+        for (int accepted = 0; accepted < 7;) {
+            const int n = int(fast.unit() * 39 + 1);
+            const std::uint64_t bit = std::uint64_t(1) << n;
+            if (taken & bit)
+                continue;
+            taken |= bit;
+            ++counts[size_t(n)];
+            ++accepted;
+        }
+    }
+}
+
 } // namespace Baseline

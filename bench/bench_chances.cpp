@@ -1,6 +1,7 @@
 // Chances over big lists: the list's chance of winning over 3,000,000 rows and kept current
 // row by row, the most likely rows, draws by probability, checking final scores and ordering
 // a list by probability.
+#include "benchrows.h"
 #include "benchsupport.h"
 #include "core/bestrows.h"
 #include "core/chance.h"
@@ -39,23 +40,6 @@ void report(const char* what, const Timer& timer, const char* target = nullptr)
                 target ? "   target " : "", target ? target : "");
 }
 
-// Three-match rows counting through the goals 0..12, so that 3,000,000 are distinct.
-std::vector<ScoreRow> distinctRows(int count)
-{
-    std::vector<ScoreRow> rows;
-    rows.reserve(size_t(count));
-    for (int n = 0; n < count; ++n) {
-        std::array<int, ScoreRow::MaxTeams> goals{};
-        int rest = n;
-        for (int& goal : goals) {
-            goal = rest % 13;
-            rest /= 13;
-        }
-        rows.push_back(ScoreRow(3, goals));
-    }
-    return rows;
-}
-
 // Three matches from typical odds: a favourite, an even match and a long shot.
 std::shared_ptr<const ScoreModel> typicalModel()
 {
@@ -88,7 +72,7 @@ int main()
         return 1;
     }
     constexpr int total = 3000000;
-    const std::vector<ScoreRow> rows = distinctRows(total);
+    const std::vector<ScoreRow> rows = countingRows(total);
     Timer timer;
 
     ChanceTally tally(model);

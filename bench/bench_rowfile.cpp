@@ -2,6 +2,7 @@
 // same data: saving and reading 3,000,000 rows, opening a file of 1,000,000 rows into a list
 // of 1,000,000 without duplicates, and comparing two lists of 1,000,000.
 #include "baseline.h"
+#include "benchrows.h"
 #include "compare/comparison.h"
 #include "files/rowfile.h"
 #include "files/rowmerge.h"
@@ -9,25 +10,6 @@
 #include <memory>
 
 namespace {
-std::vector<ScoreRow> distinctRows(int count, int offset)
-{
-    // Three matches of goals 0..9 give a million distinct rows; the offset shifts into
-    // two-digit goals for further distinct rows.
-    std::vector<ScoreRow> rows;
-    rows.reserve(size_t(count));
-    for (int n = offset; n < offset + count; ++n) {
-        std::array<int, ScoreRow::MaxTeams> goals{};
-        int rest = n;
-        for (int& goal : goals) {
-            goal = rest % 10;
-            rest /= 10;
-        }
-        goals[5] += 10 * (rest % 9);
-        rows.push_back(ScoreRow(3, goals));
-    }
-    return rows;
-}
-
 std::vector<std::uint64_t> keysOf(const std::vector<ScoreRow>& rows)
 {
     std::vector<std::uint64_t> keys;
@@ -39,7 +21,7 @@ std::vector<std::uint64_t> keysOf(const std::vector<ScoreRow>& rows)
 
 void compareSaveAndRead(const QString& path)
 {
-    const std::vector<ScoreRow> rows = distinctRows(3000000, 0);
+    const std::vector<ScoreRow> rows = shiftedRows(3000000, 0);
     const QByteArray plainPath = (path + ".plain").toLocal8Bit();
     Baseline::compare("save 3,000,000 rows", {{}, [&] { RowFile::write(path, rows); }, {}},
                       {{},
@@ -68,9 +50,9 @@ void compareSaveAndRead(const QString& path)
 // file's rows are listed already.
 void compareOpening(const QString& path)
 {
-    if (!RowFile::write(path, distinctRows(1000000, 500000)))
+    if (!RowFile::write(path, shiftedRows(1000000, 500000)))
         return;
-    const std::vector<ScoreRow> heldRows = distinctRows(1000000, 0);
+    const std::vector<ScoreRow> heldRows = shiftedRows(1000000, 0);
     std::unique_ptr<RowListModel> held;
     const std::vector<std::uint64_t> heldKeys = keysOf(heldRows);
     std::vector<std::uint64_t> keys;
@@ -110,24 +92,14 @@ void compareOpening(const QString& path)
 // Both lists as opened from files: neither has built its duplicate index yet.
 void compareLists()
 {
-    const std::vector<ScoreRow> rows1 = distinctRows(1000000, 0);
-    const std::vector<ScoreRow> rows2 = distinctRows(1000000, 700000);
+    const std::vector<ScoreRow> rows1 = shiftedRows(1000000, 0);
+    const std::vector<ScoreRow> rows2 = shiftedRows(1000000, 700000);
     std::unique_ptr<RowListModel> list1;
     std::unique_ptr<RowListModel> list2;
     const std::vector<std::uint64_t> keys1 = keysOf(rows1);
     const std::vector<std::uint64_t> keys2 = keysOf(rows2);
     std::vector<bool> ticks1;
     std::vector<bool> ticks2;
-    auto tickFound = [](const std::vector<std::uint64_t>& keys, std::vector<bool>& ticks,
-                        const std::vector<std::uint64_t>& other) {
-        Baseline::KeySet set;
-        set.reserve(other.size());
-        for (std::uint64_t key : other)
-            set.insert(key);
-        for (size_t i = 0; i < keys.size(); ++i)
-            if (set.contains(keys[i]))
-                ticks[i] = true;
-    };
     Baseline::compare("comparing two lists of 1,000,000 rows",
                       {[&] {
                            list1 = std::make_unique<RowListModel>();
@@ -145,8 +117,8 @@ void compareLists()
                            ticks2.assign(keys2.size(), false);
                        },
                        [&] {
-                           tickFound(keys1, ticks1, keys2);
-                           tickFound(keys2, ticks2, keys1);
+                           Baseline::tickFound(keys1, ticks1, keys2);
+                           Baseline::tickFound(keys2, ticks2, keys1);
                        },
                        {}},
                       1.5);

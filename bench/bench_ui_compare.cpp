@@ -2,6 +2,7 @@
 // the click on the compare button to the ticks shown, beside a plain baseline of the same
 // comparison.
 #include "baseline.h"
+#include "benchrows.h"
 #include "files/rowfile.h"
 #include "ui/dialogs.h"
 #include "ui/frmVertaile.h"
@@ -12,24 +13,6 @@
 #include <memory>
 
 namespace {
-// Three matches of goals 0..9, shifted into two-digit goals past the first million.
-std::vector<ScoreRow> distinctRows(int count, int offset)
-{
-    std::vector<ScoreRow> rows;
-    rows.reserve(size_t(count));
-    for (int n = offset; n < offset + count; ++n) {
-        std::array<int, ScoreRow::MaxTeams> goals{};
-        int rest = n;
-        for (int& goal : goals) {
-            goal = rest % 10;
-            rest /= 10;
-        }
-        goals[5] += 10 * (rest % 9);
-        rows.push_back(ScoreRow(3, goals));
-    }
-    return rows;
-}
-
 void open(frmVertaile& window, const char* button, const QString& path)
 {
     FileDialog::setNextFileName(path);
@@ -48,8 +31,8 @@ int main(int argc, char* argv[])
     std::vector<std::uint64_t> keys1;
     std::vector<std::uint64_t> keys2;
     {
-        const std::vector<ScoreRow> rows1 = distinctRows(1'000'000, 0);
-        const std::vector<ScoreRow> rows2 = distinctRows(1'000'000, 700'000);
+        const std::vector<ScoreRow> rows1 = shiftedRows(1'000'000, 0);
+        const std::vector<ScoreRow> rows2 = shiftedRows(1'000'000, 700'000);
         if (!RowFile::write(path1, rows1) || !RowFile::write(path2, rows2))
             return 1;
         for (ScoreRow row : rows1)
@@ -63,16 +46,6 @@ int main(int argc, char* argv[])
     std::unique_ptr<frmVertaile> window;
     std::vector<bool> ticks1;
     std::vector<bool> ticks2;
-    auto tickFound = [](const std::vector<std::uint64_t>& keys, std::vector<bool>& ticks,
-                        const std::vector<std::uint64_t>& other) {
-        Baseline::KeySet set;
-        set.reserve(other.size());
-        for (std::uint64_t key : other)
-            set.insert(key);
-        for (size_t i = 0; i < keys.size(); ++i)
-            if (set.contains(keys[i]))
-                ticks[i] = true;
-    };
     Baseline::compare("\"Vertaile 1 ja 2\" with 1,000,000 + 1,000,000 rows",
                       {[&] {
                            window = std::make_unique<frmVertaile>(history, [] { return 3; });
@@ -91,8 +64,8 @@ int main(int argc, char* argv[])
                            ticks2.assign(keys2.size(), false);
                        },
                        [&] {
-                           tickFound(keys1, ticks1, keys2);
-                           tickFound(keys2, ticks2, keys1);
+                           Baseline::tickFound(keys1, ticks1, keys2);
+                           Baseline::tickFound(keys2, ticks2, keys1);
                        },
                        {}},
                       2.5);

@@ -4,6 +4,7 @@
 // among 3,000,000 rows and listing the full system.
 #define SARVENTO_WINDOW_BENCH
 #include "baseline.h"
+#include "benchrows.h"
 #include "benchsupport.h"
 #include "files/rowfile.h"
 #include <QAction>
@@ -24,23 +25,6 @@ double settle(QElapsedTimer& timer)
 {
     QApplication::processEvents();
     return double(timer.nsecsElapsed()) / 1e6;
-}
-
-// Three matches counting through the goals 0..12 from first on.
-std::vector<ScoreRow> countingRows(int count, int first = 0)
-{
-    std::vector<ScoreRow> rows;
-    rows.reserve(size_t(count));
-    for (int i = first; i < first + count; ++i) {
-        std::array<int, 6> goals{};
-        int rest = i;
-        for (int& g : goals) {
-            g = rest % 13;
-            rest /= 13;
-        }
-        rows.emplace_back(3, goals);
-    }
-    return rows;
 }
 
 void setText(frmSarvento& window, const char* box, const char* text)

@@ -91,8 +91,8 @@ DrawOutcome ResultDrawer::drawInto(RowListModel& list, qint64 count, RandomSourc
                                    const Progress& progress) const
 {
     // Rows become visible in few large steps: each one makes the view lay out the list anew.
-    constexpr qint64 ReportEvery = 20000;
-    constexpr qint64 AnnounceEvery = 1000000;
+    using DrawSteps::AnnounceEvery;
+    using DrawSteps::ReportEvery;
     // Rows are drawn a block at a time and then tested and staged back to back: with nothing
     // else between them, the duplicate index's waits for memory overlap.
     constexpr qint64 Block = 1024;
@@ -141,14 +141,19 @@ DrawOutcome ResultDrawer::drawInto(RowListModel& list, qint64 count, RandomSourc
             outcome.lastGoals[drawing[d].team] = goals[drawing[d].team];
         list.stageNew(block.data(), size_t(rows), &outcome.lastWasNew);
         outcome.drawn += rows;
-        if (list.stagedCount() >= AnnounceEvery)
-            list.announceStaged();
-        if (progress && outcome.drawn % ReportEvery == 0 && outcome.drawn < count &&
-            !progress(outcome.drawn, count))
+        if (!DrawSteps::announceAndGoOn(list, outcome.drawn, count, progress))
             break;
     }
     list.announceStaged();
     return outcome;
+}
+
+bool DrawSteps::announceAndGoOn(RowListModel& list, qint64 drawn, qint64 count,
+                                const std::function<bool(qint64, qint64)>& progress)
+{
+    if (list.stagedCount() >= AnnounceEvery)
+        list.announceStaged();
+    return !(progress && drawn % ReportEvery == 0 && drawn < count && !progress(drawn, count));
 }
 
 QString limitErrorText(int limitError)

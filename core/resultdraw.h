@@ -39,6 +39,16 @@ struct DrawOutcome
     qint64 drawn = 0;                            // fewer than asked when stopped
 };
 
+namespace DrawSteps {
+// How often a draw reports its progress, and how many staged rows it shows at a time.
+constexpr qint64 ReportEvery = 20000;
+constexpr qint64 AnnounceEvery = 1000000;
+// After rows were staged: shows them once there are enough, and asks whether to go on (at
+// every ReportEvery draws short of the count).
+bool announceAndGoOn(RowListModel& list, qint64 drawn, qint64 count,
+                     const std::function<bool(qint64, qint64)>& progress);
+} // namespace DrawSteps
+
 class ResultDrawer
 {
 public:

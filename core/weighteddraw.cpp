@@ -56,8 +56,6 @@ DrawOutcome WeightedDrawer::drawInto(RowListModel& list, qint64 count, RandomSou
                                      const ResultDrawer::Progress& progress) const
 {
     // As the plain draw: progress every 20,000 draws, the view told in steps of a million.
-    constexpr qint64 ReportEvery = 20000;
-    constexpr qint64 AnnounceEvery = 1000000;
     DrawOutcome outcome;
     if (!isDrawable())
         return outcome;
@@ -65,10 +63,7 @@ DrawOutcome WeightedDrawer::drawInto(RowListModel& list, qint64 count, RandomSou
         outcome.lastGoals = draw(random);
         outcome.lastWasNew = list.stageIfNew(rowOf(outcome.lastGoals));
         ++outcome.drawn;
-        if (list.stagedCount() >= AnnounceEvery)
-            list.announceStaged();
-        if (progress && outcome.drawn % ReportEvery == 0 && outcome.drawn < count &&
-            !progress(outcome.drawn, count))
+        if (!DrawSteps::announceAndGoOn(list, outcome.drawn, count, progress))
             break;
     }
     list.announceStaged();

@@ -1,0 +1,42 @@
+#pragma once
+// Rows the benchmarks fill their lists with, all different.
+#include "core/scorerow.h"
+#include <array>
+#include <vector>
+
+// Three matches counting through the goals 0..12 from first on: 13^6 rows are distinct, enough
+// for three million (goals 0..9 would give only a million).
+inline std::vector<ScoreRow> countingRows(int count, int first = 0)
+{
+    std::vector<ScoreRow> rows;
+    rows.reserve(size_t(count));
+    for (int n = first; n < first + count; ++n) {
+        std::array<int, ScoreRow::MaxTeams> goals{};
+        int rest = n;
+        for (int& goal : goals) {
+            goal = rest % 13;
+            rest /= 13;
+        }
+        rows.push_back(ScoreRow(3, goals));
+    }
+    return rows;
+}
+
+// Three matches of goals 0..9, shifted into two-digit goals past the first million: the rows a
+// player's files hold, and two lists that overlap where their offsets do.
+inline std::vector<ScoreRow> shiftedRows(int count, int offset)
+{
+    std::vector<ScoreRow> rows;
+    rows.reserve(size_t(count));
+    for (int n = offset; n < offset + count; ++n) {
+        std::array<int, ScoreRow::MaxTeams> goals{};
+        int rest = n;
+        for (int& goal : goals) {
+            goal = rest % 10;
+            rest /= 10;
+        }
+        goals[5] += 10 * (rest % 9);
+        rows.push_back(ScoreRow(3, goals));
+    }
+    return rows;
+}
