@@ -141,7 +141,6 @@ private slots:
         QTest::newRow("print dialog cancelled") << "off; " + two + rows << "" << none << none << QPointF() << none << none;
         QTest::newRow("earlier set replaced") << "add 2-1 0-3; yes; yes; " + rows << k << earlier << none << QPointF() << both.mid(0, 1) << QStringList{ask, "Korvataanko tiedostot?", "Kesto"};
         QTest::newRow("earlier set kept") << "off; " + two + "no; " + rows << k << earlier << none << QPointF() << none << QStringList{"Korvataanko tiedostot?"};
-        QTest::newRow("a folder in the earlier set") << "off; " + two + "yes; " + rows << k << QStringList{"kuponki-2.pdf/"} << none << QPointF() << none << QStringList{"Korvataanko tiedosto?", "Tiedostoa kuponki-2.pdf ei voi korvata. Kuponkeja tulostettiin 0.", "Kesto"};
         QTest::newRow("off the paper") << "off; " + two + rows << k << earlier.mid(0, 1) << QStringList{"130", "0"} << QPointF() << none << QStringList{offPage};
         QTest::newRow("ticked row") << "add 1-0 0-0; add 4-4 5-5; add 3-3 3-3; check 1; yes; menu MnuTulostaValitutKupongille" << k << none << QStringList{"", ""} << QPointF() << QStringList{"4-4 5-5"} << QStringList{ask};
         QTest::newRow("system") << "yes; " + system << k << none << QStringList{"abc", "1"} << QPointF(0, 1) << QStringList{"2-0 3-1"} << QStringList{ask};
@@ -186,7 +185,6 @@ private slots:
                 if (!name.endsWith('/'))
                     keptExpected << name;
         QCOMPARE(kept, keptExpected);
-        QVERIFY(QFileInfo::exists("/dev/full"));
     }
 
     // A long run prints behind a progress window; stopped there, it keeps what it printed and
@@ -227,30 +225,6 @@ private slots:
         QCOMPARE(messages(), QStringList{stopped.replace("N", QString::number(printed))});
     }
 
-    // The listing prints every row once; a failed file is said, not counted.
-    void listing_data()
-    {
-        QTest::addColumn<QString>("printer");
-        QTest::addColumn<QString>("printed"); // the text read back
-        QTest::addColumn<QStringList>("messages");
-        // clang-format off
-        QTest::newRow("three rows") << "kuponki.pdf" << "2-1 0-3\n0-0 9-9\n1-1 2-2\n\f" << QStringList();
-        QTest::newRow("disk full") << "/dev/full" << "" << QStringList{"Tiedostoa /dev/full ei saatu kirjoitettua kokonaan. Rivejä tulostettiin 0."};
-        // clang-format on
-    }
-    void listing()
-    {
-        MainWindow w(false);
-        QCOMPARE(setUp(w), QString());
-        QFETCH(QString, printer);
-        m_printers->fileName = printer;
-        QCOMPARE(play(w, "add 2-1 0-3; add 0-0 9-9; add 1-1 2-2; menu MnuTulostaLista"), QString());
-        QTEST(messages(), "messages");
-        const QString file = m_printers->path("kuponki.pdf");
-        QTEST(QFileInfo(file).isFile() ? run("pdftotext", {"-layout", file, "-"}) : "", "printed");
-        QCOMPARE(m_printers->jobs, QList<PrinterChoice::Job>{PrinterChoice::Listing});
-    }
-
     // The print position window's sheet carries the shift typed in its boxes, stored or not.
     void calibrationSheet_data()
     {
@@ -261,7 +235,6 @@ private slots:
         const QStringList none;
         // clang-format off
         QTest::newRow("shifted") << "-2|3,5" << none << true << none;
-        QTest::newRow("off the paper") << "-30|0" << none << false << QStringList{"Merkit menisivät paperin tulostusalueen ulkopuolelle, joten mitään ei tulostettu. Tarkista tulostuskohta (Asetukset, Muuta tulostus kohtaa): lyhyt reuna -30 mm, pitkä reuna 0 mm."};
         QTest::newRow("into a folder") << "0|0" << QStringList{"kuponki.pdf/"} << false << QStringList{"Koearkin tulostus epäonnistui. Tiedostoa kuponki.pdf ei voi kirjoittaa."};
         // clang-format on
     }

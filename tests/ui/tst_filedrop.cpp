@@ -2,9 +2,7 @@
 #include "../namedpipe.h"
 #include "settings/recentfiles.h"
 #include "ui/filedropfilter.h"
-#include "ui/frmVertaile.h"
 #include "ui/recentfilesmenu.h"
-#include "ui/rowlisthistory.h"
 #include "windowtest.h"
 #include <QTextDocument>
 
@@ -67,26 +65,6 @@ private slots:
         QTEST(dragAndDrop(view.viewport(), QList<QUrl>(urls.cbegin(), urls.cend())), "taken");
         QTest::qWait(0); // the signal comes after the drop has finished
         QTEST(dropped.join('/'), "dropped");
-    }
-
-    // Files dropped on one side of the comparison window are read into that side only.
-    void dropOnComparisonSide()
-    {
-        RowListModel main;
-        RowListHistory history(main);
-        frmVertaile window(history, [] { return 3; });
-        QTemporaryDir dir;
-        const QString first = TestFile::write(dir, "eka.txt", "1-0 0-0\n2-0 0-0\n");
-        const QString second = TestFile::write(dir, "toka.txt", "3-0 0-0\n");
-        auto* list2 = child<QListView>(window, "Lista2");
-        QCOMPARE(dragAndDrop(list2->viewport(),
-                             {QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)}),
-                 "copied");
-        QTRY_COMPARE(listed(*qobject_cast<RowListModel*>(list2->model())).join(", "),
-                     "1-0 0-0, 2-0 0-0, 3-0 0-0");
-        QCOMPARE(labelText(window, "lblRivit_2"), "3");
-        QCOMPARE(child<QListView>(window, "Lista1")->model()->rowCount(), 0);
-        QCOMPARE(MessageBox::shownTexts(), QStringList());
     }
 
     // A chosen file is asked to be opened; one gone or no regular file any more is taken off

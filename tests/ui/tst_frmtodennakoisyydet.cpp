@@ -125,26 +125,14 @@ private slots:
         const QString before3 = "1,20 - 1,10 / 1,20 - 1,10 / 1,20 - 1,10";
         const QString before2 = "1,20 - 1,10 / 1,20 - 1,10 / ";
         // clang-format off
-        QTest::newRow("odds with a comma") << 3 << QStringList{oddsOf(1.45, 0.98, ',', 0, false),
-            oddsOf(1, 1, ',', 0, false), oddsOf(2.1, 0.6, ',', 0, false)} << ""
-            << "" << "1,45 - 0,98 / 1,00 - 1,00 / 2,10 - 0,60" << "";
-        QTest::newRow("odds with a point and a margin") << 3 << QStringList{
-            oddsOf(1.45, 0.98, '.', 0.06, false), "|||||0,5|3", oddsOf(1.3, 1.6, '.', 0.06, true)}
-            << "0" << "" << "1,45 - 0,98 / 0,50 - 3,00 / 1,30 - 1,60" << "";
-        QTest::newRow("over/under, third not read") << 2 << QStringList{
-            oddsOf(1.7, 1.2, ',', 0.05, true), oddsOf(0.9, 1.6, '.', 0, true), "x"} << ""
-            << "" << "1,70 - 1,20 / 0,90 - 1,60 / " << "";
-        QTest::newRow("expected goals") << 2 << QStringList{"|||||1,45|0.98", "|||||0,5|3"}
-            << "-0,1" << "" << "1,45 - 0,98 / 0,50 - 3,00 / " << "";
-        QTest::newRow("odds below 1") << 3 << QStringList{"0,95|3|4", Goals, Goals} << ""
-            << "Kohde 1: kerroin 1 pitää olla suurempi kuin 1." << before3 << "txtKerroin1_1";
-        QTest::newRow("letters") << 3 << QStringList{Goals, "2|kolme|4", Goals} << ""
-            << "Kohde 2: kerroin X ei ole luku." << before3 << "txtKerroinX_2";
-        QTest::newRow("under missing") << 3 << QStringList{Goals, Goals, "2|3,4|3,6|1,9"} << ""
-            << "Kohde 3: alle 2,5 maalin kerroin puuttuu." << before3 << "txtAlle_3";
-        QTest::newRow("rho too large") << 2 << QStringList{Goals, "|||||3|3"} << "0,2"
-            << "Kohde 2: Dixon-Coles-korjaus (rho) tekee jonkin tuloksen todennäköisyydestä "
-               "negatiivisen." << before2 << "txtRho";
+        QTest::newRow("odds with a comma") << 3 << QStringList{oddsOf(1.45, 0.98, ',', 0, false), oddsOf(1, 1, ',', 0, false), oddsOf(2.1, 0.6, ',', 0, false)} << "" << "" << "1,45 - 0,98 / 1,00 - 1,00 / 2,10 - 0,60" << "";
+        QTest::newRow("odds with a point and a margin") << 3 << QStringList{oddsOf(1.45, 0.98, '.', 0.06, false), "|||||0,5|3", oddsOf(1.3, 1.6, '.', 0.06, true)} << "0" << "" << "1,45 - 0,98 / 0,50 - 3,00 / 1,30 - 1,60" << "";
+        QTest::newRow("over/under, third not read") << 2 << QStringList{oddsOf(1.7, 1.2, ',', 0.05, true), oddsOf(0.9, 1.6, '.', 0, true), "x"} << "" << "" << "1,70 - 1,20 / 0,90 - 1,60 / " << "";
+        QTest::newRow("expected goals") << 2 << QStringList{"|||||1,45|0.98", "|||||0,5|3"} << "-0,1" << "" << "1,45 - 0,98 / 0,50 - 3,00 / " << "";
+        QTest::newRow("odds below 1") << 3 << QStringList{"0,95|3|4", Goals, Goals} << "" << "Kohde 1: kerroin 1 pitää olla suurempi kuin 1." << before3 << "txtKerroin1_1";
+        QTest::newRow("letters") << 3 << QStringList{Goals, "2|kolme|4", Goals} << "" << "Kohde 2: kerroin X ei ole luku." << before3 << "txtKerroinX_2";
+        QTest::newRow("under missing") << 3 << QStringList{Goals, Goals, "2|3,4|3,6|1,9"} << "" << "Kohde 3: alle 2,5 maalin kerroin puuttuu." << before3 << "txtAlle_3";
+        QTest::newRow("rho too large") << 2 << QStringList{Goals, "|||||3|3"} << "0,2" << "Kohde 2: Dixon-Coles-korjaus (rho) tekee jonkin tuloksen todennäköisyydestä negatiivisen." << before2 << "txtRho";
         // clang-format on
     }
     void apply()
@@ -190,13 +178,10 @@ private slots:
         QTest::addColumn<QString>("likeliest");
         QTest::addColumn<QString>("sample"); // score | cell | tooltip
         // clang-format off
-        QTest::newRow("home favourite") << "|||||1,45|0,98" << "" << "1-0"
-            << "1-0 | 12,8 | 1-0: 12,77 % (1 : 8)";
-        QTest::newRow("likeliest beyond the map") << "|||||11,5|0,5" << "" << "9-0"
-            << "9-0 | 6,0 | 9-0: 5,96 % (1 : 17)";
+        QTest::newRow("home favourite") << "|||||1,45|0,98" << "" << "1-0" << "1-0 | 12,8 | 1-0: 12,77 % (1 : 8)";
+        QTest::newRow("likeliest beyond the map") << "|||||11,5|0,5" << "" << "9-0" << "9-0 | 6,0 | 9-0: 5,96 % (1 : 17)";
         // Plain 1 - 1 ties the four low scores; the correction lifts 0-1 and 1-0.
-        QTest::newRow("corrected") << "|||||1|1" << "0,1" << "0-1"
-            << "0-0 | 12,2 | 0-0: 12,18 % (1 : 8)";
+        QTest::newRow("corrected") << "|||||1|1" << "0,1" << "0-1" << "0-0 | 12,2 | 0-0: 12,18 % (1 : 8)";
         // clang-format on
     }
     void heatMap()
@@ -302,9 +287,7 @@ private slots:
         // clang-format off
         QTest::newRow("count") << true << "25" << "" << 20LL << 25LL << "";
         QTest::newRow("budget") << true << "" << "10" << 30LL << 33LL << "";
-        QTest::newRow("no model") << false << "25" << "" << 20LL << -1LL
-            << "Parhaat rivit lasketaan todennäköisyyksistä: anna ensin kertoimet tai odotetut "
-               "maalimäärät ja paina Käytä.";
+        QTest::newRow("no model") << false << "25" << "" << 20LL << -1LL << "Parhaat rivit lasketaan todennäköisyyksistä: anna ensin kertoimet tai odotetut maalimäärät ja paina Käytä.";
         // clang-format on
     }
     void bestRows()

@@ -262,7 +262,6 @@ private slots:
         QTest::newRow("opened with 3, empty box") << "" << "" << "ooo";
         QTest::newRow("far below zero draws nothing") << "opt6" << "-50" << "";
         QTest::newRow("not a number") << "opt6" << "kaksi" << "!";
-        QTest::newRow("the most repetitions") << "opt6" << "1000000" << "oooooo";
         QTest::newRow("one more refused") << "opt6" << "1000001" << "!";
         // clang-format on
     }
