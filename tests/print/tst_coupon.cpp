@@ -62,6 +62,7 @@ private slots:
         QTest::newRow("top edge, over") << a4 << QPointF(0, -20.1) << false;
         QTest::newRow("short page, bottom inside") << QSizeF(97, 70) << QPointF(0, 0) << true;
         QTest::newRow("short page, bottom over") << QSizeF(97, 69.5) << QPointF(0, 0) << false;
+        QTest::newRow("right edge, exactly") << QSizeF(93 + Coupon::MarkSize, 280) << QPointF(0, 0) << true;
         QTest::newRow("narrow page") << QSizeF(96.5, 70) << QPointF(0, 0) << false;
         // clang-format on
     }

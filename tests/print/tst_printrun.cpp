@@ -124,6 +124,17 @@ private slots:
         QCOMPARE(printed, expected);
     }
 
+    // A stop asked as the last page ends comes too late: everything was printed.
+    void listingStoppedAtTheEnd()
+    {
+        QTemporaryDir out;
+        PdfWriterTarget target(out.filePath("lista.pdf"), false, a4());
+        const PrintRun::Result result =
+            PrintRun::listing(target, rows(10), [](qint64, qint64) { return false; });
+        QCOMPARE(result.end, PrintRun::End::Done);
+        QCOMPARE(result.printed, qint64(10));
+    }
+
     // A job counts only once its file is whole; the run stops at the first that is not, and
     // an earlier set of the chosen name goes only when the run can print at all.
     void runs_data()
