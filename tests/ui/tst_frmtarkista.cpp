@@ -23,9 +23,9 @@ private slots:
         QTest::addColumn<QString>("shown"); // the first line of the summary
         QTest::addColumn<int>("winning");   // -1: none
         QTest::addColumn<QString>("told");
-        const QString before = "Voittava rivi on listalla (rivi 1).";
+        const QString before = "Voittava rivi on listalla (rivi 2).";
         // clang-format off
-        QTest::newRow("hit, the first of two") << "" << "0-0 3-1" << "Voittava rivi on listalla (rivi 2)." << 1 << "";
+        QTest::newRow("hit, the first of two") << "" << "0-0 3-1" << "Voittava rivi on listalla (rivi 1)." << 0 << "";
         QTest::newRow("miss") << "" << "1-1 1-1" << "Voittavaa riviä ei ole listalla." << -1 << "";
         QTest::newRow("staged row left out") << "1-1 1-1" << "1-1 1-1" << "Voittavaa riviä ei ole listalla." << -1 << "";
         QTest::newRow("three for two") << "" << "3-1 0-0 1-1" << before << -1 << "Anna lopputulos muodossa 1-2 0-1.";
@@ -37,7 +37,7 @@ private slots:
         QFETCH(QString, staged);
         QFETCH(QString, result);
         RowListModel list;
-        for (const char* row : {"3-1 0-1", "0-0 3-1", "3-1 0-0", "0-0 3-1"})
+        for (const char* row : {"0-0 3-1", "3-1 0-1", "3-1 0-0", "0-0 3-1"})
             list.appendAll({*ScoreRow::fromText(QString::fromUtf8(row))});
         if (!staged.isEmpty())
             QVERIFY(list.stageIfNew(*ScoreRow::fromText(staged)));
