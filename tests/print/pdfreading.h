@@ -12,22 +12,19 @@ namespace PdfReading {
 // Margins of the test printers; marks are measured from the printable area inside them.
 inline const QMarginsF Margins(12, 7, 10, 10);
 
-// What a program failed with starts with this; no output a test expects does.
-inline const QString RunFailed = QStringLiteral("RUN FAILED: ");
-
-// The program's output, or RunFailed and why, which the caller's comparison then shows.
+// The program's output, or "RUN FAILED" and why, which the caller's comparison then shows.
 inline QString run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0)
-        return RunFailed + program + ' ' + arguments.join(' ') + ": " + process.errorString() +
-               ' ' + QString::fromUtf8(process.readAllStandardError());
+        return "RUN FAILED: " + program + ": " + process.errorString() +
+               QString::fromUtf8(process.readAllStandardError());
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Marks as "x,y" in mm, sorted, so that marks read back compare with the expected ones as text.
+// Marks as sorted "x,y" in mm, so that marks read back compare with the expected ones as text.
 inline QString marksText(const std::vector<Mark>& marks)
 {
     QStringList texts;
@@ -37,9 +34,8 @@ inline QString marksText(const std::vector<Mark>& marks)
     return texts.join(' ');
 }
 
-// The words of every page, less the offset, written as marksText writes marks; a word other
-// than a single X shows its text ("XX@48,52"). Every coupon box sits on whole millimetres, so
-// a place within 0.3 mm of one reads as it and any other place shows its hundredths.
+// Each page's words, less the offset, as marksText writes marks; a word other than X shows
+// its text ("XX@48,52"). Boxes sit on whole millimetres: within 0.3 mm reads as one.
 inline QStringList marksRead(const QString& pdf, PrintOffset offset = {})
 {
     static const QRegularExpression word(R"re(xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)<)re");
@@ -47,11 +43,8 @@ inline QStringList marksRead(const QString& pdf, PrintOffset offset = {})
         return std::abs(v - std::round(v)) <= 0.3 ? QString::number(std::round(v))
                                                   : QString::number(v, 'f', 2);
     };
-    const QString words = run("pdftotext", {"-bbox", pdf, "-"});
-    if (words.startsWith(RunFailed))
-        return {words};
     QStringList pages;
-    for (const QString& page : words.split("<page ").mid(1)) {
+    for (const QString& page : run("pdftotext", {"-bbox", pdf, "-"}).split("<page ").mid(1)) {
         QStringList texts;
         for (const auto& m : word.globalMatch(page)) {
             const QString place =

@@ -23,14 +23,11 @@ private slots:
         QTest::newRow("comma, Finnish") << "2,6" << false << "2.6";
         QTest::newRow("point, Finnish") << "2.6" << false << "2.6";
         QTest::newRow("comma, English") << "2,6" << true << "2.6";
-        QTest::newRow("the window's hint, English") << "-4,0" << true << "-4";
-        QTest::newRow("point, English") << "2.6" << true << "2.6";
         QTest::newRow("comma is no thousands") << "1,000" << true << "1";
         QTest::newRow("blanks and plus") << " +1,5 " << false << "1.5";
         QTest::newRow("Finnish minus sign") << "\u22123,5" << false << "-3.5";
         QTest::newRow("minus sign, English") << "\u22123,5" << true << "-";
         QTest::newRow("separator first") << ",5" << true << "0.5";
-        QTest::newRow("separator last") << "5." << false << "5";
         QTest::newRow("negative zero") << "-0" << false << "0";
         QTest::newRow("a metre") << "-1000,0" << false << "-1000";
         QTest::newRow("past a metre") << "1000,5" << true << "-";
@@ -39,7 +36,6 @@ private slots:
         QTest::newRow("exponent") << "1e3" << true << "-";
         QTest::newRow("unit") << "3mm" << false << "-";
         QTest::newRow("sign alone") << "-" << false << "-";
-        QTest::newRow("separator alone") << "," << true << "-";
         QTest::newRow("empty") << "" << false << "-";
         // clang-format on
     }
@@ -55,40 +51,29 @@ private slots:
     void storedForm_data()
     {
         QTest::addColumn<double>("mm");
-        QTest::addColumn<QString>("shownFi");
-        QTest::addColumn<QString>("shownEn");
+        QTest::addColumn<QString>("shown"); // Finnish|English
         QTest::addColumn<QString>("stored");
-        QTest::newRow("whole") << -4.0 << "-4"
-                               << "-4"
-                               << "-4";
-        QTest::newRow("half") << 2.5 << "2,5"
-                              << "2.5"
-                              << "2,5";
-        QTest::newRow("binary noise") << 0.1 + 0.2 << "0,3"
-                                      << "0.3"
-                                      << "0,3";
-        QTest::newRow("negative zero") << -0.0 << "0"
-                                       << "0"
-                                       << "0";
+        // clang-format off
+        QTest::newRow("whole") << -4.0 << "-4|-4" << "-4";
+        QTest::newRow("half") << 2.5 << "2,5|2.5" << "2,5";
+        QTest::newRow("binary noise") << 0.1 + 0.2 << "0,3|0.3" << "0,3";
+        QTest::newRow("negative zero") << -0.0 << "0|0" << "0";
+        QTest::newRow("negative noise") << -1e-12 << "0|0" << "0";
+        // clang-format on
     }
     void storedForm()
     {
         QFETCH(double, mm);
         QFETCH(QString, stored);
-        QTEST(PrintOffsets::format(mm, fi), "shownFi");
-        QTEST(PrintOffsets::format(mm, en), "shownEn");
+        QTEST(PrintOffsets::format(mm, fi) + '|' + PrintOffsets::format(mm, en), "shown");
         QCOMPARE(PrintOffsets::storedText(mm), stored);
         for (const QLocale& session : {fi, en})
-            QCOMPARE(PrintOffsets::fromStored(stored, stored, session).x, mm);
-    }
-
-    // VaakaReuna moves down, PystyReuna right; what does not read as a number moves nothing.
-    void fromStored()
-    {
-        const PrintOffset offset = PrintOffsets::fromStored("2,6", "abc", en);
-        QCOMPARE(offset.y, 2.6);
-        QCOMPARE(offset.x, 0.0);
-        QCOMPARE(PrintOffsets::fromStored("", "-1.5", fi).x, -1.5);
+            QCOMPARE(PrintOffsets::storedText(PrintOffsets::fromStored(stored, "", session).y),
+                     stored);
+        // VaakaReuna moves down, PystyReuna right; what is no number moves nothing.
+        const PrintOffset offset = PrintOffsets::fromStored("abc", stored, fi);
+        QCOMPARE(PrintOffsets::storedText(offset.x), stored);
+        QCOMPARE(offset.y, 0.0);
     }
 };
 

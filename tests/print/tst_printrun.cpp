@@ -1,5 +1,5 @@
-// Print runs into PDF files read back: the listing over many pages, jobs that fail or are
-// refused, and earlier files replaced as a whole.
+// Print runs into PDF files read back: the listing's pages, jobs that fail or are refused, and
+// earlier files replaced as a whole.
 #include "print/printrun.h"
 #include "tests/print/pdfreading.h"
 #include "tests/testfile.h"
@@ -58,8 +58,7 @@ struct CutShortTarget : PdfWriterTarget
     QStringList asked;
 };
 
-// The folder's entries as "name:what", what being pdf (a whole PDF), old (left as it was),
-// dir, or bad.
+// The folder's entries as "name:what": pdf (a whole PDF), old (left as it was), dir or bad.
 QString folderState(const QString& folder)
 {
     QStringList entries;
@@ -87,15 +86,11 @@ private slots:
         QTest::addColumn<QPageLayout>("layout");
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("pagesAtLeast");
-        auto layout = [](QPageSize::PageSizeId size, QPageLayout::Orientation orientation,
-                         QMarginsF margins) {
-            return QPageLayout(QPageSize(size), orientation, margins, QPageLayout::Millimeter);
-        };
         QTest::newRow("A4") << a4() << 200 << 3;
-        QTest::newRow("A6, wide margins")
-            << layout(QPageSize::A6, QPageLayout::Portrait, {15, 20, 15, 25}) << 100 << 4;
-        QTest::newRow("A5 across")
-            << layout(QPageSize::A5, QPageLayout::Landscape, {10, 10, 10, 10}) << 100 << 2;
+        QTest::newRow("A6 across, wide margins")
+            << QPageLayout(QPageSize(QPageSize::A6), QPageLayout::Landscape, {15, 20, 15, 25},
+                           QPageLayout::Millimeter)
+            << 100 << 4;
     }
     void listingPages()
     {
@@ -129,24 +124,15 @@ private slots:
         QCOMPARE(printed, expected);
     }
 
-    // Stopped after a page, the listing keeps that page whole and says how far it got.
-    void listingStopped()
+    // A stop asked as the last page ends comes too late: everything was printed.
+    void listingStoppedAtTheEnd()
     {
         QTemporaryDir out;
         PdfWriterTarget target(out.filePath("lista.pdf"), false, a4());
-        QList<qint64> reported;
         const PrintRun::Result result =
-            PrintRun::listing(target, rows(200), [&](qint64 done, qint64) {
-                reported << done;
-                return false;
-            });
-        QCOMPARE(result.end, PrintRun::End::Stopped);
-        QCOMPARE(reported.size(), 1);
-        QCOMPARE(result.printed, reported[0]);
-        QCOMPARE(result.total, qint64(200));
-        const auto pages = lines(out.filePath("lista.pdf"));
-        QCOMPARE(pages.size(), 1);
-        QCOMPARE(qint64(pages[0].size()), reported[0]);
+            PrintRun::listing(target, rows(10), [](qint64, qint64) { return false; });
+        QCOMPARE(result.end, PrintRun::End::Done);
+        QCOMPARE(result.printed, qint64(10));
     }
 
     // A job counts only once its file is whole; the run stops at the first that is not, and
@@ -180,14 +166,9 @@ private slots:
         QTest::newRow("130 mm right") << "rows" << "k.pdf" << earlier << false << QList<double>{130} << 0 << End::OffPage << qint64(0) << "" << kept << "";
         QTest::newRow("moved off during the run") << "rows" << "k.pdf" << QStringList() << false << QList<double>{0, 0, 130} << 0 << End::OffPage << qint64(1) << "" << "k-1.pdf:pdf" << "";
         QTest::newRow("system over an earlier file") << "system" << "k.pdf" << QStringList{"k.pdf", "k-1.pdf"} << false << none << 0 << End::Done << qint64(1) << "k.pdf" << "k-1.pdf:old k.pdf:pdf" << "";
-        QTest::newRow("system, earlier file kept") << "system" << "k.pdf" << QStringList{"k.pdf"} << true << none << 0 << End::Declined << qint64(0) << "k.pdf" << "k.pdf:old" << "";
         QTest::newRow("system cut short") << "system" << "k.pdf" << QStringList() << false << none << 1 << End::Failed << qint64(0) << "" << "" << "Tiedostoa k.pdf ei saatu kirjoitettua kokonaan.";
-        QTest::newRow("system off the left edge") << "system" << "k.pdf" << QStringList{"k.pdf"} << false << QList<double>{-8.5} << 0 << End::OffPage << qint64(0) << "" << "k.pdf:old" << "";
         QTest::newRow("system into a folder") << "system" << "k.pdf" << QStringList{"k.pdf/"} << false << none << 0 << End::Failed << qint64(0) << "" << "k.pdf:dir" << "Tiedostoa k.pdf ei voi kirjoittaa.";
-        QTest::newRow("sheet") << "sheet" << "k.pdf" << QStringList() << false << none << 0 << End::Done << qint64(1) << "" << "k.pdf:pdf" << "";
         QTest::newRow("sheet off the page") << "sheet" << "k.pdf" << QStringList() << false << QList<double>{120} << 0 << End::OffPage << qint64(0) << "" << "" << "";
-        QTest::newRow("listing, earlier file kept") << "listing" << "k.pdf" << QStringList{"k.pdf"} << true << none << 0 << End::Declined << qint64(0) << "k.pdf" << "k.pdf:old" << "";
-        QTest::newRow("listing cut short") << "listing" << "k.pdf" << QStringList() << false << none << 1 << End::Failed << qint64(0) << "" << "" << "Tiedostoa k.pdf ei saatu kirjoitettua kokonaan.";
         QTest::newRow("listing, disk full") << "listing" << "/dev/full" << QStringList() << false << none << 0 << End::Failed << qint64(0) << "" << "" << "Tiedostoa /dev/full ei saatu kirjoitettua kokonaan.";
         QTest::newRow("coupon, disk full") << "system" << "/dev/full" << QStringList() << false << none << 0 << End::Failed << qint64(0) << "" << "" << "Tiedostoa /dev/full ei saatu kirjoitettua kokonaan.";
         // clang-format on
@@ -234,7 +215,6 @@ private slots:
         QTEST(folderState(out.path()), "after");
         if (result.end == PrintRun::End::Failed)
             QCOMPARE(target.failure().replace(out.path() + '/', ""), failure);
-        QVERIFY(QFileInfo::exists("/dev/full") || !chosen.startsWith("/dev/"));
     }
 
     // A whole PDF: an ordinary file, a PDF from its head, whose trailer points back into it.
@@ -245,40 +225,30 @@ private slots:
         QTest::newRow("as written") << "" << true;
         QTest::newRow("no line end at the end") << "chop 1" << true;
         QTest::newRow("last byte lost") << "chop 2" << false;
-        QTest::newRow("half lost") << "half" << false;
-        QTest::newRow("empty") << "empty" << false;
-        QTest::newRow("missing") << "remove" << false;
         QTest::newRow("a folder") << "folder" << false;
         QTest::newRow("table offset past the end") << "startxref 999999" << false;
         QTest::newRow("table offset into the middle") << "startxref 20" << false;
         QTest::newRow("no PDF head") << "head" << false;
-        QTest::newRow("a device") << "device" << false;
     }
     void wholePdf()
     {
         QFETCH(QString, spoil);
         QTemporaryDir out;
-        QString path = out.filePath("k.pdf");
+        const QString path = out.filePath("k.pdf");
         PdfWriterTarget target(path, false, a4());
         QVERIFY(PrintRun::systemCoupon(target, {}, {}, {}).printed == 1);
         QByteArray pdf = TestFile::read(path);
         if (spoil.startsWith("chop"))
             pdf.chop(spoil.section(' ', 1).toInt());
-        else if (spoil == "half")
-            pdf.truncate(pdf.size() / 2);
-        else if (spoil == "empty")
-            pdf.clear();
         else if (spoil.startsWith("startxref"))
             pdf.replace(QRegularExpression("startxref\\s+\\d+").match(pdf).captured().toLatin1(),
                         spoil.toLatin1());
         else if (spoil == "head")
             pdf[1] = 'X';
-        if (spoil == "device")
-            path = "/dev/zero";
-        QFile::remove(out.filePath("k.pdf"));
+        QFile::remove(path);
         if (spoil == "folder")
             QDir(out.path()).mkdir("k.pdf");
-        else if (spoil != "remove")
+        else
             TestFile::write(out, "k.pdf", pdf);
         QTEST(PdfFileSet::isWholePdf(path), "whole");
     }

@@ -1,10 +1,11 @@
 #pragma once
-// Which objects made while a LiveObjects is in scope are still alive: it listens on the hooks
-// Qt calls from every QObject's constructor and destructor, the ones debugging tools use. An
-// object nobody deletes stays on the list, so a window's leaks show without a sanitizer.
+// Which objects made while a LiveObjects is in scope are still alive, seen through the hooks
+// Qt calls from every QObject's constructor and destructor (the ones debugging tools use), so
+// that a window's leaks show without a sanitizer.
 #include <QMutex>
 #include <QObject>
 #include <QSet>
+#include <algorithm>
 
 // Exported by Qt Core; its layout is declared in Qt's private qhooks_p.h.
 extern quintptr qtHookData[];
@@ -12,13 +13,11 @@ extern quintptr qtHookData[];
 class LiveObjects
 {
 public:
-    LiveObjects()
+    LiveObjects() : m_add(qtHookData[AddHook]), m_remove(qtHookData[RemoveHook])
     {
         s_current = this;
-        m_add = qtHookData[AddHook];
-        m_remove = qtHookData[RemoveHook];
-        qtHookData[AddHook] = reinterpret_cast<quintptr>(&added);
-        qtHookData[RemoveHook] = reinterpret_cast<quintptr>(&removed);
+        qtHookData[AddHook] = reinterpret_cast<quintptr>(&hook<true>);
+        qtHookData[RemoveHook] = reinterpret_cast<quintptr>(&hook<false>);
     }
     ~LiveObjects()
     {
@@ -30,48 +29,34 @@ public:
     LiveObjects& operator=(const LiveObjects&) = delete;
 
     // False when this Qt offers no hooks; then nothing is seen.
-    static bool available() { return qtHookData[VersionIndex] >= 1; }
+    static bool available() { return qtHookData[0] >= 1; }
 
     template <typename T> int count() const
     {
         QMutexLocker lock(&m_lock);
-        int n = 0;
-        for (QObject* object : m_alive)
-            n += qobject_cast<T*>(object) != nullptr;
-        return n;
+        return int(std::count_if(m_alive.begin(), m_alive.end(),
+                                 [](QObject* o) { return qobject_cast<T*>(o) != nullptr; }));
     }
 
 private:
-    enum Index
+    enum
     {
-        VersionIndex = 0,
         AddHook = 3,
         RemoveHook = 4
     };
-    using Hook = void (*)(QObject*);
 
-    static void added(QObject* object)
+    template <bool Add> static void hook(QObject* object)
     {
         {
             QMutexLocker lock(&s_current->m_lock);
-            s_current->m_alive.insert(object);
+            Add ? void(s_current->m_alive.insert(object)) : void(s_current->m_alive.remove(object));
         }
-        if (s_current->m_add)
-            reinterpret_cast<Hook>(s_current->m_add)(object);
-    }
-    static void removed(QObject* object)
-    {
-        {
-            QMutexLocker lock(&s_current->m_lock);
-            s_current->m_alive.remove(object);
-        }
-        if (s_current->m_remove)
-            reinterpret_cast<Hook>(s_current->m_remove)(object);
+        if (const quintptr chained = Add ? s_current->m_add : s_current->m_remove)
+            reinterpret_cast<void (*)(QObject*)>(chained)(object);
     }
 
     static inline LiveObjects* s_current = nullptr;
+    const quintptr m_add, m_remove;
     mutable QMutex m_lock;
     QSet<QObject*> m_alive;
-    quintptr m_add = 0;
-    quintptr m_remove = 0;
 };

@@ -15,10 +15,12 @@ class FrmReunuksetTest : public QObject
     std::unique_ptr<frmReunukset> m_window;
 
     QLineEdit* box(const char* name) { return child<QLineEdit>(*m_window, name); }
-    void open(const QString& vaaka, const QString& pysty)
+    void open(const QString& stored) // "vaaka|pysty"
     {
-        SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::VaakaReuna, vaaka);
-        SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::PystyReuna, pysty);
+        SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::VaakaReuna,
+                             stored.section('|', 0, 0));
+        SettingsStore::write(SettingsKeys::Tulostus, SettingsKeys::PystyReuna,
+                             stored.section('|', 1));
         m_window = std::make_unique<frmReunukset>(m_printers);
     }
 
@@ -27,14 +29,13 @@ private slots:
     void init() { resetBetweenTests(m_settings); }
     void cleanup() { QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland)); }
 
-    // "Käytä" may be pressed only while both boxes read as numbers, from opening on; it stores
-    // them in their shortest form and closes. Closing, or "Oletus" alone, stores nothing. A
-    // comma and a point both serve in any language; what is stored has a decimal comma, and
-    // the boxes show it in the player's own format.
+    // "Käytä" works only while both boxes read as numbers, from opening on; it stores them in
+    // their shortest form, with a decimal comma, and closes. Closing stores nothing. A comma
+    // and a point both serve in any language; the boxes show the player's own format.
     void typeAndStore_data()
     {
         QTest::addColumn<bool>("english");
-        QTest::addColumn<QString>("opened"); // "vaaka|pysty" stored at opening
+        QTest::addColumn<QString>("opened"); // stored at opening
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("enabledAtOpening");
         QTest::addColumn<QString>("typed");
@@ -45,16 +46,11 @@ private slots:
         QTest::newRow("first use, one box typed") << false << "|" << "|" << false << "1|" << false << "Käytä" << "|";
         QTest::newRow("letters typed") << false << "-2|3" << "-2|3" << true << "x|3" << false << "Käytä" << "-2|3";
         QTest::newRow("trailing zero, point") << false << "abc|1" << "abc|1" << false << "-4,0|2.50" << true << "Käytä" << "-4|2,5";
-        QTest::newRow("minus sign, negative zero") << false << "1|2" << "1|2" << true << "\u22123,5|-0" << true << "Käytä" << "-3,5|0";
-        QTest::newRow("beyond a metre") << false << "1|2" << "1|2" << true << "1001|0" << false << "Käytä" << "1|2";
-        QTest::newRow("number then letters") << false << "1|2" << "1|2" << true << "3mm|0" << false << "Käytä" << "1|2";
-        QTest::newRow("sign alone") << false << "1|2" << "1|2" << true << "-|0" << false << "Käytä" << "1|2";
         QTest::newRow("Oletus, then Käytä") << false << "1|2" << "1|2" << true << "x|x" << false << "Oletus" << "0|0";
         QTest::newRow("closed") << false << "1|2" << "1|2" << true << "5|5" << true << "close" << "1|2";
         QTest::newRow("stored with a point, Finnish") << false << "2.6|-0.50" << "2,6|-0,5" << true << "" << true << "Käytä" << "2,6|-0,5";
         QTest::newRow("stored with a comma, English") << true << "2,6|-4" << "2.6|-4" << true << "" << true << "Käytä" << "2,6|-4";
         QTest::newRow("the hint typed, English") << true << "|" << "|" << false << "-4,0|1.5" << true << "Käytä" << "-4|1,5";
-        QTest::newRow("Oletus, English") << true << "1|2" << "1|2" << true << "x|x" << false << "Oletus" << "0|0";
         // clang-format on
     }
     void typeAndStore()
@@ -65,7 +61,7 @@ private slots:
         QFETCH(QString, action);
         if (english)
             QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        open(opened.section('|', 0, 0), opened.section('|', 1));
+        open(opened);
         QTEST(box("txtVaakaReuna")->text() + '|' + box("txtPystyReuna")->text(), "shown");
         QPushButton* kayta = child<QPushButton>(*m_window, "cmdAsetaReunat");
         QTEST(kayta->isEnabled(), "enabledAtOpening");
@@ -88,7 +84,7 @@ private slots:
 
     void clickSelectsWholeText()
     {
-        open("-12,5", "3");
+        open("-12,5|3");
         QLineEdit* vaaka = box("txtVaakaReuna");
         QTest::mouseClick(vaaka, Qt::LeftButton, {}, QPoint(3, vaaka->height() / 2));
         QCOMPARE(vaaka->selectedText(), "-12,5");

@@ -15,7 +15,6 @@ class TestMessages : public QObject
 private slots:
     void initTestCase() { setUpHeadless(m_settings); }
     void init() { resetBetweenTests(m_settings); }
-    // An answer or a file name left over means the test did not run as written.
     void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
     // Messages carry hosts, file names and row texts from outside: none turns into markup,
@@ -24,16 +23,11 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("detail");
-        QTest::newRow("link in the text")
-            << "Verkkopelin palvelimen nimi \"<a href='file:///etc/passwd'>www.example.com</a>\" "
-               "ei kelpaa."
-            << "";
-        QTest::newRow("link in the detail") << "Tallennus epäonnistui!"
-                                            << "<a href='file:///etc/passwd'>Levy on täynnä</a>";
-        QTest::newRow("markup only") << "<b>lihava</b>"
-                                     << "<img src='/etc/passwd'>";
-        QTest::newRow("entity and address") << "a &amp; b"
-                                            << "https://www.example.com/";
+        // clang-format off
+        QTest::newRow("link in the text") << "Nimi \"<a href='file:///etc/passwd'>www.example.com</a>\" ei kelpaa." << "";
+        QTest::newRow("link in the detail") << "Tallennus epäonnistui!" << "<a href='file:///etc/passwd'>Levy on täynnä</a>";
+        QTest::newRow("markup, entity") << "<b>lihava</b> a &amp; b" << "<img src='/etc/passwd'>";
+        // clang-format on
     }
     void boxesShowPlainText()
     {
@@ -51,9 +45,7 @@ private slots:
                 QCOMPARE(label->textFormat(), Qt::PlainText);
                 QVERIFY(!label->openExternalLinks());
             }
-            const QStringList expected =
-                detail.isEmpty() ? QStringList{text} : QStringList{text, detail};
-            QCOMPARE(shown, expected);
+            QCOMPARE(shown.join('|'), detail.isEmpty() ? text : text + '|' + detail);
         }
     }
 
