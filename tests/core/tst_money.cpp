@@ -49,13 +49,9 @@ private slots:
         constexpr qint64 top = std::numeric_limits<qint64>::max();
         QTest::newRow("top") << "9223372036854775807" << top << std::optional<qint64>(top);
         QTest::newRow("past the top") << "9223372036854775808" << top << std::optional<qint64>();
-        QTest::newRow("far past the top")
-            << "99999999999999999999" << top << std::optional<qint64>();
         QTest::newRow("one digit over") << "5" << qint64(3) << std::optional<qint64>();
         QTest::newRow("at the limit") << "-3" << qint64(3) << std::optional<qint64>(-3);
-        QTest::newRow("limit 0") << "+0" << qint64(0) << std::optional<qint64>(0);
         QTest::newRow("goal") << " 099 " << qint64(99) << std::optional<qint64>(99);
-        QTest::newRow("goal over") << "100" << qint64(99) << std::optional<qint64>();
     }
     void wholeNumberLimits()
     {

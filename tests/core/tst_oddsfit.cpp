@@ -42,8 +42,6 @@ private slots:
             QTest::addRow("favourite%s", with) << 2.4 << 0.6 << overUnder;
             QTest::addRow("even%s", with) << 1.3 << 1.3 << overUnder;
             QTest::addRow("long shot%s", with) << 0.4 << 3.1 << overUnder;
-            QTest::addRow("goal feast%s", with) << 4.5 << 3.8 << overUnder;
-            QTest::addRow("goalless%s", with) << 0.15 << 0.2 << overUnder;
         }
     }
     void fitGivesTheGoalsBack()
@@ -55,12 +53,9 @@ private slots:
         QVERIFY(plain.ok() && plain.fromOdds);
         QVERIFY(qAbs(plain.goals.home - home) < 1e-6 && qAbs(plain.goals.away - away) < 1e-6);
         QCOMPARE(plain.oddsOver.has_value(), overUnder);
-        for (double margin : {0.2, 0.9}) {
-            const MatchInput with = readMatchInput(oddsFor({home, away}, overUnder, margin));
-            QVERIFY(with.ok());
-            QVERIFY(qAbs(with.goals.home - plain.goals.home) < 1e-9);
-            QVERIFY(qAbs(with.goals.away - plain.goals.away) < 1e-9);
-        }
+        const MatchInput with = readMatchInput(oddsFor({home, away}, overUnder, 0.9));
+        QVERIFY(with.ok() && qAbs(with.goals.home - plain.goals.home) < 1e-9);
+        QVERIFY(qAbs(with.goals.away - plain.goals.away) < 1e-9);
     }
 
     // Over/under odds that disagree with 1X2 still fit, in between what each alone says.
@@ -79,32 +74,16 @@ private slots:
         QTest::addColumn<QStringList>("texts"); // 1, X, 2, over, under, home goals, away goals
         QTest::addColumn<QString>("message");   // after "Kohde 2: "
         // clang-format off
-        QTest::newRow("below 1") << QStringList{"0,95", "3", "4"}
-                                 << "kerroin 1 pitää olla suurempi kuin 1.";
-        QTest::newRow("exactly 1") << QStringList{"2", "1", "4"}
-                                   << "kerroin X pitää olla suurempi kuin 1.";
+        QTest::newRow("below 1") << QStringList{"0,95", "3", "4"} << "kerroin 1 pitää olla suurempi kuin 1.";
+        QTest::newRow("exactly 1") << QStringList{"2", "1", "4"} << "kerroin X pitää olla suurempi kuin 1.";
         QTest::newRow("missing") << QStringList{"2", "3,4", " "} << "kerroin 2 puuttuu.";
         QTest::newRow("text") << QStringList{"2", "kolme", "4"} << "kerroin X ei ole luku.";
-        QTest::newRow("infinite") << QStringList{"2", "inf", "4"} << "kerroin X ei ole luku.";
-        QTest::newRow("exponent") << QStringList{"2e1", "3", "4"} << "kerroin 1 ei ole luku.";
-        QTest::newRow("over without under") << QStringList{"2", "3,4", "3,6", "1,9"}
-                                            << "alle 2,5 maalin kerroin puuttuu.";
-        QTest::newRow("under without over") << QStringList{"2", "3,4", "3,6", "", "1,9"}
-                                            << "yli 2,5 maalin kerroin puuttuu.";
-        QTest::newRow("under alone") << QStringList{"", "", "", "", "1,9"} << "kerroin 1 puuttuu.";
+        QTest::newRow("over without under") << QStringList{"2", "3,4", "3,6", "1,9"} << "alle 2,5 maalin kerroin puuttuu.";
         // An even match with hardly any draws would need more goals than a row can hold.
-        QTest::newRow("cannot fit") << QStringList{"1,9", "200", "1,9"}
-                                    << "kertoimille ei löydy sopivia odotettuja maalimääriä.";
-        QTest::newRow("nothing") << QStringList{}
-                                 << "anna kertoimet 1, X ja 2 tai odotetut maalimäärät.";
-        QTest::newRow("zero goals") << QStringList{"", "", "", "", "", "0", "1"}
-                                    << "kotijoukkueen odotettu maalimäärä on liian pieni.";
-        QTest::newRow("goals text") << QStringList{"", "", "", "", "", "1", "x"}
-                                    << "vierasjoukkueen odotettu maalimäärä ei ole luku.";
-        QTest::newRow("too many goals") << QStringList{"", "", "", "", "", "1", "25,5"}
-            << "vierasjoukkueen odotettu maalimäärä saa olla enintään 25.";
-        QTest::newRow("goals missing") << QStringList{"", "", "", "", "", "1,2"}
-                                       << "vierasjoukkueen odotettu maalimäärä puuttuu.";
+        QTest::newRow("cannot fit") << QStringList{"1,9", "200", "1,9"} << "kertoimille ei löydy sopivia odotettuja maalimääriä.";
+        QTest::newRow("nothing") << QStringList{} << "anna kertoimet 1, X ja 2 tai odotetut maalimäärät.";
+        QTest::newRow("zero goals") << QStringList{"", "", "", "", "", "0", "1"} << "kotijoukkueen odotettu maalimäärä on liian pieni.";
+        QTest::newRow("too many goals") << QStringList{"", "", "", "", "", "1", "25,5"} << "vierasjoukkueen odotettu maalimäärä saa olla enintään 25.";
         // clang-format on
     }
     void refused()
@@ -122,15 +101,11 @@ private slots:
     void expectedGoalsOrOdds()
     {
         MatchInputTexts texts{{}, {}, {}, {}, {}, "1,45", "0.98"};
-        MatchInput read = readMatchInput(texts, finnish);
-        QVERIFY(read.ok() && !read.fromOdds);
-        QCOMPARE(read.goals.home, 1.45);
-        QCOMPARE(read.goals.away, 0.98);
-        QCOMPARE(expectedGoalsText(read.goals, finnish), QStringLiteral("1,45 - 0,98"));
+        QCOMPARE(expectedGoalsText(readMatchInput(texts, finnish).goals, finnish), "1,45 - 0,98");
         texts.home = "1,8";
         texts.draw = "3,6";
         texts.away = "4,5";
-        read = readMatchInput(texts, finnish);
+        const MatchInput read = readMatchInput(texts, finnish);
         QVERIFY(read.ok() && read.fromOdds && read.goals.home > read.goals.away);
     }
 
@@ -140,17 +115,11 @@ private slots:
         QTest::addColumn<double>("value"); // -1: not a number
         QTest::newRow("comma") << "2,15" << 2.15;
         QTest::newRow("dot") << " 2.15 " << 2.15;
-        QTest::newRow("no whole part") << ",5" << 0.5;
-        QTest::newRow("trailing separator") << "5," << 5.0;
-        QTest::newRow("negative") << "-0,12" << -0.12;
         QTest::newRow("minus sign") << QString::fromUtf8("\u22120,12") << -0.12;
         QTest::newRow("grouped") << "1.000,5" << -1.0;
-        QTest::newRow("separator alone") << "," << -1.0;
         QTest::newRow("two separators") << "2,1.5" << -1.0;
-        QTest::newRow("past the double range") << "1" + QString(400, u'0') << -1.0;
         QTest::newRow("empty") << "" << -1.0;
         QTest::newRow("nan") << "nan" << -1.0;
-        QTest::newRow("inner blank") << "2 5" << -1.0;
     }
     void decimals()
     {
@@ -164,8 +133,6 @@ private slots:
         QCOMPARE(readRho(" ", finnish), 0.0);
         QCOMPARE(readRho("-0,1", finnish), -0.1);
         QVERIFY(!readRho("a", finnish));
-        QVERIFY(rhoErrorText(0).endsWith(QStringLiteral("ei ole luku.")));
-        QVERIFY(rhoErrorText(3).startsWith(QStringLiteral("Kohde 3: ")));
     }
 };
 

@@ -21,13 +21,10 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::addColumn<bool>("read");
         QTest::newRow("three matches") << "1-2 0-1 2-0" << 3 << true;
-        QTest::newRow("blanks around") << " 1-2 0-1 2-0 " << 3 << true;
         QTest::newRow("two matches") << "10-2 0-0" << 2 << true;
         QTest::newRow("too few for three") << "1-2 0-1" << 3 << false;
-        QTest::newRow("too many for two") << "1-2 0-1 2-0" << 2 << false;
         QTest::newRow("two blanks") << "1-2  0-1 2-0" << 3 << false;
         QTest::newRow("leading zero") << "01-2 0-1 2-0" << 3 << false;
-        QTest::newRow("empty") << "" << 3 << false;
     }
     void finalScores()
     {
@@ -60,8 +57,6 @@ private slots:
                                        << QList<qint64>{1, 0, 0, 0} << -1;
         QTest::newRow("two matches") << "3-1 0-0" << QStringList{"3-1 0-1", "0-0 3-1", "3-1 0-0"}
                                      << QList<qint64>{1, 1, 1} << 2;
-        QTest::newRow("two matches, no rows") << "3-1 0-0" << QStringList{}
-                                              << QList<qint64>{0, 0, 0} << -1;
         // A two-match row matches a result of three only in its two matches.
         QTest::newRow("narrower row") << "1-0 2-2 0-0" << QStringList{"1-0 2-2"}
                                       << QList<qint64>{0, 0, 1, 0} << -1;
@@ -86,12 +81,10 @@ private slots:
     void summary()
     {
         const ScoreRow finalScores = *ScoreRow::fromText(QStringLiteral("3-1 0-0"));
-        const auto rows = rowsOf({"3-1 0-1", "0-0 3-1", "3-1 0-0"});
-        QCOMPARE(resultCheckText(checkResult(finalScores, rows)),
-                 QStringLiteral("Voittava rivi on listalla (rivi 3).\n2 oikein: 1 riviä\n"
-                                "1 oikein: 1 riviä\n0 oikein: 1 riviä"));
-        QVERIFY(resultCheckText(checkResult(finalScores, rowsOf({"3-1 0-0"})))
-                    .startsWith(QStringLiteral("Voittava rivi on listalla (rivi 1).")));
+        QCOMPARE(
+            resultCheckText(checkResult(finalScores, rowsOf({"3-1 0-1", "0-0 3-1", "3-1 0-0"}))),
+            QStringLiteral("Voittava rivi on listalla (rivi 3).\n2 oikein: 1 riviä\n"
+                           "1 oikein: 1 riviä\n0 oikein: 1 riviä"));
         QVERIFY(resultCheckText(checkResult(finalScores, {}))
                     .startsWith(QStringLiteral("Voittavaa riviä ei ole listalla.\n2 oikein: 0")));
     }

@@ -40,10 +40,7 @@ private slots:
         QTest::newRow("overall maximum") << 2 << QStringList{"4"} << "0..4 0..4 0..4 0..4";
         QTest::newRow("own limits win") << 3 << QStringList{"9", "3/1", "", "2", "", "", "0/0"}
                                         << "1..3 0..9 0..2 0..9 0..9 0..0";
-        QTest::newRow("every team its own")
-            << 2 << QStringList{"", "1", "2/2", "3", "4/1"} << "0..1 2..2 0..3 1..4";
         QTest::newRow("missing maximum") << 2 << QStringList{"", "1", "2", "3"} << "";
-        QTest::newRow("minimum over maximum") << 3 << QStringList{"5", "1/2"} << "";
         QTest::newRow("unreadable") << 3 << QStringList{"x"} << "";
     }
     void ranges()
@@ -112,9 +109,6 @@ private slots:
         QCOMPARE(reports, (QList<qint64>{20000, 50000, 40000, 50000}));
         QCOMPARE(outcome.drawn, qint64(40000));
         QCOMPARE(list.count(), 64); // every row of 0..1, the one listed before only once
-        QVERIFY(!outcome.lastWasNew);
-        QVERIFY(list.contains(drawer.rowOf(outcome.lastGoals)));
-        QVERIFY(!outcome.lastGoals[5] || *outcome.lastGoals[5] <= 1);
 
         One top;
         GoalRanges ranges = GoalRanges::upTo(2, 3);
@@ -150,10 +144,6 @@ private slots:
         const WeightedDrawer blocked(scores, ranges);
         QVERIFY(!blocked.isDrawable());
         QCOMPARE(blocked.blockedMatch(), 1);
-        RowListModel list;
-        GeneratorRandom random(1);
-        QCOMPARE(blocked.drawInto(list, 10, random).drawn, qint64(0));
-        QCOMPARE(list.count(), 0);
         QVERIFY(!WeightedDrawer(scores, GoalRanges::upTo(3, 9)).isDrawable());
     }
 };
