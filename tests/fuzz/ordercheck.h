@@ -9,27 +9,19 @@
 
 namespace OrderCheck {
 
-// The same host text read by a second parser, as part of a whole address: where the address
-// names another host than this one, it is not the configured host.
-inline void checkHost(const OrderAddress& address, const QString& configured)
-{
-    const QUrl whole(QStringLiteral("https://") + configured + QStringLiteral("/"),
-                     QUrl::StrictMode);
-    FUZZ_CHECK(whole.isValid());
-    FUZZ_CHECK(whole.userInfo().isEmpty() && whole.port() == -1);
-    FUZZ_CHECK(whole.host() == address.host());
-}
-
 // goals: the expected value of each team key in use ("2", or "0,1,10" for a system).
 inline void checkUrl(const QUrl& url, const OrderAddress& address, const QString& configured,
                      int game, qint64 stakeCents, const QLocale& locale, const QStringList& goals)
 {
-    FUZZ_CHECK(url.isValid());
-    FUZZ_CHECK(url.scheme() == QLatin1String("https"));
-    FUZZ_CHECK(url.host() == address.host());
+    FUZZ_CHECK(url.isValid() && url.scheme() == QLatin1String("https"));
+    FUZZ_CHECK(url.host() == address.host() && url.path() == QLatin1String("/www4reg"));
     FUZZ_CHECK(url.port() == -1 && url.userInfo().isEmpty() && !url.hasFragment());
-    FUZZ_CHECK(url.path() == QLatin1String("/www4reg"));
     FUZZ_CHECK(OrderAddress::mayOpen(url, configured));
+    // The same host text read by a second parser, as part of a whole address: where it names
+    // another host than this one, it is not the configured host.
+    const QUrl whole("https://" + configured + "/", QUrl::StrictMode);
+    FUZZ_CHECK(whole.isValid() && whole.userInfo().isEmpty() && whole.port() == -1);
+    FUZZ_CHECK(whole.host() == address.host());
 
     static const char* const teamKeys[] = {"h1", "v1", "h2", "v2", "h3", "v3"};
     QList<QPair<QString, QString>> expected = {{"game", "multiscore"},
@@ -48,12 +40,9 @@ inline void checkUrl(const QUrl& url, const OrderAddress& address, const QString
 
     // The text the browser gets: printable ASCII without blanks, reading back as itself.
     const QByteArray text = url.toEncoded();
-    FUZZ_CHECK(text.startsWith("https://"));
     for (char c : text)
         FUZZ_CHECK(c > ' ' && c < 0x7f);
-    const QUrl again = QUrl::fromEncoded(text, QUrl::StrictMode);
-    FUZZ_CHECK(again == url && again.host() == address.host());
-    checkHost(address, configured);
+    FUZZ_CHECK(QUrl::fromEncoded(text, QUrl::StrictMode) == url);
 }
 
 inline QStringList rowGoals(ScoreRow row)

