@@ -89,22 +89,6 @@ private slots:
         QCOMPARE(found.chance, scores.sum(found.rows));
         QVERIFY(!found.stopped);
     }
-
-    // Stopped at its first report, the search keeps the best rows found until then.
-    void stopKeepsTheBest()
-    {
-        const ScoreModel scores = *ScoreModel::make({{1.5, 1.2}, {0.9, 1.4}, {2.0, 0.8}}, 0);
-        const GoalRanges ranges = GoalRanges::upTo(3, 11);
-        QList<qint64> reports;
-        const BestRows::Result stopped =
-            BestRows::find(scores, ranges, 200000, [&](qint64 done, qint64 total) {
-                reports << done << total;
-                return false;
-            });
-        QCOMPARE(reports, (QList<qint64>{65536, 200000}));
-        QVERIFY(stopped.stopped);
-        QCOMPARE(texts(stopped.rows), texts(BestRows::find(scores, ranges, 65536).rows));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestBestRows)

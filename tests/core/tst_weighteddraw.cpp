@@ -117,23 +117,6 @@ private slots:
         QCOMPARE(upTo3.rowOf(upTo3.draw(top)).text(), QStringLiteral("3-3 3-2"));
     }
 
-    // A long draw shows its rows as it goes, a million at a time.
-    void longDrawShowsRows()
-    {
-        // Means of 25 spread the goals so wide that almost every draw is new.
-        const ScoreModel wide = model({{25, 25}, {25, 25}, {25, 25}});
-        const WeightedDrawer drawer(wide, GoalRanges::upTo(3, 99));
-        RowListModel list;
-        GeneratorRandom random(3);
-        int shownDuringDraw = 0;
-        drawer.drawInto(list, 1100000, random, [&](qint64, qint64) {
-            shownDuringDraw = list.count();
-            return true;
-        });
-        QVERIFY(shownDuringDraw >= 1000000);
-        QVERIFY(list.count() > shownDuringDraw);
-    }
-
     // A match whose limits hold no chance at all cannot be drawn from; nor can limits of
     // another match count than the model's.
     void nothingToDraw()

@@ -1,6 +1,4 @@
 #include "games/lottomachine.h"
-#include "games/vakio.h"
-#include "games/veto.h"
 #include <QtTest>
 
 // Gives the listed numbers in turn, as draws from 1 to highest.
@@ -113,70 +111,6 @@ private slots:
         machine.rankLeastFirst();
         for (int k = rules.highest; k < LottoMachine::Positions; ++k)
             QCOMPARE(machine.table()[size_t(k)].ball, k + 1);
-    }
-
-    // The long-odds repetitions box: taken by its integer part with either decimal separator,
-    // up to a million; above that refused, so that no count can freeze the window.
-    void repetitions_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<qint64>("rounds"); // -2: refused
-        QTest::newRow("the most") << "1000000" << 1'000'000LL;
-        QTest::newRow("the most and a fraction") << "1000000,99" << 1'000'000LL;
-        QTest::newRow("one more") << "1000001" << -2LL;
-        QTest::newRow("huge exponent") << "1e300" << -2LL;
-        QTest::newRow("point") << "2.5" << 2LL;
-        QTest::newRow("far below zero") << "-1e300" << -1LL;
-        QTest::newRow("text") << "kaksi" << -2LL;
-    }
-    void repetitions()
-    {
-        QFETCH(QString, typed);
-        QFETCH(qint64, rounds);
-        QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
-        QCOMPARE(Veto::parseRepetitions(typed).value_or(-2), rounds);
-    }
-
-    // Pools covers over many seeds: on distinct boxes among the matches, a half cover keeping
-    // the drawn mark and reading "1x", "12" or "x2" whichever came first; refused, none.
-    void placeCovers_data()
-    {
-        QTest::addColumn<int>("matches");
-        QTest::addColumn<int>("full");
-        QTest::addColumn<int>("half");
-        QTest::addColumn<bool>("placed");
-        QTest::newRow("F 13") << 13 << 13 << 0 << true;
-        QTest::newRow("H 13") << 13 << 0 << 13 << true;
-        QTest::newRow("F 7 H 7") << 13 << 7 << 7 << false;
-        QTest::newRow("10 matches, F 6 H 5") << 10 << 6 << 5 << false;
-    }
-    void placeCovers()
-    {
-        QFETCH(int, matches);
-        QFETCH(int, full);
-        QFETCH(int, half);
-        QFETCH(bool, placed);
-        for (quint64 seed = 1; seed <= 50; ++seed) {
-            GeneratorRandom random(seed);
-            Vakio::Boxes drawn;
-            drawn.fill("v"); // a single mark above the matches, free for a cover
-            Vakio::drawRow(drawn, matches, random);
-            Vakio::Boxes boxes = drawn;
-            QCOMPARE(Vakio::placeCovers(boxes, matches, full, half, random) ==
-                         Vakio::CoverResult::Placed,
-                     placed);
-            int fulls = 0, halves = 0;
-            for (int i = 0; i < Vakio::BoxCount; ++i) {
-                if (boxes[i] == drawn[i])
-                    continue;
-                QVERIFY(i < matches && placed);
-                fulls += boxes[i] == "1x2";
-                halves += QStringList({"1x", "12", "x2"}).contains(boxes[i]) &&
-                          boxes[i].contains(drawn[i]);
-            }
-            QCOMPARE(std::make_pair(fulls, halves),
-                     placed ? std::make_pair(full, half) : std::make_pair(0, 0));
-        }
     }
 };
 
