@@ -1,10 +1,9 @@
-// The settings file as anyone may have edited it: whatever it holds, the start-up switches,
-// the recent-file list, the net-play host and the print offsets read as sound values.
-#include "print/printoffset.h"
+// The settings file as anyone may have edited it: whatever it holds, the start-up switches
+// and the recent-file list read as sound values.
 #include "settings/recentfiles.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
-#include "tests/fuzz/ordercheck.h"
+#include "tests/fuzz/fuzzcheck.h"
 #include <QDateTime>
 #include <QDir>
 #include <QTemporaryDir>
@@ -55,22 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(StoredSettings::isTrue(text) == isTrueText(text, "true", -1));
         // Only a clear "false" turns the warnings off; garbage leaves them on.
         FUZZ_CHECK(StoredSettings::warningsOn(text) == !isTrueText(text, "false", NAN));
-    }
-
-    const QString host = SettingsStore::read(Verkko, Palvelin).trimmed();
-    if (const std::optional<OrderAddress> address = OrderAddress::make(host, 1, 50, 3)) {
-        const ScoreRow row(3, {2, 1, 0, 3, 10, 99});
-        const std::optional<QUrl> url = address->forRow(row);
-        FUZZ_CHECK(url.has_value());
-        OrderCheck::checkUrl(*url, *address, host, 1, 50, QLocale(), OrderCheck::rowGoals(row));
-    }
-
-    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::Finnish, QLocale::Finland)}) {
-        const PrintOffset offset =
-            PrintOffsets::fromStored(SettingsStore::read(Tulostus, VaakaReuna),
-                                     SettingsStore::read(Tulostus, PystyReuna), locale);
-        for (double mm : {offset.x, offset.y})
-            FUZZ_CHECK(std::isfinite(mm) && std::fabs(mm) <= PrintOffsets::Limit);
     }
 
     // Listed in the stored order, each file at most once, none empty; last, as it writes the
