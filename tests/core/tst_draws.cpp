@@ -3,6 +3,7 @@
 #include "core/weighteddraw.h"
 #include <QTest>
 #include <map>
+#include <set>
 
 namespace {
 // Out of the [0, 1) a source promises, but possible in a faulty one.
@@ -205,6 +206,37 @@ private slots:
         // Maximum 1 allows at most 16 two-match rows: the search ends with every box 0 and 1.
         QCOMPARE(draw.drawWanted(100, u"1", 2).wanted, qint64(16));
         QCOMPARE(draw.grid().rows(2).size(), size_t(16));
+    }
+    // A fill gives exactly the numbers that as many calls of next() give, and leaves the
+    // generator where they would: draws that fill a block at a time repeat a seeded draw.
+    void fillContinuesTheSequence()
+    {
+        for (int count : {0, 1024}) {
+            GeneratorRandom filling(20240611), oneByOne(20240611);
+            std::vector<double> filled(size_t(count) + 1, -1.0);
+            filling.fill(filled.data(), size_t(count));
+            // Exactly equal: a fuzzy comparison would let the last bits differ.
+            for (int i = 0; i < count; ++i)
+                QVERIFY(filled[size_t(i)] == oneByOne.next());
+            QVERIFY(filled[size_t(count)] == -1.0 && filling.next() == oneByOne.next());
+        }
+    }
+
+    // Every whole number of a range comes up, none outside it. The same seed repeats its
+    // numbers; another seed or the system's entropy does not.
+    void randomNumbers()
+    {
+        GeneratorRandom random(7), again(7), other(8), system1, system2;
+        std::set<int> seen;
+        for (int i = 0; i < 20000; ++i)
+            seen.insert(random.oneTo(39));
+        QCOMPARE(seen.size(), size_t(39));
+        QVERIFY(*seen.begin() == 1 && *seen.rbegin() == 39);
+        GeneratorRandom first(7);
+        for (int i = 0; i < 100; ++i) {
+            const double r = first.next();
+            QVERIFY(r == again.next() && r != other.next() && system1.next() != system2.next());
+        }
     }
 };
 
