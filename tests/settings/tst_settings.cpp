@@ -1,3 +1,4 @@
+#include "settings/recentfiles.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 #include "tests/testfile.h"
@@ -6,31 +7,75 @@
 #include <QTest>
 #include <unistd.h>
 
-class TestSettingsStore : public QObject
+class TestSettings : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_files;
+    std::unique_ptr<QTemporaryDir> m_settings;
+
 private slots:
+    void initTestCase() { QVERIFY(QDir(m_files.path()).mkdir("sub")); }
+    // Each test on a store of its own.
+    void init()
+    {
+        m_settings = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings->path());
+        for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "a,b"})
+            TestFile::write(m_files, name, "1-0 0-0\n");
+        QFile::remove(m_files.filePath("link"));
+        QVERIFY(QFile::link(m_files.filePath("a"), m_files.filePath("link")));
+    }
+
+    // Steps: a name is opened or saved, "-name" is taken off, "!name" is deleted from disk.
+    // The list is checked as kept and as read back after a restart.
+    void steps_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("listed");
+        // clang-format off
+        QTest::newRow("same file again moves first") << "a b c a" << "a c b";
+        QTest::newRow("five kept") << "a b c d e f g" << "g f e d c";
+        QTest::newRow("another spelling") << "a b sub/../a" << "a b";
+        QTest::newRow("through a link") << "a b link" << "a b";
+        QTest::newRow("taken off by another spelling") << "a b c -sub/../b" << "c a";
+        QTest::newRow("vanished, taken off") << "a b !b -b" << "a";
+        QTest::newRow("comma in the name") << "a,b a" << "a a,b";
+        // clang-format on
+    }
+    void steps()
+    {
+        QFETCH(QString, steps);
+        RecentFiles files = RecentFiles::load();
+        for (const QString& step : steps.split(' ')) {
+            if (step.startsWith('-'))
+                files.remove(m_files.filePath(step.mid(1)));
+            else if (step.startsWith('!'))
+                QVERIFY(QFile::remove(m_files.filePath(step.mid(1))));
+            else
+                files.add(m_files.filePath(step));
+        }
+        for (const QStringList& paths : {files.paths(), RecentFiles::load().paths()}) {
+            QStringList names;
+            for (const QString& path : paths)
+                names << QFileInfo(path).fileName();
+            QTEST(names.join(' '), "listed");
+        }
+    }
     // The notice counts as accepted only for the very text it stores; the other switches
     // also take the older true texts; anything else leaves each at its default (warnings on).
     void startupSwitches_data()
     {
         QTest::addColumn<QString>("stored"); // Hyvaksy, AlaNaytaInfoa and Varoitus alike
         QTest::addColumn<QString>("read");   // accepted, skip notice, warnings on
-        for (const auto& [stored, read] : {std::pair{"True", "111"},
-                                           {"TRUE", "011"},
-                                           {"-1", "011"},
-                                           {"False", "000"},
-                                           {"0", "000"},
-                                           {"", "001"},
-                                           {"kyllä", "001"},
-                                           {"nan", "001"}})
+                                             // clang-format off
+        for (const auto& [stored, read] : {std::pair{"True", "111"}, {"TRUE", "011"}, {"-1", "011"}, {"False", "000"},
+                                           {"0", "000"}, {"", "001"}, {"kyllä", "001"}, {"nan", "001"}})
+            // clang-format on
             QTest::newRow(stored) << QString::fromUtf8(stored) << read;
     }
     void startupSwitches()
     {
         QFETCH(QString, stored);
-        QTemporaryDir dir;
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
         using namespace SettingsKeys;
         for (QLatin1String key : {Hyvaksy, AlaNaytaInfoa, Varoitus})
             if (!stored.isEmpty())
@@ -58,8 +103,7 @@ private slots:
         QFETCH(bool, reached);
         if (store == "read-only" && geteuid() == 0)
             QSKIP("root writes into read-only files");
-        QTemporaryDir dir;
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+        const QTemporaryDir& dir = *m_settings;
         const QString file = dir.filePath("SarVento/SarVento.ini");
         if (store == "no folder")
             TestFile::write(dir, "SarVento", "");
@@ -101,5 +145,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsStore)
-#include "tst_settingsstore.moc"
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
