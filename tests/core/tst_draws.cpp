@@ -6,12 +6,6 @@
 #include <set>
 
 namespace {
-// Out of the [0, 1) a source promises, but possible in a faulty one.
-struct One : RandomSource
-{
-    double next() override { return 1.0; }
-};
-
 // The overall maximum, then "max/min" of each team.
 GoalLimitTexts limitTexts(const QStringList& limits)
 {
@@ -158,12 +152,6 @@ private slots:
         QCOMPARE(reports, (QList<qint64>{20000, 50000, 40000, 50000}));
         QCOMPARE(outcome.drawn, qint64(40000));
         QCOMPARE(list.count(), 64); // every row of 0..1, the one listed before only once
-
-        One top;
-        GoalRanges ranges = GoalRanges::upTo(2, 3);
-        ranges.teams[3] = {1, 2};
-        const WeightedDrawer upTo3(*ScoreModel::make({{1, 1}, {1, 1}}, 0), ranges);
-        QCOMPARE(upTo3.rowOf(upTo3.draw(top)).text(), QStringLiteral("3-3 3-2"));
 
         // A match whose limits hold no chance at all cannot be drawn from; nor can limits of
         // another match count than the model's.

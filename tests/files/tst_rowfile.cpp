@@ -3,8 +3,6 @@
 #include "tests/namedpipe.h"
 #include "tests/testfile.h"
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using RowFile::Status;
@@ -15,17 +13,14 @@ class RowFileTest : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
-    rlimit m_limit{};
     std::unique_ptr<NamedPipe> m_pipe;
 
 private slots:
-    void initTestCase() { QCOMPARE(getrlimit(RLIMIT_FSIZE, &m_limit), 0); }
-    // Also after a failed check: no later test may run with a seam or limit of an earlier one.
+    // Also after a failed check: no later test may run with a seam of an earlier one.
     void cleanup()
     {
         RowFile::Testing::setNoTemporaryFile(false);
         RowFile::Testing::setReserve({});
-        setrlimit(RLIMIT_FSIZE, &m_limit);
     }
 
     void read_data()
@@ -87,10 +82,9 @@ private slots:
     }
 
     // target: new, old N (rows in an old file), folder, pipe, no folder, locked new (a folder
-    // that takes no new file), read-only old N. seams: "in place" (as if no
-    // new file could be made beside the target), reserve=full|grow|unsupported (how reserving room
-    // fails), limit=N (a file-size limit, which binds root too, like a full disk). why: empty when
-    // saved.
+    // that takes no new file), read-only old N. seams: "in place" (as if no new file could be
+    // made beside the target), reserve=full|grow|unsupported (how reserving room fails). why:
+    // empty when saved.
     void save_data()
     {
         QTest::addColumn<QString>("target");
@@ -98,12 +92,10 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("why");
         const QString full = "Levyllä ei ole tilaa tiedostolle.";
-        const QString tooLarge = "Tiedosto olisi suurempi kuin järjestelmä sallii.";
         const QString noAccess = "Kansioon tai tiedostoon ei ole kirjoitusoikeutta.";
         // clang-format off
         QTest::newRow("new file") << "new" << "" << 3 << "";
         QTest::newRow("over a file") << "old 2" << "" << 3 << "";
-        QTest::newRow("limit at a later block") << "old 1" << "limit=1572864" << 200000 << tooLarge;
         QTest::newRow("in place, shorter") << "old 100" << "in place" << 1 << "";
         QTest::newRow("in place, longer") << "old 1" << "in place" << 200000 << "";
         QTest::newRow("in place, no reserving, room enough") << "old 1" << "in place|reserve=unsupported" << 1000 << "";
@@ -160,10 +152,6 @@ private slots:
                         return errno;
                     return value == "unsupported" ? EOPNOTSUPP : ENOSPC;
                 });
-            } else if (seam.startsWith("limit=")) {
-                std::signal(SIGXFSZ, SIG_IGN);
-                const rlimit limit{rlim_t(value.toLongLong()), m_limit.rlim_max};
-                QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
             }
         }
         QString told;
