@@ -156,7 +156,7 @@ private slots:
         // A match whose limits hold no chance at all cannot be drawn from; nor can limits of
         // another match count than the model's.
         const ScoreModel scarce = *ScoreModel::make({{1, 1}, {0.001, 1}}, 0);
-        ranges = GoalRanges::upTo(2, 9);
+        GoalRanges ranges = GoalRanges::upTo(2, 9);
         ranges.teams[2] = {90, 99}; // a mean of 0.001 never reaches 90 goals in a double
         QCOMPARE(WeightedDrawer(scarce, ranges).blockedMatch(), 1);
         QVERIFY(!WeightedDrawer(scarce, ranges).isDrawable());
