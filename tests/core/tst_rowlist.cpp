@@ -193,23 +193,6 @@ private slots:
         QVERIFY(index.slotCount() * 3 / 4 >= size_t(count));
         QVERIFY(!table || index.slotCount() == size_t(table));
     }
-
-    // A rebuild knows every row once, duplicates of the list included, and keeps the room asked
-    // for; clearing forgets everything.
-    void rebuildAndClear()
-    {
-        std::vector<ScoreRow> rows = counting(1000);
-        rows.push_back(rows[10]);
-        RowIndex index;
-        index.insert(counting(1, 5000)[0]);
-        index.rebuild(rows, 5000);
-        QCOMPARE(index.size(), size_t(1000));
-        QVERIFY(index.contains(rows[999]));
-        QVERIFY(!index.contains(counting(1, 5000)[0]));
-        QVERIFY(index.slotCount() * 3 / 4 >= 6000);
-        index.clear();
-        QVERIFY(!index.contains(rows[0]) && index.insert(rows[0]));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestRowList)

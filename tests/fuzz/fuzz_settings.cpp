@@ -1,6 +1,5 @@
 // The settings file as anyone may have edited it: whatever it holds, the start-up switches
-// and the recent-file list read as sound values.
-#include "settings/recentfiles.h"
+// read as sound values.
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 #include "tests/fuzz/fuzzcheck.h"
@@ -56,20 +55,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(StoredSettings::warningsOn(text) == !isTrueText(text, "false", NAN));
     }
 
-    // Listed in the stored order, each file at most once, none empty; last, as it writes the
-    // store: what the list stores it reads back as it was, whatever characters the paths hold.
-    const QStringList stored = SettingsStore::readList(Tiedostot, ViimeksiAvatut);
-    const QStringList loaded = RecentFiles::load().paths();
-    FUZZ_CHECK(loaded.size() <= RecentFiles::Limit);
-    qsizetype from = 0;
-    QStringList seen;
-    for (const QString& path : loaded) {
-        from = stored.indexOf(path, from) + 1;
-        FUZZ_CHECK(!path.isEmpty() && from > 0);
-        seen << QDir::cleanPath(QDir::current().absoluteFilePath(path));
-    }
-    FUZZ_CHECK(seen.removeDuplicates() == 0);
-    SettingsStore::writeList(Tiedostot, ViimeksiAvatut, loaded);
-    FUZZ_CHECK(RecentFiles::load().paths() == loaded);
     return 0;
 }
