@@ -93,21 +93,6 @@ private slots:
         QTEST(matchInputErrorText(2, read).mid(9), "message");
     }
 
-    // The first fault of the matches in use is told, before rho.
-    void firstFaultTold()
-    {
-        ModelInputTexts texts;
-        texts.matches = {match("|||||3|3"), match("2|x|3"), match("y")};
-        texts.rho = "z";
-        ModelInput read = readModelInput(texts, 3, finnish);
-        QCOMPARE(read.error, "Kohde 2: kerroin X ei ole luku.");
-        QVERIFY(read.errorMatch == 2 && !read.rhoAtFault && !read.ok());
-        // 1 - 3 * 3 * rho stays positive for a negative rho.
-        texts.matches[1] = texts.matches[0];
-        texts.rho = "-0,1";
-        QVERIFY(readModelInput(texts, 2, finnish).ok());
-    }
-
     // Numbers as typed: decimals (either separator), whole numbers up to a limit however near
     // the top of the range it lies, and sums in cents that read back as the label writes them.
     void numbers_data()
