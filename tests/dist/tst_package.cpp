@@ -51,30 +51,22 @@ class PackageTest : public QObject
 private slots:
     // The menu starts the installed program with its icon and finds it by what it does, in
     // English and Finnish; the side windows' games are not what it is for.
-    void desktopEntry_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("describing"); // one keyword that must be there
-        QTest::newRow("English") << "Keywords"
-                                 << "football";
-        QTest::newRow("Finnish") << "Keywords[fi]"
-                                 << "jalkapallo";
-    }
     void desktopEntry()
     {
-        QFETCH(QString, key);
         const auto entry = entryGroup();
         QCOMPARE(entry.value("Exec").section(' ', 0, 0), QStringLiteral(SARVENTO_PROGRAM));
         QVERIFY(QFile::exists(SourceDir + "/dist/" + entry.value("Icon") + ".svg"));
-        const QString value = entry.value(key);
-        QVERIFY2(value.endsWith(';'), qPrintable(key + " is not a list: " + value));
-        const QStringList keywords = value.split(';', Qt::SkipEmptyParts);
-        QFETCH(QString, describing);
-        QVERIFY(keywords.contains(describing));
-        for (const QString& keyword : keywords)
-            QVERIFY2(!denied(keyword) && !QStringList({"lotto", "viking", "keno", "vakio"})
-                                              .contains(keyword.toLower().trimmed()),
-                     qPrintable(keyword));
+        for (const auto& [key, describing] :
+             {std::pair{"Keywords", "football"}, {"Keywords[fi]", "jalkapallo"}}) {
+            const QString value = entry.value(key);
+            QVERIFY2(value.endsWith(';'), qPrintable(key + (" is not a list: " + value)));
+            const QStringList keywords = value.split(';', Qt::SkipEmptyParts);
+            QVERIFY(keywords.contains(describing));
+            for (const QString& keyword : keywords)
+                QVERIFY2(!denied(keyword) && !QStringList({"lotto", "viking", "keno", "vakio"})
+                                                  .contains(keyword.toLower().trimmed()),
+                         qPrintable(keyword));
+        }
     }
 
     // Every text file of the program: the sources, tests, tools, the desktop entry and the

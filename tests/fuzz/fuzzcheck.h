@@ -8,12 +8,9 @@
 #include <cstdlib>
 
 #define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition);  \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
+    ((condition) ? void()                                                                          \
+                 : (std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition),   \
+                    std::abort()))
 
 // Takes leading bytes of the input for choices (locale, block size); zero once the input is used
 // up, so every input is a valid one.
