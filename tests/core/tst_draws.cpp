@@ -170,7 +170,6 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         // clang-format off
         QTest::newRow("last team turns fastest") << "0,1|2|1|0,3||" << 2 << QStringList{"0-2 1-0", "0-2 1-3", "1-2 1-0", "1-2 1-3"};
-        QTest::newRow("team without a tick") << "0,1|2|1|||" << 2 << QStringList{};
         QTest::newRow("third grid ignored") << "3|4|5|6|0,1|0,1" << 2 << QStringList{"3-4 5-6"};
         QTest::newRow("three matches") << "11|0|2|2|1|4,5" << 3 << QStringList{"11-0 2-2 1-4", "11-0 2-2 1-5"};
         // clang-format on

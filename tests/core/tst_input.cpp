@@ -109,7 +109,6 @@ private slots:
         QTest::newRow("past the top") << "whole" << "9223372036854775808" << "";
         QTest::newRow("goal") << "99" << " 099 " << "99";
         QTest::newRow("one digit over") << "3" << "5" << "";
-        QTest::newRow("at the limit") << "3" << "-3" << "-3";
         QTest::newRow("cents") << "cents" << "0,05" << "5";
         QTest::newRow("point for comma") << "cents" << "1.5" << "150";
         QTest::newRow("tenths of cents") << "cents" << "1,234" << "";
@@ -148,7 +147,6 @@ private slots:
         const QString tooMany =
             "100000001 riviä on liikaa: kerralla voi hakea enintään 100000000 riviä.";
         // clang-format off
-        QTest::newRow("count") << " 25 " << "" << 0LL << 25LL << "";
         QTest::newRow("largest count") << "100000000" << " " << 20LL << 100000000LL << "";
         QTest::newRow("count too large") << "100000001" << "" << 20LL << -1LL << tooMany;
         QTest::newRow("count with decimals") << "2,5" << "" << 20LL << -1LL << "Rivimäärä ei ole kokonaisluku.";

@@ -93,7 +93,6 @@ private slots:
         const QString noAccess = "Kansioon tai tiedostoon ei ole kirjoitusoikeutta.";
         // clang-format off
         QTest::newRow("new file") << "new" << "" << 3 << "";
-        QTest::newRow("over a file") << "old 2" << "" << 3 << "";
         QTest::newRow("in place, shorter") << "old 100" << "in place" << 1 << "";
         QTest::newRow("in place, longer") << "old 1" << "in place" << 200000 << "";
         QTest::newRow("in place, no reserving, room enough") << "old 1" << "in place|reserve=unsupported" << 1000 << "";
