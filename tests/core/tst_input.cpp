@@ -76,6 +76,7 @@ private slots:
         QTest::addColumn<QString>("message"); // after "Kohde 2: "
         // clang-format off
         QTest::newRow("below 1") << "0,95|3|4" << "kerroin 1 pitää olla suurempi kuin 1.";
+        QTest::newRow("exactly 1") << "2|1|4" << "kerroin X pitää olla suurempi kuin 1.";
         QTest::newRow("missing") << "2|3,4| " << "kerroin 2 puuttuu.";
         QTest::newRow("text") << "2|kolme|4" << "kerroin X ei ole luku.";
         QTest::newRow("over without under") << "2|3,4|3,6|1,9" << "alle 2,5 maalin kerroin puuttuu.";
