@@ -4,81 +4,62 @@
 #include "tests/fuzz/fuzzcheck.h"
 #include <QRegularExpression>
 #include <cmath>
-#include <cstring>
 
 namespace {
-QLocale chooseLocale(uint8_t choice)
-{
-    // Comma and point decimals, a minus sign that is no hyphen (sv), marks around the sign and
-    // a decimal separator of its own (ar, fa, he).
-    static const char* const names[] = {"C",     "fi_FI", "en_US", "de_DE", "sv_SE",
-                                        "ar_EG", "fa_IR", "he_IL", "de_CH", "fr_FR"};
-    return QLocale(QString::fromLatin1(names[choice % std::size(names)]));
-}
-
 void checkFormatted(double mm, const QLocale& locale)
 {
     const QString text = PrintOffsets::format(mm, locale);
     // A hyphen, digits and the locale's own separator, without trailing zeros or "-0".
     static const QRegularExpression shape(
         QStringLiteral("\\A-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?\\z"));
-    QString plain = text;
-    plain.replace(locale.decimalPoint(), QStringLiteral("."));
-    FUZZ_CHECK(shape.match(plain).hasMatch());
-    FUZZ_CHECK(plain != QLatin1String("-0"));
+    const QString plain = QString(text).replace(locale.decimalPoint(), QStringLiteral("."));
+    FUZZ_CHECK(shape.match(plain).hasMatch() && plain != QLatin1String("-0"));
     const std::optional<double> back = PrintOffsets::parse(text, locale);
-    FUZZ_CHECK(back.has_value());
     // Ten decimals are written: what comes back is the typed value, whatever binary noise.
-    FUZZ_CHECK(std::fabs(*back - mm) <= 1e-10);
+    FUZZ_CHECK(back && std::fabs(*back - mm) <= 1e-10);
     FUZZ_CHECK(PrintOffsets::format(*back, locale) == text);
 }
 
-void checkParsed(const std::optional<double>& mm)
+bool sound(double mm)
 {
-    if (!mm)
-        return;
-    FUZZ_CHECK(std::isfinite(*mm));
-    FUZZ_CHECK(std::fabs(*mm) <= PrintOffsets::Limit);
-    FUZZ_CHECK(!(*mm == 0 && std::signbit(*mm)));
+    return std::isfinite(mm) && std::fabs(mm) <= PrintOffsets::Limit &&
+           !(mm == 0 && std::signbit(mm));
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input(data, size);
-    const QLocale locale = chooseLocale(input.byte());
+    // Comma and point decimals, a minus sign that is no hyphen (sv), marks around the sign and
+    // a decimal separator of its own (ar, fa, he).
+    static const char* const names[] = {"C",     "fi_FI", "en_US", "de_DE", "sv_SE",
+                                        "ar_EG", "fa_IR", "he_IL", "de_CH", "fr_FR"};
+    const QLocale locale(QString::fromLatin1(names[input.byte() % std::size(names)]));
 
     // Any offset in range writes out and reads back.
     double raw = 0;
     for (size_t i = 0; i < sizeof raw; ++i)
         reinterpret_cast<unsigned char*>(&raw)[i] = input.byte();
-    if (std::isfinite(raw)) {
-        const double mm = std::fmod(raw, PrintOffsets::Limit);
-        checkFormatted(mm == 0 ? 0.0 : mm, locale);
-    }
+    if (std::isfinite(raw) && std::fmod(raw, PrintOffsets::Limit) != 0)
+        checkFormatted(std::fmod(raw, PrintOffsets::Limit), locale);
 
     const QString vaaka = input.text();
     const QString pysty = input.text();
     const std::optional<double> parsed = PrintOffsets::parse(vaaka, locale);
-    checkParsed(parsed);
+    FUZZ_CHECK(!parsed || sound(*parsed));
     if (parsed)
         checkFormatted(*parsed, locale);
 
     // A plain number with a decimal point reads in every locale, refused only beyond the limit.
     static const QRegularExpression plain(QStringLiteral("\\A-?[0-9]{1,6}(\\.[0-9]{1,6})?\\z"));
-    const QString trimmed = vaaka.trimmed();
-    if (plain.match(trimmed).hasMatch()) {
-        const double value = std::strtod(trimmed.toLatin1().constData(), nullptr);
-        if (std::fabs(value) <= PrintOffsets::Limit)
-            FUZZ_CHECK(parsed && *parsed == value);
-        else
-            FUZZ_CHECK(!parsed);
+    if (plain.match(vaaka.trimmed()).hasMatch()) {
+        const double value = vaaka.trimmed().toDouble();
+        FUZZ_CHECK(std::fabs(value) <= PrintOffsets::Limit ? parsed && *parsed == value : !parsed);
     }
 
     // The stored pair: each text shifts by what it reads as, or not at all.
     const PrintOffset offset = PrintOffsets::fromStored(vaaka, pysty, locale);
-    checkParsed(offset.x);
-    checkParsed(offset.y);
+    FUZZ_CHECK(sound(offset.x) && sound(offset.y));
     FUZZ_CHECK(offset.y == parsed.value_or(0));
     FUZZ_CHECK(offset.x == PrintOffsets::parse(pysty, locale).value_or(0));
     return 0;

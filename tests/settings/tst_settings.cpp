@@ -1,3 +1,4 @@
+#include "settings/recentfiles.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 #include "tests/testfile.h"
@@ -6,48 +7,76 @@
 #include <QTest>
 #include <unistd.h>
 
-class TestSettingsStore : public QObject
+class TestSettings : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_files;
+    std::unique_ptr<QTemporaryDir> m_settings;
+
 private slots:
-    // Truth values as older stores wrote them; anything else leaves each setting at its default
-    // (warnings on, other choices off).
-    void storedTexts()
+    void initTestCase() { QVERIFY(QDir(m_files.path()).mkdir("sub")); }
+    // Each test on a store of its own.
+    void init()
     {
-        using namespace StoredSettings;
-        for (const char* yes : {"TRUE", "-1"})
-            QVERIFY2(isTrue(yes) && warningsOn(yes), yes);
-        for (const char* no : {"false", "0"})
-            QVERIFY2(!isTrue(no) && !warningsOn(no), no);
-        for (const char* garbage : {"kyllä", "nan", "inf"}) // toDouble reads "nan" and "inf"
-            QVERIFY2(!isTrue(garbage) && warningsOn(garbage), garbage);
+        m_settings = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings->path());
+        for (const char* name : {"a", "b", "c", "d", "e", "f", "g", "a,b"})
+            TestFile::write(m_files, name, "1-0 0-0\n");
+        QFile::remove(m_files.filePath("link"));
+        QVERIFY(QFile::link(m_files.filePath("a"), m_files.filePath("link")));
     }
 
+    // Steps: a name is opened or saved, "-name" is taken off, "!name" is deleted from disk.
+    // The list is checked as kept and as read back after a restart.
+    void steps_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("listed");
+        // clang-format off
+        QTest::newRow("same file again moves first") << "a b c a" << "a c b";
+        QTest::newRow("five kept") << "a b c d e f g" << "g f e d c";
+        QTest::newRow("another spelling") << "a b sub/../a" << "a b";
+        QTest::newRow("through a link") << "a b link" << "a b";
+        QTest::newRow("taken off by another spelling") << "a b c -sub/../b" << "c a";
+        QTest::newRow("vanished, taken off") << "a b !b -b" << "a";
+        QTest::newRow("comma in the name") << "a,b a" << "a a,b";
+        // clang-format on
+    }
+    void steps()
+    {
+        QFETCH(QString, steps);
+        RecentFiles files = RecentFiles::load();
+        for (const QString& step : steps.split(' ')) {
+            if (step.startsWith('-'))
+                files.remove(m_files.filePath(step.mid(1)));
+            else if (step.startsWith('!'))
+                QVERIFY(QFile::remove(m_files.filePath(step.mid(1))));
+            else
+                files.add(m_files.filePath(step));
+        }
+        for (const QStringList& paths : {files.paths(), RecentFiles::load().paths()}) {
+            QStringList names;
+            for (const QString& path : paths)
+                names << QFileInfo(path).fileName();
+            QTEST(names.join(' '), "listed");
+        }
+    }
     // The notice counts as accepted only for the very text it stores; the other switches
-    // also take the older true texts.
+    // also take the older true texts; anything else leaves each at its default (warnings on).
     void startupSwitches_data()
     {
         QTest::addColumn<QString>("stored"); // Hyvaksy, AlaNaytaInfoa and Varoitus alike
         QTest::addColumn<QString>("read");   // accepted, skip notice, warnings on
-        QTest::newRow("True") << "True"
-                              << "111";
-        QTest::newRow("TRUE") << "TRUE"
-                              << "011";
-        QTest::newRow("-1") << "-1"
-                            << "011";
-        QTest::newRow("False") << "False"
-                               << "000";
-        QTest::newRow("missing") << ""
-                                 << "001";
+        for (const QString& row :
+             QString("True=111 TRUE=011 -1=011 False=000 0=000 =001 kyllä=001 nan=001").split(' '))
+            QTest::newRow(qPrintable(row)) << row.section('=', 0, 0) << row.section('=', 1);
     }
     void startupSwitches()
     {
         QFETCH(QString, stored);
-        QTemporaryDir dir;
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
         using namespace SettingsKeys;
-        if (!stored.isEmpty())
-            for (QLatin1String key : {Hyvaksy, AlaNaytaInfoa, Varoitus})
+        for (QLatin1String key : {Hyvaksy, AlaNaytaInfoa, Varoitus})
+            if (!stored.isEmpty())
                 QVERIFY(SettingsStore::write(Rekisteri, key, stored));
         const StartupSettings read = StartupSettings::load();
         QTEST(QString::number(read.accepted) + QString::number(read.skipNotice) +
@@ -72,8 +101,7 @@ private slots:
         QFETCH(bool, reached);
         if (store == "read-only" && geteuid() == 0)
             QSKIP("root writes into read-only files");
-        QTemporaryDir dir;
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+        const QTemporaryDir& dir = *m_settings;
         const QString file = dir.filePath("SarVento/SarVento.ini");
         if (store == "no folder")
             TestFile::write(dir, "SarVento", "");
@@ -90,16 +118,12 @@ private slots:
         SettingsStore::resetWriteFailureTold();
 
         using namespace SettingsKeys;
-        const bool wrote = SettingsStore::write(Rekisteri, Hyvaksy, "True");
-        const bool wroteList = SettingsStore::writeList(Tiedostot, ViimeksiAvatut, {"a", "b"});
-        const bool wroteAll = SettingsStore::writeAll(Todennakoisyydet, {{Rho, "0,1"}, {Yli, "2"}});
+        QCOMPARE(SettingsStore::write(Rekisteri, Hyvaksy, "True"), reached);
+        QCOMPARE(SettingsStore::writeList(Tiedostot, ViimeksiAvatut, {"a", "b"}), reached);
+        QCOMPARE(SettingsStore::writeAll(Todennakoisyydet, {{Rho, "0,1"}, {Yli, "2"}}), reached);
         SettingsStore::setWriteFailureHandler({});
-        QCOMPARE(wrote, reached);
-        QCOMPARE(wroteList, reached);
-        QCOMPARE(wroteAll, reached);
         QCOMPARE(told, reached ? QStringList() : QStringList{file});
         QCOMPARE(SettingsStore::read(Rekisteri, Hyvaksy), "True");
-        QCOMPARE(SettingsStore::readList(Tiedostot, ViimeksiAvatut), QStringList({"a", "b"}));
         QCOMPARE(SettingsStore::read(Todennakoisyydet, Rho) +
                      SettingsStore::read(Todennakoisyydet, Yli),
                  "0,12");
@@ -112,10 +136,9 @@ private slots:
         const QSettings onDisk(file, QSettings::IniFormat);
         QCOMPARE(onDisk.value("Rekisteri/Hyvaksy").toString(), "True");
         QCOMPARE(onDisk.value("Rekisteri/Varoitus").toString(), "False");
-        QCOMPARE(onDisk.value("Tiedostot/ViimeksiAvatut").toStringList(), QStringList({"a", "b"}));
         QCOMPARE(onDisk.value("Todennakoisyydet/Yli").toString(), "2");
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsStore)
-#include "tst_settingsstore.moc"
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"

@@ -1,0 +1,205 @@
+#include "core/bestrows.h"
+#include "core/chance.h"
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Poisson straight from its formula, independent of the model's recurrence.
+double poisson(double mean, int k)
+{
+    return std::exp(k * std::log(mean) - mean - std::lgamma(k + 1.0));
+}
+
+ScoreRow row(const char* text)
+{
+    return *ScoreRow::fromText(QString::fromLatin1(text));
+}
+
+ScoreModel model(std::vector<ExpectedGoals> goals, double rho = 0)
+{
+    return *ScoreModel::make(goals, rho);
+}
+
+// Brute force: every row within the ranges in the promised order: probability descending,
+// then the matches' ranks, a match's scores ranked by probability, then by goals.
+std::vector<ScoreRow> allRanked(const ScoreModel& model, const GoalRanges& ranges)
+{
+    const int matches = model.matchCount();
+    std::vector<std::pair<int, int>> scores[3] = {{}, {}, {{0, 0}}};
+    for (int m = 0; m < matches; ++m) {
+        scores[m].clear();
+        for (int h = ranges.home(m).min; h <= ranges.home(m).max; ++h)
+            for (int a = ranges.away(m).min; a <= ranges.away(m).max; ++a)
+                scores[m].push_back({h, a});
+        std::stable_sort(scores[m].begin(), scores[m].end(), [&](auto x, auto y) {
+            return model.match(m).at(x.first, x.second) > model.match(m).at(y.first, y.second);
+        });
+    }
+    // Counting through the ranks, match 1 the slowest, lists the rows in rank order, so a
+    // stable sort by probability breaks ties by the ranks.
+    const size_t n1 = scores[1].size(), n2 = scores[2].size();
+    std::vector<ScoreRow> rows;
+    for (size_t i = 0; i < scores[0].size() * n1 * n2; ++i) {
+        const size_t rank[3] = {i / (n1 * n2), i / n2 % n1, i % n2};
+        std::array<int, 6> goals{};
+        for (int m = 0; m < matches; ++m)
+            std::tie(goals[size_t(2 * m)], goals[size_t(2 * m + 1)]) = scores[m][rank[m]];
+        rows.push_back(ScoreRow(matches, goals));
+    }
+    std::stable_sort(rows.begin(), rows.end(), [&](ScoreRow x, ScoreRow y) {
+        return model.probability(x) > model.probability(y);
+    });
+    return rows;
+}
+
+QStringList texts(const std::vector<ScoreRow>& rows)
+{
+    QStringList list;
+    for (ScoreRow row : rows)
+        list << row.text();
+    return list;
+}
+} // namespace
+
+class TestChances : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Over 0..99 a match's scores sum to 1; rho 0 is plain Poisson, and Dixon-Coles moves
+    // only the four low scores, by its factors. A rho that would make one of them negative is
+    // refused.
+    void table_data()
+    {
+        QTest::addColumn<double>("home");
+        QTest::addColumn<double>("away");
+        QTest::addColumn<double>("rho");
+        QTest::addColumn<int>("refusedMatch"); // with a plain match before it; -1: allowed
+        QTest::newRow("ordinary") << 1.45 << 0.98 << 0.0 << -1;
+        QTest::newRow("corrected") << 1.45 << 0.98 << -0.13 << -1;
+        QTest::newRow("lopsided") << 25.0 << 0.001 << 0.0 << -1;
+        QTest::newRow("0-0 at its limit") << 2.0 << 2.5 << 0.2 << -1;
+        QTest::newRow("0-0 below zero") << 2.0 << 2.5 << 0.2001 << 1;
+        QTest::newRow("1-1 below zero") << 0.3 << 0.3 << 1.01 << 0;
+        QTest::newRow("not a number") << 1.0 << 1.0 << std::nan("") << 0;
+    }
+    void table()
+    {
+        QFETCH(double, home);
+        QFETCH(double, away);
+        QFETCH(double, rho);
+        QFETCH(int, refusedMatch);
+        int refused = -1;
+        QCOMPARE(ScoreModel::make({{0.1, 0.1}, {home, away}}, rho, &refused).has_value(),
+                 refusedMatch < 0);
+        QCOMPARE(refused, refusedMatch);
+        const auto scores = MatchScores::make({home, away}, rho);
+        QCOMPARE(scores.has_value(), refusedMatch < 0);
+        if (!scores)
+            return;
+        CompensatedSum sum;
+        for (double p : scores->cells())
+            sum.add(p);
+        QVERIFY2(std::fabs(sum.value() - 1) < 1e-12, qPrintable(QString::number(sum.value() - 1)));
+        const double factors[2][2] = {{1 - home * away * rho, 1 + home * rho},
+                                      {1 + away * rho, 1 - rho}};
+        for (int h = 0; h < MatchScores::Goals; ++h) {
+            for (int a = 0; a < MatchScores::Goals; ++a) {
+                double expected = poisson(home, h) * poisson(away, a);
+                if (h < 2 && a < 2)
+                    expected *= factors[h][a];
+                const double p = scores->at(h, a);
+                QVERIFY2(std::fabs(p - expected) <= 1e-12 * expected + 1e-300,
+                         qPrintable(QStringLiteral("%1-%2").arg(h).arg(a)));
+            }
+        }
+        const OutcomeProbabilities own = scores->outcomes(),
+                                   fit = OddsFit::poissonOutcomes({home, away});
+        QVERIFY(rho != 0 ||
+                (std::fabs(own.home - fit.home) < 1e-12 && std::fabs(own.draw - fit.draw) < 1e-12));
+    }
+
+    void rowProbability()
+    {
+        const ScoreModel three = model({{1.2, 0.8}, {2.0, 1.1}, {0.5, 0.7}}, -0.1);
+        const double p =
+            three.match(0).at(2, 1) * three.match(1).at(0, 0) * three.match(2).at(10, 3);
+        QCOMPARE(three.probability(row("2-1 0-0 10-3")), p);
+        QCOMPARE(three.probability(row("2-1 0-0")), 0.0); // another width never wins
+        QCOMPARE(ScoreModel().probability(row("2-1 0-0")), 0.0);
+        QVERIFY(!ScoreModel::make({{1, 1}}, 0)); // one match is no row
+    }
+
+    // The list's chance as rows come and go.
+    void tally()
+    {
+        const auto shared = std::make_shared<const ScoreModel>(model({{1.4, 1.1}, {0.9, 0.9}}));
+        ChanceTally tally(shared);
+        // Taken away one by one, the rows of a whole list leave exactly nothing, though the
+        // removals do not undo the sum of the list to the last bit.
+        std::vector<ScoreRow> many;
+        for (int g = 0; g < 6 * 6 * 6 * 6; ++g)
+            many.push_back(ScoreRow(2, {g % 6, g / 6 % 6, g / 36 % 6, g / 216, 0, 0}));
+        tally.reset(many);
+        for (size_t i = 0; i < many.size(); ++i)
+            tally.remove(many[i * 7 % many.size()]); // 7 and 1296 share no factor
+        QCOMPARE(tally.rowCount(), qint64(0));
+        QVERIFY(tally.sum() == 0.0); // QCOMPARE would take a near miss for 0
+        tally.remove(many[0]);       // nothing left to remove
+        tally.add(many[5]);
+        QCOMPARE(tally.sum(), shared->probability(many[5]));
+
+        // A row listed many times counts each time; the chance stops at 1.
+        ChanceTally certain(
+            std::make_shared<const ScoreModel>(model({{0.001, 0.001}, {0.001, 0.001}})));
+        certain.reset(std::vector<ScoreRow>(3, row("0-0 0-0")));
+        QVERIFY(certain.sum() > 2.9);
+        QCOMPARE(certain.chance(), 1.0);
+        QCOMPARE(ChanceTally().chance(), 0.0);
+    }
+
+    void equalsBruteForce_data()
+    {
+        QTest::addColumn<QList<double>>("means"); // home, away of each match
+        QTest::addColumn<double>("rho");
+        QTest::addColumn<QList<int>>("limits"); // min, max of each team; one pair for all
+        QTest::addColumn<qint64>("count");
+        const QList<double> three{1.6, 0.9, 1.1, 1.2, 0.6, 2.3};
+        // clang-format off
+        QTest::newRow("top 500") << three << -0.1 << QList<int>{0, 3} << qint64(500);
+        QTest::newRow("more than there are") << three << 0.0 << QList<int>{0, 1} << qint64(100);
+        QTest::newRow("own minima and maxima") << three << 0.0 << QList<int>{1, 3, 0, 1, 2, 4, 0, 0, 0, 2, 1, 2} << qint64(300);
+        // Equal means make equal scores within a match (1-0 and 0-1) and across matches.
+        QTest::newRow("ties everywhere") << QList<double>{1.2, 1.2, 1.2, 1.2, 1.2, 1.2} << 0.0 << QList<int>{0, 3} << qint64(2000);
+        QTest::newRow("two matches") << QList<double>{2.1, 0.7, 1.0, 1.0} << 0.0 << QList<int>{0, 5} << qint64(400);
+        // clang-format on
+    }
+    // The rows found are the brute force's first rows in the same order, and their chance is
+    // their sum as the list's chance adds it.
+    void equalsBruteForce()
+    {
+        QFETCH(QList<double>, means);
+        QFETCH(double, rho);
+        QFETCH(QList<int>, limits);
+        QFETCH(qint64, count);
+        const int matches = int(means.size() / 2);
+        std::vector<ExpectedGoals> goals;
+        for (int m = 0; m < matches; ++m)
+            goals.push_back({means[2 * m], means[2 * m + 1]});
+        const ScoreModel scores = model(goals, rho);
+        GoalRanges ranges = GoalRanges::upTo(matches, limits[1]);
+        for (int k = 0; limits.size() > 2 && k < 2 * matches; ++k)
+            ranges.teams[size_t(k)] = {limits[2 * k], limits[2 * k + 1]};
+
+        const BestRows::Result found = BestRows::find(scores, ranges, count);
+        std::vector<ScoreRow> expected = allRanked(scores, ranges);
+        QCOMPARE(BestRows::combinations(scores, ranges), qint64(expected.size()));
+        expected.resize(std::min(expected.size(), size_t(count)));
+        QCOMPARE(texts(found.rows), texts(expected));
+        QCOMPARE(found.chance, scores.sum(found.rows));
+        QVERIFY(!found.stopped);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChances)
+#include "tst_chances.moc"

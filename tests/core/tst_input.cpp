@@ -1,0 +1,173 @@
+#include "core/bestrowscount.h"
+#include "core/modelinput.h"
+#include "core/money.h"
+#include "core/numbers.h"
+#include <QTest>
+#include <algorithm>
+#include <limits>
+
+namespace {
+const QLocale finnish(QLocale::Finnish, QLocale::Finland);
+
+// "1|X|2|over|under|home goals|away goals", short forms allowed.
+MatchInputTexts match(const QString& boxes)
+{
+    QStringList f = boxes.split('|');
+    f.resize(7);
+    return {f[0], f[1], f[2], f[3], f[4], f[5], f[6]};
+}
+
+// The odds for the model's probabilities with a margin that is a share of what the likeliest
+// outcome leaves, so every odds stays above 1; written with a dot when a margin is added.
+MatchInputTexts oddsFor(ExpectedGoals goals, bool overUnder, double share)
+{
+    const OutcomeProbabilities p = OddsFit::poissonOutcomes(goals);
+    const double over = OddsFit::poissonOver(goals);
+    const double margin = share * (1 / std::max({p.home, p.draw, p.away, over, 1 - over}) - 1);
+    auto text = [&](double q) {
+        const QString t = QString::number(1 / (q * (1 + margin)), 'g', 17);
+        return share > 0 ? t : QString(t).replace(u'.', u',');
+    };
+    MatchInputTexts texts{text(p.home), text(p.draw), text(p.away), {}, {}, {}, {}};
+    if (overUnder) {
+        texts.over = text(over);
+        texts.under = text(1 - over);
+    }
+    return texts;
+}
+} // namespace
+
+class TestInput : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Odds made from known expected goals give them back through the window's reading; a
+    // margin spread over the outcomes changes nothing.
+    void fitGivesTheGoalsBack_data()
+    {
+        QTest::addColumn<double>("home");
+        QTest::addColumn<double>("away");
+        QTest::addColumn<bool>("overUnder");
+        for (bool overUnder : {false, true}) {
+            const char* with = overUnder ? ", over/under" : "";
+            QTest::addRow("favourite%s", with) << 2.4 << 0.6 << overUnder;
+            QTest::addRow("even%s", with) << 1.3 << 1.3 << overUnder;
+            QTest::addRow("long shot%s", with) << 0.4 << 3.1 << overUnder;
+        }
+    }
+    void fitGivesTheGoalsBack()
+    {
+        QFETCH(double, home);
+        QFETCH(double, away);
+        QFETCH(bool, overUnder);
+        const MatchInput plain = readMatchInput(oddsFor({home, away}, overUnder, 0), finnish);
+        QVERIFY(plain.ok() && plain.fromOdds);
+        QVERIFY(qAbs(plain.goals.home - home) < 1e-6 && qAbs(plain.goals.away - away) < 1e-6);
+        QCOMPARE(plain.oddsOver.has_value(), overUnder);
+        const MatchInput with = readMatchInput(oddsFor({home, away}, overUnder, 0.9));
+        QVERIFY(with.ok() && qAbs(with.goals.home - plain.goals.home) < 1e-9);
+        QVERIFY(qAbs(with.goals.away - plain.goals.away) < 1e-9);
+    }
+
+    // The first fault, in field order, is told in the window's words.
+    void refused_data()
+    {
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<QString>("message"); // after "Kohde 2: "
+        // clang-format off
+        QTest::newRow("below 1") << "0,95|3|4" << "kerroin 1 pitää olla suurempi kuin 1.";
+        QTest::newRow("exactly 1") << "2|1|4" << "kerroin X pitää olla suurempi kuin 1.";
+        QTest::newRow("missing") << "2|3,4| " << "kerroin 2 puuttuu.";
+        QTest::newRow("text") << "2|kolme|4" << "kerroin X ei ole luku.";
+        QTest::newRow("over without under") << "2|3,4|3,6|1,9" << "alle 2,5 maalin kerroin puuttuu.";
+        // An even match with hardly any draws would need more goals than a row can hold.
+        QTest::newRow("cannot fit") << "1,9|200|1,9" << "kertoimille ei löydy sopivia odotettuja maalimääriä.";
+        QTest::newRow("nothing") << "" << "anna kertoimet 1, X ja 2 tai odotetut maalimäärät.";
+        QTest::newRow("too many goals") << "|||||1|25,5" << "vierasjoukkueen odotettu maalimäärä saa olla enintään 25.";
+        // clang-format on
+    }
+    void refused()
+    {
+        QFETCH(QString, boxes);
+        const MatchInput read = readMatchInput(match(boxes), finnish);
+        QVERIFY(!read.ok());
+        QTEST(matchInputErrorText(2, read).mid(9), "message");
+    }
+
+    // Numbers as typed: decimals (either separator), whole numbers up to a limit however near
+    // the top of the range it lies, and sums in cents that read back as the label writes them.
+    void numbers_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read"); // empty: refused
+        // clang-format off
+        QTest::newRow("comma") << "decimal" << "2,15" << "2.15";
+        QTest::newRow("minus sign") << "decimal" << QString::fromUtf8("\u22120,12") << "-0.12";
+        QTest::newRow("grouped") << "decimal" << "1.000,5" << "";
+        QTest::newRow("two separators") << "decimal" << "2,1.5" << "";
+        QTest::newRow("top") << "whole" << "9223372036854775807" << "9223372036854775807";
+        QTest::newRow("past the top") << "whole" << "9223372036854775808" << "";
+        QTest::newRow("goal") << "99" << " 099 " << "99";
+        QTest::newRow("one digit over") << "3" << "5" << "";
+        QTest::newRow("cents") << "cents" << "0,05" << "5";
+        QTest::newRow("point for comma") << "cents" << "1.5" << "150";
+        QTest::newRow("tenths of cents") << "cents" << "1,234" << "";
+        // clang-format on
+    }
+    void numbers()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, text);
+        QString read;
+        if (kind == "decimal") {
+            const auto value = parseDecimal(text, finnish);
+            read = value ? QString::number(*value) : QString();
+        } else if (kind == "cents") {
+            const auto cents = Money::parseCents(text, finnish);
+            read = cents ? QString::number(*cents) : QString();
+            QVERIFY(!cents || *cents % 100 ||
+                    Money::parseCents(Money::formatCents(*cents, finnish), finnish) == cents);
+        } else {
+            const qint64 limit =
+                kind == "whole" ? std::numeric_limits<qint64>::max() : kind.toLongLong();
+            const auto value = parseWholeNumber(text, limit);
+            read = value ? QString::number(*value) : QString();
+        }
+        QTEST(read, "read");
+    }
+
+    // A count typed, or the rows a budget buys at the stake per row.
+    void bestRowsCount_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("budget");
+        QTest::addColumn<qint64>("stake"); // cents
+        QTest::addColumn<qint64>("rows");  // -1: refused
+        QTest::addColumn<QString>("error");
+        const QString tooMany =
+            "100000001 riviä on liikaa: kerralla voi hakea enintään 100000000 riviä.";
+        // clang-format off
+        QTest::newRow("largest count") << "100000000" << " " << 20LL << 100000000LL << "";
+        QTest::newRow("count too large") << "100000001" << "" << 20LL << -1LL << tooMany;
+        QTest::newRow("count with decimals") << "2,5" << "" << 20LL << -1LL << "Rivimäärä ei ole kokonaisluku.";
+        QTest::newRow("both") << "5" << "10" << 20LL << -1LL << "Anna joko rivimäärä tai budjetti, ei molempia.";
+        QTest::newRow("budget rounded down") << "" << "10,10" << 30LL << 33LL << "";
+        QTest::newRow("budget below the stake") << "" << "0,1" << 20LL << -1LL << "Budjetilla 0,1 € ei saa yhtään riviä, kun panos on 0,2 € riviltä.";
+        QTest::newRow("no stake") << "" << "10" << 0LL << -1LL << "Panos on 0 €, joten budjetista ei voi laskea rivimäärää. Valitse ensin panos.";
+        QTest::newRow("budget too large") << "" << "20000000,2" << 20LL << -1LL << tooMany;
+        // clang-format on
+    }
+    void bestRowsCount()
+    {
+        QFETCH(QString, count);
+        QFETCH(QString, budget);
+        QFETCH(qint64, stake);
+        const BestRowsCount read = readBestRowsCount(count, budget, stake, finnish);
+        QTEST(read.count.value_or(-1), "rows");
+        QTEST(read.error, "error");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInput)
+#include "tst_input.moc"

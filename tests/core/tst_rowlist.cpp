@@ -1,0 +1,191 @@
+#include "core/rowindex.h"
+#include "core/rowlistchange.h"
+#include "core/rowlistmodel.h"
+#include <QAbstractItemModelTester>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <utility>
+
+using Numbers = QList<int>;
+
+// Rows "n-0 0-0", named by n.
+static std::vector<ScoreRow> rows(const Numbers& numbers)
+{
+    std::vector<ScoreRow> result;
+    for (int n : numbers)
+        result.push_back(ScoreRow(2, {n, 0, 0, 0}));
+    return result;
+}
+
+static Numbers numbers(const QString& text)
+{
+    Numbers found;
+    for (const QString& n : text.split(QRegularExpression("[ ,]"), Qt::SkipEmptyParts))
+        found << n.toInt();
+    return found;
+}
+
+// "1 2* 3": the rows 1, 2 and 3, the second ticked.
+static void list(RowListModel& model, const QString& listed)
+{
+    const QStringList texts = listed.split(' ', Qt::SkipEmptyParts);
+    for (const QString& text : texts)
+        model.appendAll(rows({QString(text).remove('*').toInt()}));
+    for (int i = 0; i < texts.size(); ++i)
+        model.setChecked(i, texts[i].endsWith('*'));
+}
+
+static QString shown(const RowListModel& model)
+{
+    QStringList texts;
+    for (int i = 0; i < model.count(); ++i)
+        texts << QString::number(model.at(i).goal(0)) + (model.isChecked(i) ? "*" : "");
+    return texts.join(' ');
+}
+
+// The rows of the case that the duplicate test gets wrong: a listed row it does not find, or
+// one taken out that it still finds (which could then never be appended again).
+static QString wronglyKnown(const RowListModel& model, const QString& everyRow)
+{
+    QStringList wrong;
+    for (int n : numbers(QString(everyRow).remove('*'))) {
+        const ScoreRow row = rows({n})[0];
+        const bool listed =
+            std::find(model.rows().begin(), model.rows().end(), row) != model.rows().end();
+        if (model.contains(row) != listed)
+            wrong << QString::number(n) + (listed ? " not found" : " found");
+    }
+    wrong.removeDuplicates();
+    return wrong.join(", ");
+}
+
+// Three-match rows counting through the goals 0..12 from first on.
+static std::vector<ScoreRow> counting(int count, int first = 0)
+{
+    std::vector<ScoreRow> rows;
+    for (int n = first; n < first + count; ++n) {
+        std::array<int, ScoreRow::MaxTeams> goals{};
+        int rest = n;
+        for (int& goal : goals)
+            goal = std::exchange(rest, rest / 13) % 13;
+        rows.push_back(ScoreRow(3, goals));
+    }
+    return rows;
+}
+
+class TestRowList : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Each recorded change taken back and done again on the model alone: the rows, their ticks,
+    // the count signal and the duplicate test are as before the change once undone and as after
+    // it once redone. Rows are "n", "n*" ticked. Changes: "+n,m" appends all, "n:n,m" appends the
+    // new ones, "s:n,m" stages them and announces each, "c" clears, "x" removes the ticked.
+    void undoRedo_data()
+    {
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("between"); // ticked after the undo: redo takes the same rows
+        // clang-format off
+        QTest::newRow("append range") << "1 2*" << "+3,4" << "1 2* 3 4" << "";
+        QTest::newRow("append into an empty list") << "" << "+3,3" << "3 3" << "";
+        QTest::newRow("append new") << "1 2*" << "n:2,5,5" << "1 2* 5" << "";
+        QTest::newRow("staged, announced twice") << "1" << "s:5,6" << "1 5 6" << "";
+        QTest::newRow("clear") << "1* 2 3*" << "c" << "" << "";
+        QTest::newRow("remove ticked") << "1* 2 3* 4" << "x" << "2 4" << "";
+        QTest::newRow("remove rows 2, 3, 7 of 8") << "1 2* 3* 4 5 6 7* 8" << "x" << "1 4 5 6 8" << "";
+        QTest::newRow("remove, ticked again before the redo") << "1 2* 3* 4 5" << "x" << "1 4 5" << "0 4";
+        QTest::newRow("remove first of a duplicate") << "1* 2 1" << "x" << "2 1" << "";
+        QTest::newRow("append, then clear") << "1" << "+2 c" << "" << "";
+        QTest::newRow("remove, append, clear, append") << "1 2* 3" << "x +4,5 c n:6,1" << "6 1" << "";
+        // clang-format on
+    }
+    void undoRedo()
+    {
+        QFETCH(QString, listed);
+        QFETCH(QString, change);
+        QFETCH(QString, after);
+        RowListModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        list(model, listed);
+        QVERIFY(listed.isEmpty() || model.contains(model.at(0))); // the index is built
+        const QString everyRow = listed + ' ' + after;
+        RowListChange recorded;
+        model.recordInto(&recorded);
+        for (const QString& step : change.split(' ')) {
+            const std::vector<ScoreRow> batch = rows(numbers(step.section(':', 1)));
+            if (step.startsWith('+')) {
+                model.appendAll(rows(numbers(step.mid(1))));
+            } else if (step.startsWith("n:")) {
+                model.appendNew(batch);
+            } else if (step.startsWith("s:")) {
+                for (ScoreRow row : batch) {
+                    model.stageIfNew(row);
+                    model.announceStaged();
+                }
+            } else if (step == "c") {
+                model.clear();
+            } else if (step == "x") {
+                model.removeChecked();
+            }
+        }
+        model.recordInto(nullptr);
+        QCOMPARE(shown(model), after);
+
+        QSignalSpy counts(&model, &RowListModel::countChanged);
+        recorded.undo(model);
+        QCOMPARE(shown(model), listed);
+        QCOMPARE(counts.isEmpty() ? -1 : counts.last()[0].toInt(), model.count());
+        QCOMPARE(wronglyKnown(model, everyRow), QString());
+
+        QFETCH(QString, between);
+        for (int i = 0; !between.isEmpty() && i < model.count(); ++i)
+            model.setChecked(i, numbers(between).contains(i));
+        counts.clear();
+        recorded.redo(model);
+        QCOMPARE(between.isEmpty() ? shown(model) : shown(model).remove('*'),
+                 between.isEmpty() ? after : QString(after).remove('*'));
+        QCOMPARE(counts.isEmpty() ? -1 : counts.last()[0].toInt(), model.count());
+        QCOMPARE(wronglyKnown(model, everyRow), QString());
+    }
+
+    // Rows inserted one by one past every growth of the table, or after a reservation: each is
+    // new once, known afterwards, and rows never inserted stay unknown. A reservation sizes
+    // the table once: 3,000,000 rows fit into 4Mi slots.
+    void insertAndFind_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("reserved");
+        QTest::addColumn<int>("table"); // after a reservation for all, 0: not checked
+        QTest::newRow("one past the smallest table") << 49 << 49 << 128;
+        QTest::newRow("many growths") << 100000 << 0 << 0;
+        QTest::newRow("reserved for fewer") << 5000 << 1000 << 0;
+        QTest::newRow("3,000,000") << 3000000 << 3000000 << (4 << 20);
+    }
+    void insertAndFind()
+    {
+        QFETCH(int, count);
+        QFETCH(int, reserved);
+        QFETCH(int, table);
+        RowIndex index;
+        index.reserve(size_t(reserved));
+        const std::vector<ScoreRow> rows = counting(count);
+        for (ScoreRow row : rows)
+            QVERIFY(index.insert(row));
+        for (ScoreRow row : rows) {
+            QVERIFY(index.contains(row));
+            QVERIFY(!index.insert(row));
+        }
+        for (ScoreRow row : counting(1000, count))
+            QVERIFY(!index.contains(row));
+        QCOMPARE(index.size(), size_t(count));
+        QVERIFY(index.slotCount() * 3 / 4 >= size_t(count));
+        QVERIFY(!table || index.slotCount() == size_t(table));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRowList)
+#include "tst_rowlist.moc"
