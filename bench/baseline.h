@@ -8,6 +8,8 @@
 #include <ctime>
 #include <functional>
 #include <malloc.h>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace Baseline {
@@ -250,6 +252,59 @@ template <typename Counts> void drawLottoRows(FastRandom& fast, long long rows, 
             ++accepted;
         }
     }
+}
+
+// The plain job of opening a file of keys into a list that holds heldKeys, leaving out the
+// keys already held.
+inline Job openingJob(std::vector<std::uint64_t> heldKeys, std::string path)
+{
+    struct State
+    {
+        std::vector<std::uint64_t> held, keys;
+        std::string path;
+        KeySet seen;
+    };
+    auto state = std::make_shared<State>();
+    state->held = std::move(heldKeys);
+    state->path = std::move(path);
+    return {[state] {
+                state->keys = state->held;
+                state->seen = {};
+                state->seen.reserve(state->keys.size());
+                for (std::uint64_t key : state->keys)
+                    state->seen.insert(key);
+            },
+            [state] {
+                const std::vector<std::uint64_t> file = readKeys(state->path.c_str());
+                state->seen.reserve(state->keys.size() + file.size());
+                state->keys.reserve(state->keys.size() + file.size());
+                for (std::uint64_t key : file)
+                    if (state->seen.insert(key))
+                        state->keys.push_back(key);
+            },
+            {}};
+}
+
+// The plain job of ticking the keys each of two lists shares with the other.
+inline Job comparingJob(std::vector<std::uint64_t> keys1, std::vector<std::uint64_t> keys2)
+{
+    struct State
+    {
+        std::vector<std::uint64_t> keys1, keys2;
+        std::vector<bool> ticks1, ticks2;
+    };
+    auto state = std::make_shared<State>();
+    state->keys1 = std::move(keys1);
+    state->keys2 = std::move(keys2);
+    return {[state] {
+                state->ticks1.assign(state->keys1.size(), false);
+                state->ticks2.assign(state->keys2.size(), false);
+            },
+            [state] {
+                tickFound(state->keys1, state->ticks1, state->keys2);
+                tickFound(state->keys2, state->ticks2, state->keys1);
+            },
+            {}};
 }
 
 } // namespace Baseline

@@ -55,9 +55,6 @@ void compareOpening(const QString& path)
     const std::vector<ScoreRow> heldRows = shiftedRows(1000000, 0);
     std::unique_ptr<RowListModel> held;
     const std::vector<std::uint64_t> heldKeys = keysOf(heldRows);
-    std::vector<std::uint64_t> keys;
-    Baseline::KeySet seen;
-    const QByteArray localPath = path.toLocal8Bit();
     Baseline::compare("opening 1,000,000 rows into 1,000,000, no duplicates",
                       {[&] {
                            held = std::make_unique<RowListModel>();
@@ -69,24 +66,7 @@ void compareOpening(const QString& path)
                            RowMerge::append(*held, std::move(file.rows), true);
                        },
                        [&] { held.reset(); }},
-                      {[&] {
-                           keys = heldKeys;
-                           seen = {};
-                           seen.reserve(keys.size());
-                           for (std::uint64_t key : keys)
-                               seen.insert(key);
-                       },
-                       [&] {
-                           const std::vector<std::uint64_t> file =
-                               Baseline::readKeys(localPath.constData());
-                           seen.reserve(keys.size() + file.size());
-                           keys.reserve(keys.size() + file.size());
-                           for (std::uint64_t key : file)
-                               if (seen.insert(key))
-                                   keys.push_back(key);
-                       },
-                       {}},
-                      1.5);
+                      Baseline::openingJob(heldKeys, path.toLocal8Bit().toStdString()), 1.5);
 }
 
 // Both lists as opened from files: neither has built its duplicate index yet.
@@ -98,8 +78,6 @@ void compareLists()
     std::unique_ptr<RowListModel> list2;
     const std::vector<std::uint64_t> keys1 = keysOf(rows1);
     const std::vector<std::uint64_t> keys2 = keysOf(rows2);
-    std::vector<bool> ticks1;
-    std::vector<bool> ticks2;
     Baseline::compare("comparing two lists of 1,000,000 rows",
                       {[&] {
                            list1 = std::make_unique<RowListModel>();
@@ -112,16 +90,7 @@ void compareLists()
                            list1.reset();
                            list2.reset();
                        }},
-                      {[&] {
-                           ticks1.assign(keys1.size(), false);
-                           ticks2.assign(keys2.size(), false);
-                       },
-                       [&] {
-                           Baseline::tickFound(keys1, ticks1, keys2);
-                           Baseline::tickFound(keys2, ticks2, keys1);
-                       },
-                       {}},
-                      1.5);
+                      Baseline::comparingJob(keys1, keys2), 1.5);
 }
 } // namespace
 

@@ -85,9 +85,6 @@ void compareOpening(frmSarvento& window, const QTemporaryDir& dir)
     std::vector<std::uint64_t> heldKeys;
     for (ScoreRow row : held)
         heldKeys.push_back(row.key());
-    std::vector<std::uint64_t> keys;
-    Baseline::KeySet seen;
-    const QByteArray localPath = filePath.toLocal8Bit();
     Baseline::compare("opening 1,000,000 rows into 1,000,000 through the window",
                       {[&] { window.rowList().contains(held.front()); },
                        [&] {
@@ -97,24 +94,7 @@ void compareOpening(frmSarvento& window, const QTemporaryDir& dir)
                            QApplication::processEvents();
                        },
                        [&] { trigger(window, "MnuKumoa"); }},
-                      {[&] {
-                           keys = heldKeys;
-                           seen = {};
-                           seen.reserve(keys.size());
-                           for (std::uint64_t key : keys)
-                               seen.insert(key);
-                       },
-                       [&] {
-                           const std::vector<std::uint64_t> file =
-                               Baseline::readKeys(localPath.constData());
-                           seen.reserve(keys.size() + file.size());
-                           keys.reserve(keys.size() + file.size());
-                           for (std::uint64_t key : file)
-                               if (seen.insert(key))
-                                   keys.push_back(key);
-                       },
-                       {}},
-                      2.0);
+                      Baseline::openingJob(heldKeys, filePath.toLocal8Bit().toStdString()), 2.0);
     ModalRunner::setHandler({});
     trigger(window, "MnuKumoa");
     QApplication::processEvents();
