@@ -12,8 +12,7 @@ class PrintOffsetTest : public QObject
     Q_OBJECT
 
 private slots:
-    // A comma and a point both separate decimals, in either language; anything else that is
-    // not a plain number within a metre is refused.
+    // A comma and a point both separate decimals in either language; within a metre.
     void parse_data()
     {
         QTest::addColumn<QString>("text");

@@ -1,7 +1,5 @@
 #pragma once
-// Which objects made while a LiveObjects is in scope are still alive, seen through the hooks
-// Qt calls from every QObject's constructor and destructor (the ones debugging tools use), so
-// that a window's leaks show without a sanitizer.
+// The objects made in a LiveObjects' scope that are still alive, through Qt's debugging hooks.
 #include <QMutex>
 #include <QObject>
 #include <QSet>

@@ -1,6 +1,5 @@
-// The chances of the scores in the main window: the list's chance follows every change (undo
-// included), the best rows, ordering and the draw by chances are one step each, a row's chance
-// is its tooltip, and a checked result ticks the winning row.
+// The chances in the main window: the list's chance follows every change, the commands by
+// chances are one step each, a row's chance is its tooltip.
 #include "core/bestrows.h"
 #include "core/chance.h"
 #include "ui/rowlisthistory.h"
@@ -36,23 +35,15 @@ ScoreModel modelOf(int matches)
 // What the chance label should say for the list as it is, "hidden" without chances.
 QString expectedChance(frmSarvento& w, bool withModel)
 {
-    if (!withModel)
-        return "hidden";
-    return Chance::winningText(std::min(1.0, modelOf(w.ColumnCount()).sum(w.rowList().rows())));
+    return withModel ? Chance::winningText(
+                           std::min(1.0, modelOf(w.ColumnCount()).sum(w.rowList().rows())))
+                     : "hidden";
 }
 
 QString shownChance(frmSarvento& w)
 {
     auto* label = child<QLabel>(w, "lblVoittoTod");
     return label->isHidden() ? "hidden" : label->text();
-}
-
-QStringList texts(const std::vector<ScoreRow>& rows)
-{
-    QStringList out;
-    for (ScoreRow row : rows)
-        out << row.text();
-    return out;
 }
 } // namespace
 
@@ -109,8 +100,8 @@ private slots:
         QCOMPARE(shownChance(w), expectedChance(w, true));
     }
 
-    // "Parhaat rivit": the most likely rows within the limits, a row already listed not twice,
-    // one step; a fault of the limits or no chances changes nothing.
+    // "Parhaat rivit": the likeliest rows within the limits, none twice, one step; a fault
+    // of the limits or no chances changes nothing.
     void bestRows_data()
     {
         QTest::addColumn<QString>("script");
@@ -122,6 +113,7 @@ private slots:
         QTest::newRow("the best one already listed") << setChances() + "; set txtMaali 3; add 1-0 2-0 1-1; set txtParhaatLkm 4" << 4 << "";
         QTest::newRow("own limits of a team") << setChances() + "; set txtMaali 3; set txtMaalivah_0 2; set txtMaaliEnint_0 3; set txtParhaatLkm 6" << 6 << "";
         QTest::newRow("max goal missing") << setChances() + "; set txtParhaatLkm 5" << -1 << "Max. maalimäärä puuttuu";
+        QTest::newRow("no chances") << "set txtMaali 3; set txtParhaatLkm 5" << -1 << "Parhaat rivit lasketaan todennäköisyyksistä: anna ensin kertoimet tai odotetut maalimäärät ja paina Käytä.";
         // clang-format on
     }
     void bestRows()
@@ -139,16 +131,15 @@ private slots:
         }
         // -2: a budget of 2,50 € at the stake per row.
         const qint64 count = best == -2 ? 250 / w.StakePerRowCents() : best;
-        GoalLimitTexts limits;
-        limits.overallMax = child<QLineEdit>(w, "txtMaali")->text();
+        GoalLimitTexts limits{observe(w, "txtMaali"), {}, {}};
         for (size_t k = 0; k < 6; ++k) {
-            limits.teamMin[k] = child<QLineEdit>(w, "txtMaalivah_" + QString::number(k))->text();
-            limits.teamMax[k] = child<QLineEdit>(w, "txtMaaliEnint_" + QString::number(k))->text();
+            limits.teamMin[k] = observe(w, QString("txtMaalivah_%1").arg(k));
+            limits.teamMax[k] = observe(w, QString("txtMaaliEnint_%1").arg(k));
         }
         const auto ranges = GoalRanges::fromLimits(limits, 3);
         QVERIFY(ranges);
         QStringList expected = before;
-        for (const QString& row : texts(BestRows::find(modelOf(3), *ranges, count).rows))
+        for (const QString& row : listed(BestRows::find(modelOf(3), *ranges, count).rows))
             if (!expected.contains(row))
                 expected << row;
         QCOMPARE(listed(w.rowList()), expected);
@@ -179,8 +170,7 @@ private slots:
         QCOMPARE(w.listHistory().stack().count(), 5);
     }
 
-    // The draw by chances: rows as likely as the chances make them, one step; without chances
-    // nothing is drawn.
+    // The draw by chances, one step; without chances nothing is drawn.
     void drawByChances_data()
     {
         QTest::addColumn<QString>("script");

@@ -1,5 +1,4 @@
-// The main window's file comforts: dropped and recent files open as "&Avaa" would, and what
-// was opened or saved comes back in "Viimeksi avatut".
+// The main window's dropped and recent files, and the recent list.
 #include "../namedpipe.h"
 #include "../testfile.h"
 #include "files/rowfile.h"
@@ -19,8 +18,8 @@ private slots:
     void init() { resetBetweenTests(m_settings); }
     void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
-    // Every file of a drop opens, in the order dragged, and each enters the recent list; one
-    // chosen there again asks about the duplicates, adding nothing twice.
+    // Every file of a drop opens in order and enters the recent list; one reopened from there
+    // asks about the duplicates.
     void dropOpensEachAndRecentReopens()
     {
         QTemporaryDir files;
@@ -43,8 +42,7 @@ private slots:
         QCOMPARE(listed(w.rowList()), QStringList({"1-2 3-4 5-6", "0-0 0-0 0-0"}));
     }
 
-    // "&Tallenna": a saved file enters the recent list; a failed save says why below
-    // "Tallennus epäonnistui!", a full disk otherwise than a folder that takes no file.
+    // A saved file enters the recent list; a failed save says why, as its detail.
     void save_data()
     {
         QTest::addColumn<QString>("target"); // new, old (a file there), folder
@@ -96,8 +94,7 @@ private slots:
         QCOMPARE(TestFile::read(path), saved ? QByteArray("1-2 3-4 5-6\r\n") : before);
     }
 
-    // A named pipe chosen in an open dialog or dropped is refused at once with the
-    // open-failure message: nothing waits for a writer that never comes.
+    // A named pipe chosen or dropped is refused at once, never waited on.
     void pipeIsRefusedAtOnce_data()
     {
         QTest::addColumn<QString>("way");
@@ -121,13 +118,7 @@ private slots:
             QCOMPARE(play(w, way == "MnuAvaa" ? "file " + path + "; menu MnuAvaa" : "drop " + path),
                      QString());
         } else if (way == "Lista2") {
-            QMimeData data;
-            data.setUrls({QUrl::fromLocalFile(path)});
-            QWidget* list = child<QListView>(compare, way)->viewport();
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QCoreApplication::sendEvent(list, &enter);
-            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QCoreApplication::sendEvent(list, &drop);
+            dropFiles(child<QListView>(compare, way)->viewport(), {path});
         } else {
             FileDialog::setNextFileName(path);
             child<QPushButton>(compare, way)->click();

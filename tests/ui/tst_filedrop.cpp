@@ -14,8 +14,7 @@ class FileDropTest : public QObject
 
     QTemporaryDir m_settings;
 
-    // Drags data onto target with a move proposed, and drops it when taken: "copied", "refused"
-    // or what went wrong.
+    // Drags with a move proposed and drops when taken: "copied", "refused" or what went wrong.
     static QString dragAndDrop(QWidget* target, const QList<QUrl>& urls)
     {
         QMimeData data;
@@ -37,7 +36,7 @@ private slots:
     void init() { resetBetweenTests(m_settings); }
     void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
-    // Only local files are taken, in the order dragged; anything else leaves the list alone.
+    // Only local files are taken, in the order dragged.
     void dropOnFilter_data()
     {
         QTest::addColumn<QStringList>("urls");
@@ -67,9 +66,8 @@ private slots:
         QTEST(dropped.join('/'), "dropped");
     }
 
-    // A chosen file is asked to be opened; one gone or no regular file any more is taken off
-    // with a message that says which, and with none left the menu cannot be opened. Its
-    // folder shows as its tooltip as written, though Qt shows markup as markup.
+    // A chosen file is opened; one gone or no regular file is taken off with a message that
+    // says which. Its folder is its tooltip as written, markup shown as markup.
     void recentMenuChoice_data()
     {
         QTest::addColumn<QString>("folder");

@@ -24,8 +24,7 @@ class TestFrmOnNet : public QObject, public UrlOpener
         return m_browserOpens;
     }
     // "rows=1-1 1-1;2-2 2-2", "system=0,1|2||..." (home 1, away 1, ...), "tab", "host=...",
-    // "ini=..." (written in the settings file by hand), "browser=fails" set the stage; "open"
-    // opens net play; anything else clicks that button.
+    // "ini=..." (the settings file), "browser=fails"; "open"; anything else clicks "cmd" + it.
     void step(const QString& step)
     {
         const QString key = step.section('=', 0, 0), value = step.section('=', 1);
@@ -132,7 +131,7 @@ private slots:
         }
     }
 
-    // While the first copy lives another refuses net play; after it ends the other takes over.
+    // While the first copy lives another refuses net play, not after.
     void anotherCopy()
     {
         const QString path = m_settingsDir.filePath("instance.lock");

@@ -1,5 +1,4 @@
-// The probabilities window: odds or expected goals in, the fit and the heat map shown, the
-// model set, kept and made again; the best rows asked for.
+// The probabilities window: odds or expected goals in, the fit and the heat map shown.
 #include "settings/modelsettings.h"
 #include "ui/frmTodennakoisyydet.h"
 #include "windowtest.h"
@@ -12,6 +11,10 @@ using ModelPointer = std::shared_ptr<const ScoreModel>;
 namespace {
 const char* const BoxNames[] = {"txtKerroin1", "txtKerroinX",   "txtKerroin2",    "txtYli",
                                 "txtAlle",     "txtOdotusKoti", "txtOdotusVieras"};
+QString MatchInputTexts::*const Fields[] = {&MatchInputTexts::home,     &MatchInputTexts::draw,
+                                            &MatchInputTexts::away,     &MatchInputTexts::over,
+                                            &MatchInputTexts::under,    &MatchInputTexts::homeGoals,
+                                            &MatchInputTexts::awayGoals};
 
 // The odds that a margin would give for known expected goals: "1|X|2" or "1|X|2|over|under".
 QString oddsOf(double home, double away, QChar separator, double margin, bool overUnder)
@@ -27,14 +30,13 @@ QString oddsOf(double home, double away, QChar separator, double margin, bool ov
 
 const QString Goals = QStringLiteral("|||||1,3|1"); // a match given by its expected goals
 
+// Each match as "1|X|2|over|under|home goals|away goals".
 ModelInputTexts inputsOf(const QStringList& matches, const QString& rho = QString())
 {
     ModelInputTexts texts;
-    for (int m = 0; m < matches.size(); ++m) {
-        QStringList f = matches[m].split('|');
-        f.resize(7);
-        texts.matches[size_t(m)] = {f[0], f[1], f[2], f[3], f[4], f[5], f[6]};
-    }
+    for (int m = 0; m < matches.size(); ++m)
+        for (int i = 0; i < 7; ++i)
+            texts.matches[size_t(m)].*Fields[i] = matches[m].section('|', i, i);
     texts.rho = rho;
     return texts;
 }
@@ -44,9 +46,9 @@ QString joined(const ModelInputTexts& t)
 {
     QStringList all;
     for (const MatchInputTexts& m : t.matches)
-        all << QStringList{m.home, m.draw, m.away, m.over, m.under, m.homeGoals, m.awayGoals}.join(
-            '|');
-    return all.join(" / ") + " / rho " + t.rho;
+        for (auto field : Fields)
+            all << m.*field;
+    return all.join('|') + " / rho " + t.rho;
 }
 
 QLineEdit* box(frmTodennakoisyydet& w, int field, int match)
@@ -56,27 +58,22 @@ QLineEdit* box(frmTodennakoisyydet& w, int field, int match)
 
 void type(frmTodennakoisyydet& w, const QStringList& matches, const QString& rho)
 {
-    const ModelInputTexts texts = inputsOf(matches);
-    for (int k = 1; k <= 3; ++k) {
-        const MatchInputTexts& m = texts.matches[size_t(k - 1)];
-        const QStringList fields{m.home, m.draw, m.away, m.over, m.under, m.homeGoals, m.awayGoals};
+    const ModelInputTexts texts = inputsOf(matches, rho);
+    for (int k = 1; k <= 3; ++k)
         for (int i = 0; i < 7; ++i)
-            box(w, i, k)->setText(fields[i]);
-    }
+            box(w, i, k)->setText(texts.matches[size_t(k - 1)].*Fields[i]);
     child<QLineEdit>(w, "txtRho")->setText(rho);
 }
 
 // The boxes as joined() writes them.
 QString typed(frmTodennakoisyydet& w)
 {
-    QStringList matches;
-    for (int k = 1; k <= 3; ++k) {
-        QStringList fields;
+    ModelInputTexts texts;
+    for (int k = 1; k <= 3; ++k)
         for (int i = 0; i < 7; ++i)
-            fields << box(w, i, k)->text();
-        matches << fields.join('|');
-    }
-    return matches.join(" / ") + " / rho " + child<QLineEdit>(w, "txtRho")->text();
+            texts.matches[size_t(k - 1)].*Fields[i] = box(w, i, k)->text();
+    texts.rho = child<QLineEdit>(w, "txtRho")->text();
+    return joined(texts);
 }
 
 QString shownGoals(frmTodennakoisyydet& w)
@@ -96,24 +93,18 @@ class FrmTodennakoisyydetTest : public QObject
     Q_OBJECT
 
     QTemporaryDir m_settings;
-    qint64 m_stake = 1;
 
-    std::unique_ptr<frmTodennakoisyydet> open(int columns)
+    static std::unique_ptr<frmTodennakoisyydet> open(int columns)
     {
-        return std::make_unique<frmTodennakoisyydet>(columns, [this] { return m_stake; });
+        return std::make_unique<frmTodennakoisyydet>(columns, [] { return 1; });
     }
 
 private slots:
     void initTestCase() { setUpHeadless(m_settings); }
-    void init()
-    {
-        resetBetweenTests(m_settings);
-        m_stake = 1;
-    }
+    void init() { resetBetweenTests(m_settings); }
 
-    // "Käytä" with odds (either separator, with a margin, with over/under) or expected goals
-    // shows the fitted goals, stores the inputs and sets the model. A fault is told, its box
-    // gets the focus, and the model, the store and the labels stay as they were.
+    // "Käytä" shows the fitted goals, stores the inputs and sets the model; a fault is told,
+    // its box gets the focus, and nothing else changes.
     void apply_data()
     {
         QTest::addColumn<int>("columns");
@@ -169,8 +160,7 @@ private slots:
         }
     }
 
-    // Each cell of the map is the model's probability of that score in per cent, home goals
-    // down and away goals across; only the likeliest score within the map is in bold.
+    // Each cell is the score's chance in per cent, home goals down; the likeliest in bold.
     void heatMap_data()
     {
         QTest::addColumn<QString>("match");
@@ -215,9 +205,7 @@ private slots:
         QCOMPARE(cell->text() + " | " + cell->toolTip(), parts[1] + " | " + parts[2]);
     }
 
-    // The stored inputs come back in a new window, which makes the model for its own match
-    // count without being shown; the third match follows the count, whose change makes the
-    // model again.
+    // The stored inputs make a new window's model unshown; a change of the count remakes it.
     void columnCount_data()
     {
         QTest::addColumn<int>("columns");
@@ -253,8 +241,7 @@ private slots:
         QCOMPARE(w->model() ? w->model()->match(0).rho() : 0.05, 0.05);
     }
 
-    // "Tyhjennä" empties the boxes, the labels and the map, stores the empty boxes and drops
-    // the model.
+    // "Tyhjennä" empties the boxes, the labels, the map and the store, and drops the model.
     void clear()
     {
         ModelSettings::store(inputsOf({oddsOf(1.2, 1, ',', 0, true), Goals, Goals}, "0,1"));
@@ -272,44 +259,6 @@ private slots:
         QTableWidget* map = child<QTableWidget>(*w, "tblTulokset_1");
         for (const QTableWidgetItem* item : map->findItems("", Qt::MatchContains))
             QVERIFY(item->text().isEmpty() && item->toolTip().isEmpty() && !item->font().bold());
-    }
-
-    // "Parhaat rivit" asks for the rows typed, or for those the budget buys at the stake per
-    // row of the moment; it needs a model in use, not merely typed.
-    void bestRows_data()
-    {
-        QTest::addColumn<bool>("model");
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<QString>("budget");
-        QTest::addColumn<qint64>("stake");
-        QTest::addColumn<qint64>("wanted"); // -1: none
-        QTest::addColumn<QString>("told");
-        // clang-format off
-        QTest::newRow("count") << true << "25" << "" << 20LL << 25LL << "";
-        QTest::newRow("budget") << true << "" << "10" << 30LL << 33LL << "";
-        QTest::newRow("no model") << false << "25" << "" << 20LL << -1LL << "Parhaat rivit lasketaan todennäköisyyksistä: anna ensin kertoimet tai odotetut maalimäärät ja paina Käytä.";
-        // clang-format on
-    }
-    void bestRows()
-    {
-        QFETCH(bool, model);
-        QFETCH(QString, count);
-        QFETCH(QString, budget);
-        QFETCH(qint64, wanted);
-        if (model)
-            ModelSettings::store(inputsOf({Goals, Goals}));
-        auto w = open(2);
-        type(*w, {Goals, Goals}, "");
-        QFETCH(qint64, stake);
-        m_stake = stake; // the stake may change while the window is open
-        QSignalSpy asked(w.get(), &frmTodennakoisyydet::bestRowsWanted);
-        child<QLineEdit>(*w, "txtParhaatLkm")->setText(count);
-        child<QLineEdit>(*w, "txtBudjetti")->setText(budget);
-        child<QPushButton>(*w, "cmdParhaatRivit")->click();
-        QTEST(MessageBox::shownTexts().join(" / "), "told");
-        QCOMPARE(asked.count(), wanted < 0 ? 0 : 1);
-        if (wanted >= 0)
-            QCOMPARE(asked[0][0].toLongLong(), wanted);
     }
 };
 

@@ -107,8 +107,7 @@ private slots:
         QVERIFY(list.model.isChecked(expected));
     }
 
-    // A drag selects the rows it passes over, the row scrolled past when it goes above the
-    // list, and nothing below the last row.
+    // A drag selects the rows passed over, one scrolled past above, none below the last.
     void dragSelectsTheRowsPassed_data()
     {
         QTest::addColumn<int>("count");
