@@ -200,9 +200,6 @@ private slots:
         QTest::addColumn<QString>("seen"); // of "rows=..."
         const QString drawn = "rows=0-0 0-0 0-0";
         // clang-format off
-        QTest::newRow("off after the first step") << "draw 0 1; off" << "step 2 \"off\": off only as the first step: the warnings are read at the start" << drawn;
-        QTest::newRow("no such step") << "draw 0 1; arvo 3" << "step 2 \"arvo 3\": no such step" << drawn;
-        QTest::newRow("not a row") << "draw 0 1; add 1-1 x-1 1-1" << "step 2 \"add 1-1 x-1 1-1\": not a row" << drawn;
         QTest::newRow("disabled menu item") << "menu MnuPoistavalitutListalta; draw 0 1" << "step 1 \"menu MnuPoistavalitutListalta\": the item is disabled" << "rows=";
         QTest::newRow("answer nobody asked for") << "yes; draw 0 1" << "" << drawn + "|unused answers=1";
         QTest::newRow("file nobody chose") << "file rivit.txt; draw 0 1" << "" << drawn + "|unused file names=1";
@@ -317,66 +314,48 @@ private slots:
         QTRY_COMPARE(edit->selectedText(), "12");
     }
 
-    // Each game hides the main window and brings it back when closed either way.
-    void bonusWindows_data()
+    // Each game and net play hide the main window and bring it back when closed either way;
+    // net play takes the list's rows, and never opens while another copy runs ("copy").
+    void otherWindows_data()
     {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("quit"); // "": the window's own close control
+        QTest::addColumn<QString>("game"); // the item or button, the window, its own quit button
         for (const QString game :
-             {"MnuLotto frmLotot cmdLopeta", "MnuRandom frmRandom cmdLopeta",
-              "MnuKeno frmKeno cmdEnd", "MnuVakio frmVakio cmdLopeta", "MnuVeto frmVeto cmdEnd"})
-            for (const QString& quit : {QString(), game.section(' ', 2)})
-                QTest::addRow("%s, %s", qPrintable(game.section(' ', 1, 1)),
-                              quit.isEmpty() ? "closed" : qPrintable(quit))
-                    << game.section(' ', 0, 0) << game.section(' ', 1, 1) << quit;
+             {"menu MnuLotto frmLotot cmdLopeta", "menu MnuRandom frmRandom cmdLopeta",
+              "menu MnuKeno frmKeno cmdEnd", "menu MnuVakio frmVakio cmdLopeta",
+              "menu MnuVeto frmVeto cmdEnd", "click cmdOnNet frmOnNet cmdLopeta",
+              "copy click cmdOnNet frmOnNet -"})
+            for (const QString& quit : {QString(), game.section(' ', -1)})
+                if (quit != "-")
+                    QTest::addRow("%s, %s", qPrintable(game.section(' ', 0, -2)),
+                                  quit.isEmpty() ? "closed" : qPrintable(quit))
+                        << game.section(' ', 0, -2) + ' ' + quit;
     }
-    void bonusWindows()
+    void otherWindows()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, quit);
-        MainWindow w;
-        w.show();
-        QFETCH(QString, item);
-        QVERIFY(chooseMenuItem(w, item));
-        QPointer<QWidget> game = visibleWindow(window);
-        QVERIFY(game && !w.isVisible());
-        if (quit.isEmpty())
-            game->close();
-        else
-            child<QPushButton>(*game, quit)->click();
-        QVERIFY(w.isVisible());
-        QTRY_VERIFY(game.isNull()); // a fresh window the next time
-    }
-
-    // Net play takes the list's rows, and never opens while another copy runs.
-    void netPlay_data()
-    {
-        QTest::addColumn<bool>("otherCopy");
-        QTest::newRow("opens") << false;
-        QTest::newRow("another copy runs") << true;
-    }
-    void netPlay()
-    {
+        QFETCH(QString, game);
         CapturingBrowser browser;
         FixedCopies copies;
-        QFETCH(bool, otherCopy);
-        copies.running = otherCopy;
+        copies.running = game.startsWith("copy ");
+        const QStringList words = game.mid(copies.running ? 5 : 0).split(' ');
         MainWindow w;
         w.setNetPlayServices(browser, copies);
         w.show();
-        QCOMPARE(play(w, "add 1-2 0-1 2-0; click cmdOnNet"), QString());
-        QCOMPARE(MessageBox::shownTexts().size(), int(otherCopy));
-        QWidget* net = visibleWindow("frmOnNet");
-        QCOMPARE(net == nullptr, otherCopy);
-        QCOMPARE(w.isVisible(), otherCopy);
-        if (!net)
+        QCOMPARE(play(w, "add 1-2 0-1 2-0; " + words[0] + ' ' + words[1]), QString());
+        QCOMPARE(MessageBox::shownTexts().size(), int(copies.running));
+        QPointer<QWidget> shown = visibleWindow(words[2]);
+        QCOMPARE(shown.isNull(), copies.running);
+        QCOMPARE(w.isVisible(), copies.running);
+        if (!shown)
             return;
-        child<QPushButton>(*net, "cmdLaheta")->click();
-        QCOMPARE(browser.opened.size(), 1);
-        QVERIFY(browser.opened[0].toString().endsWith("h1=1&v1=2&h2=0&v2=1&h3=2&v3=0"));
-        net->close();
+        if (words[2] == "frmOnNet") {
+            child<QPushButton>(*shown, "cmdLaheta")->click();
+            QCOMPARE(browser.opened.size(), 1);
+            QVERIFY(browser.opened[0].toString().endsWith("h1=1&v1=2&h2=0&v2=1&h3=2&v3=0"));
+        }
+        words.value(3).isEmpty() ? void(shown->close())
+                                 : child<QPushButton>(*shown, words[3])->click();
         QVERIFY(w.isVisible());
+        QTRY_VERIFY(shown.isNull()); // a fresh window the next time
     }
 };
 
