@@ -5,6 +5,7 @@
 #include "tests/testfile.h"
 #include "ui/dialogs.h"
 #include "ui/frmSarvento.h"
+#include "ui/rowlisthistory.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 #include <type_traits>
 
@@ -223,7 +225,8 @@ struct MainWindow : SeededRandom, frmSarvento
 
 // What the player sees under key: a label's or box's text, a list view's rows; a check box or
 // whether a button or menu item is enabled as 1/0; "NAME?" whether not hidden; or rows, ticked,
-// matches, told, titles, stake (cents a row), warnings, stored (the setting), visible.
+// matches, told, titles, stake (cents a row), warnings, stored (the setting), visible, undo and
+// redo (the items' texts), steps (the list changes done).
 inline QString observe(frmSarvento& w, const QString& key)
 {
     const QHash<QString, std::function<QString()>> state{
@@ -242,7 +245,10 @@ inline QString observe(frmSarvento& w, const QString& key)
         {"stake", [&] { return QString::number(w.StakePerRowCents()); }},
         {"warnings", [&] { return QString::number(w.WarningsOn()); }},
         {"visible", [&] { return QString::number(w.isVisible()); }},
-        {"stored", [] { return SettingsStore::read("Rekisteri", "Varoitus"); }}};
+        {"stored", [] { return SettingsStore::read("Rekisteri", "Varoitus"); }},
+        {"undo", [&] { return child<QAction>(w, "MnuKumoa")->text(); }},
+        {"redo", [&] { return child<QAction>(w, "MnuTeeUudelleen")->text(); }},
+        {"steps", [&] { return QString::number(w.listHistory().stack().index()); }}};
     if (state.contains(key))
         return state[key]();
     if (key.endsWith('?'))
