@@ -1,4 +1,4 @@
-// Print offsets as players type them and as sessions in any language have stored them.
+// Print offsets as players type them, in either language.
 #include "print/printoffset.h"
 #include <QtTest>
 
@@ -44,35 +44,6 @@ private slots:
         QFETCH(bool, english);
         const std::optional<double> mm = PrintOffsets::parse(text, english ? en : fi);
         QTEST(mm ? QString::number(*mm) : QStringLiteral("-"), "read");
-    }
-
-    // Shown in the player's format; stored in one form that every session reads back alike.
-    void storedForm_data()
-    {
-        QTest::addColumn<double>("mm");
-        QTest::addColumn<QString>("shown"); // Finnish|English
-        QTest::addColumn<QString>("stored");
-        // clang-format off
-        QTest::newRow("whole") << -4.0 << "-4|-4" << "-4";
-        QTest::newRow("half") << 2.5 << "2,5|2.5" << "2,5";
-        QTest::newRow("binary noise") << 0.1 + 0.2 << "0,3|0.3" << "0,3";
-        QTest::newRow("negative zero") << -0.0 << "0|0" << "0";
-        QTest::newRow("negative noise") << -1e-12 << "0|0" << "0";
-        // clang-format on
-    }
-    void storedForm()
-    {
-        QFETCH(double, mm);
-        QFETCH(QString, stored);
-        QTEST(PrintOffsets::format(mm, fi) + '|' + PrintOffsets::format(mm, en), "shown");
-        QCOMPARE(PrintOffsets::storedText(mm), stored);
-        for (const QLocale& session : {fi, en})
-            QCOMPARE(PrintOffsets::storedText(PrintOffsets::fromStored(stored, "", session).y),
-                     stored);
-        // VaakaReuna moves down, PystyReuna right; what is no number moves nothing.
-        const PrintOffset offset = PrintOffsets::fromStored("abc", stored, fi);
-        QCOMPARE(PrintOffsets::storedText(offset.x), stored);
-        QCOMPARE(offset.y, 0.0);
     }
 };
 
