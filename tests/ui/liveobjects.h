@@ -37,18 +37,13 @@ public:
     }
 
 private:
-    enum
-    {
-        AddHook = 3,
-        RemoveHook = 4
-    };
+    static constexpr int AddHook = 3, RemoveHook = 4;
 
     template <bool Add> static void hook(QObject* object)
     {
-        {
-            QMutexLocker lock(&s_current->m_lock);
-            Add ? void(s_current->m_alive.insert(object)) : void(s_current->m_alive.remove(object));
-        }
+        QMutexLocker lock(&s_current->m_lock);
+        Add ? void(s_current->m_alive.insert(object)) : void(s_current->m_alive.remove(object));
+        lock.unlock();
         if (const quintptr chained = Add ? s_current->m_add : s_current->m_remove)
             reinterpret_cast<void (*)(QObject*)>(chained)(object);
     }

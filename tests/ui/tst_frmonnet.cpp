@@ -116,21 +116,6 @@ private slots:
         QTEST(MessageBox::shownTexts().join('\n'), "messages");
     }
 
-    // "Lopeta" and the window's own close control both end play, once.
-    void finish()
-    {
-        for (bool byButton : {true, false}) {
-            step("open");
-            QSignalSpy finished(m_window.get(), &frmOnNet::finished);
-            m_window->show();
-            if (byButton)
-                step("Lopeta");
-            m_window->close();
-            QCOMPARE(finished.count(), 1);
-            QVERIFY(!m_window->isVisible());
-        }
-    }
-
     // While the first copy lives another refuses net play, not after.
     void anotherCopy()
     {

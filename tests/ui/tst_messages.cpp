@@ -62,8 +62,7 @@ private slots:
         SeededRandom seeded;
         frmSarvento w(seeded.random);
         QVERIFY(w.Form_Load());
-        MessageBox::setNextAnswer(true); // the warnings off by default
-        QVERIFY(chooseMenuItem(w, "MnuVaroitukset"));
+        QCOMPARE(play(w, "yes; menu MnuVaroitukset"), QString()); // the warnings off by default
 
         QCOMPARE(MessageBox::shownTexts(),
                  QStringList({"Asetuksia ei voi tallentaa. Tämän käytön valinnat ovat voimassa, "

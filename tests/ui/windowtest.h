@@ -52,15 +52,6 @@ inline bool menuItemEnabled(QMainWindow& w, const QString& name)
     return item->isEnabled();
 }
 
-// False for a disabled item, which is not triggered, as a click on it would do nothing.
-[[nodiscard]] inline bool chooseMenuItem(QMainWindow& w, const QString& name)
-{
-    if (!menuItemEnabled(w, name))
-        return false;
-    child<QAction>(w, name)->trigger();
-    return true;
-}
-
 inline QString labelText(QWidget& w, const QString& name)
 {
     return child<QLabel>(w, name)->text();
