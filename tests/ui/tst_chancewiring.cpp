@@ -69,11 +69,8 @@ private slots:
         QTest::newRow("rows added after") << setChances() + "; " + rows << true;
         QTest::newRow("drawn") << setChances() + "; draw 3 40" << true;
         QTest::newRow("drawn, undone") << setChances() + "; " + rows + "; draw 3 40; menu MnuKumoa" << true;
-        QTest::newRow("drawn, undone, redone") << setChances() + "; draw 3 40; menu MnuKumoa; menu MnuTeeUudelleen" << true;
         QTest::newRow("ticked removed") << setChances() + "; " + rows + "; check 1; menu MnuPoistavalitutListalta" << true;
-        QTest::newRow("ticked removed, undone") << setChances() + "; " + rows + "; check 1; menu MnuPoistavalitutListalta; menu MnuKumoa" << true;
         QTest::newRow("list cleared") << setChances() + "; " + rows + "; yes; menu MnuTyhjennäLista" << true;
-        QTest::newRow("list cleared, undone") << setChances() + "; " + rows + "; yes; menu MnuTyhjennäLista; menu MnuKumoa" << true;
         QTest::newRow("two matches") << setChances() + "; yes; menu MnuSarake2; add 0-0 1-0; add 2-1 0-0" << true;
         QTest::newRow("two matches, undone") << setChances() + "; " + rows + "; yes; menu MnuSarake2; menu MnuKumoa" << true;
         QTest::newRow("chances emptied") << setChances() + "; " + rows + "; click cmdTyhjenna" << false;

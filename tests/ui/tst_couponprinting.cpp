@@ -49,15 +49,6 @@ const CouponBet Bet{{true, true}, 3, 2};
 const QString BetScript =
     "menu MnuSarake2; choose OptPeli3; tick Chk2Markka; tab 1; grid 2 0 3 1; tab 0";
 
-// Cancels the progress window of a long run as soon as it is up.
-void cancelProgress()
-{
-    QTimer::singleShot(0, [] {
-        if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
-            progress->cancel();
-    });
-}
-
 class CouponPrintingTest : public QObject
 {
     Q_OBJECT
@@ -195,7 +186,10 @@ private slots:
                 ScoreRow(3, {i % 10, i / 10 % 10, i / 100 % 10, i / 1000 % 10, i / 10000, 0}));
         w.rowList().appendAll(rows);
         w.rowList().checkAll();
-        cancelProgress();
+        QTimer::singleShot(0, [] { // the progress window cancelled as soon as it is up
+            if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
+                progress->cancel();
+        });
         QCOMPARE(play(w, "menu " + item), QString());
         const qsizetype printed =
             item == "MnuTulostaLista"
