@@ -1,5 +1,5 @@
-// The chances in the main window: the list's chance follows every change, the commands by
-// chances are one step each, a row's chance is its tooltip.
+// The chances in the main window: the list's chance follows every change, the
+// commands by chances are one step each, a row's chance is its tooltip.
 #include "core/bestrows.h"
 #include "core/chance.h"
 #include "ui/rowlisthistory.h"
@@ -14,13 +14,16 @@ namespace {
 // Expected goals home - away of the three matches.
 const double Goals[3][2] = {{1.5, 1.0}, {2.0, 0.5}, {1.0, 1.0}};
 
-QString setChances()
+// Every match's expected goals typed and used: those above, or all "rare".
+QString setChances(const QString& rare = {})
 {
     QStringList steps;
     for (int k = 1; k <= 3; ++k)
-        steps
-            << QString("set txtOdotusKoti_%1 %2").arg(k).arg(QLocale().toString(Goals[k - 1][0]))
-            << QString("set txtOdotusVieras_%1 %2").arg(k).arg(QLocale().toString(Goals[k - 1][1]));
+        for (int side = 0; side < 2; ++side)
+            steps << QString("set txtOdotus%1_%2 %3")
+                         .arg(side ? "Vieras" : "Koti")
+                         .arg(k)
+                         .arg(rare.isEmpty() ? QLocale().toString(Goals[k - 1][side]) : rare);
     return steps.join("; ") + "; click cmdKayta";
 }
 
@@ -32,7 +35,8 @@ ScoreModel modelOf(int matches)
     return *ScoreModel::make(goals, 0);
 }
 
-// What the chance label should say for the list as it is, "hidden" without chances.
+// What the chance label should say for the list as it is, "hidden" without
+// chances.
 QString expectedChance(frmSarvento& w, bool withModel)
 {
     return withModel ? Chance::winningText(
@@ -97,8 +101,8 @@ private slots:
         QCOMPARE(shownChance(w), expectedChance(w, true));
     }
 
-    // "Parhaat rivit": the likeliest rows within the limits, none twice, one step; a fault
-    // of the limits or no chances changes nothing.
+    // "Parhaat rivit": the likeliest rows within the limits, none twice, one
+    // step; a fault of the limits or no chances changes nothing.
     void bestRows_data()
     {
         QTest::addColumn<QString>("script");
@@ -145,11 +149,13 @@ private slots:
         QCOMPARE(listed(w.rowList()), before);
     }
 
-    // Ordering: likeliest first, ties in list order, ticks go with their rows; one step.
+    // Ordering: likeliest first, ties in list order, ticks go with their rows;
+    // one step.
     void order()
     {
         MainWindow w;
-        QCOMPARE(play(w, "add 3-3 3-3 3-3; add 0-0 0-0 0-0; add 1-0 2-0 1-1; add 3-3 3-3 3-3"),
+        QCOMPARE(play(w, "add 3-3 3-3 3-3; add 0-0 0-0 0-0; add 1-0 2-0 1-1; add "
+                         "3-3 3-3 3-3"),
                  QString());
         QVERIFY2(!menuItemEnabled(w, "MnuJarjestaTod"), "no chances: nothing to order by");
         QCOMPARE(play(w, setChances() + "; check 2; menu MnuJarjestaTod"), QString());
@@ -170,10 +176,7 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<int>("most"); // at most this many different rows drawn
         QTest::addColumn<QString>("told");
-        const QString unlikely = "set txtOdotusKoti_1 0,02; set txtOdotusVieras_1 0,02; "
-                                 "set txtOdotusKoti_2 0,02; set txtOdotusVieras_2 0,02; "
-                                 "set txtOdotusKoti_3 0,02; set txtOdotusVieras_3 0,02; "
-                                 "click cmdKayta";
+        const QString unlikely = setChances("0,02");
         // clang-format off
         QTest::newRow("goals rare") << unlikely + "; tick chkTodennakoisyyksin; draw 9 60" << 8 << "";
         QTest::newRow("not ticked") << unlikely + "; draw 9 60" << 60 << "";
