@@ -1,5 +1,4 @@
-// The chances in the main window: the list's chance follows every change, the
-// commands by chances are one step each, a row's chance is its tooltip.
+// The chances in the main window: the list's chance, the commands by chances, the tooltips.
 #include "core/bestrows.h"
 #include "core/chance.h"
 #include "ui/rowlisthistory.h"
@@ -35,8 +34,7 @@ ScoreModel modelOf(int matches)
     return *ScoreModel::make(goals, 0);
 }
 
-// What the chance label should say for the list as it is, "hidden" without
-// chances.
+// What the chance label should say for the list as it is, "hidden" without chances.
 QString expectedChance(frmSarvento& w, bool withModel)
 {
     return withModel ? Chance::winningText(
@@ -101,8 +99,7 @@ private slots:
         QCOMPARE(shownChance(w), expectedChance(w, true));
     }
 
-    // "Parhaat rivit": the likeliest rows within the limits, none twice, one
-    // step; a fault of the limits or no chances changes nothing.
+    // "Parhaat rivit": the likeliest rows within the limits, none twice, one step.
     void bestRows_data()
     {
         QTest::addColumn<QString>("script");
@@ -149,8 +146,7 @@ private slots:
         QCOMPARE(listed(w.rowList()), before);
     }
 
-    // Ordering: likeliest first, ties in list order, ticks go with their rows;
-    // one step.
+    // Ordering: likeliest first, ties in list order, ticks with their rows; one step.
     void order()
     {
         MainWindow w;

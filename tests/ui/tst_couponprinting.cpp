@@ -88,8 +88,7 @@ private slots:
     }
     void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
-    // Each command's coupons, shifted by the stored offset; earlier files replaced only when
-    // the player agrees; a mark off the paper stops the print before anything is sent.
+    // Each command's coupons, shifted; earlier files replaced only when the player agrees.
     void coupons_data()
     {
         QTest::addColumn<QString>("script");  // played once the bet is set

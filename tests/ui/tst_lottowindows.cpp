@@ -77,7 +77,6 @@ private slots:
     }
 
     // Steps: "rows N" runs N rows, "Stop"/"close" comes during the next run, else a click.
-    // During a run only Stop and the show-best choice answer.
     void machine_data()
     {
         QTest::addColumn<QStringList>("steps");

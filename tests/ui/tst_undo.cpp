@@ -60,8 +60,7 @@ private slots:
     }
     void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
-    // Four rows, two ticked, then the setup. %1, %2: row files of three matches, %3 of two.
-    // The inputs count after "Tyhjennä kaikki".
+    // Four rows, two ticked, then the setup. %1, %2: files of three matches, %3 of two.
     void undoAndRedo_data()
     {
         QTest::addColumn<QString>("setup");
@@ -172,8 +171,7 @@ private slots:
         QTEST(listed(rows).join(',').remove("-0 0-0"), "rows");
     }
 
-    // Only the last 20 list changes can be taken back: a step may hold millions of rows. With
-    // nothing to take back or redo the items are plain and disabled.
+    // Only the last 20 list changes can be taken back: a step may hold millions of rows.
     void undoLimit_data()
     {
         QTest::addColumn<int>("changes");
