@@ -104,7 +104,7 @@ private slots:
             QCOMPARE(play(w, way == "MnuAvaa" ? "file " + path + "; menu MnuAvaa" : "drop " + path),
                      QString());
         } else if (way == "Lista2") {
-            dropFiles(child<QListView>(compare, way)->viewport(), {path});
+            QCOMPARE(dropFiles(child<QListView>(compare, way)->viewport(), {path}), "copied");
         } else {
             FileDialog::setNextFileName(path);
             child<QPushButton>(compare, way)->click();

@@ -14,23 +14,6 @@ class FileDropTest : public QObject
 
     QTemporaryDir m_settings;
 
-    // Drags with a move proposed and drops when taken: "copied", "refused" or what went wrong.
-    static QString dragAndDrop(QWidget* target, const QList<QUrl>& urls)
-    {
-        QMimeData data;
-        data.setText("1-0 0-0");
-        data.setUrls(urls);
-        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
-        QDragEnterEvent enter(QPoint(5, 5), actions, &data, Qt::LeftButton, Qt::NoModifier);
-        enter.setDropAction(Qt::MoveAction);
-        QCoreApplication::sendEvent(target, &enter);
-        if (!enter.isAccepted() || enter.dropAction() != Qt::CopyAction)
-            return enter.isAccepted() ? "taken as a move" : "refused";
-        QDropEvent drop(QPointF(5, 5), actions, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &drop);
-        return drop.isAccepted() ? "copied" : "drop not accepted";
-    }
-
 private slots:
     void initTestCase() { setUpHeadless(m_settings); }
     void init() { resetBetweenTests(m_settings); }
@@ -40,10 +23,9 @@ private slots:
     void dropOnFilter_data()
     {
         QTest::addColumn<QStringList>("urls");
-        QTest::addColumn<QString>("taken"); // see dragAndDrop
+        QTest::addColumn<QString>("taken"); // see dropFiles
         QTest::addColumn<QString>("dropped");
-        const QString a = QUrl::fromLocalFile("/kansio/a.txt").toString();
-        const QString b = QUrl::fromLocalFile("/kansio/b b.txt").toString();
+        const QString a = "/kansio/a.txt", b = "/kansio/b b.txt";
         const QString web("https://esimerkki.fi/a.txt");
         // clang-format off
         QTest::newRow("two in order") << QStringList{b, a} << "copied" << "/kansio/b b.txt|/kansio/a.txt";
@@ -61,7 +43,7 @@ private slots:
         QStringList dropped;
         connect(&filter, &FileDropFilter::filesDropped, this,
                 [&](const QStringList& files) { dropped << files.join('|'); });
-        QTEST(dragAndDrop(view.viewport(), QList<QUrl>(urls.cbegin(), urls.cend())), "taken");
+        QTEST(dropFiles(view.viewport(), urls), "taken");
         QTest::qWait(0); // the signal comes after the drop has finished
         QTEST(dropped.join('/'), "dropped");
     }

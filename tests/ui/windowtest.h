@@ -69,18 +69,25 @@ inline QStringList listed(const RowListModel& model)
     return listed(model.rows());
 }
 
-// Files dragged onto target and dropped there, as from a file manager.
-inline void dropFiles(QWidget* target, const QStringList& paths)
+// Files (paths or addresses) and a row text dragged onto target with a move proposed, and
+// dropped when taken: "copied", "refused" or what went wrong.
+inline QString dropFiles(QWidget* target, const QStringList& files)
 {
-    QList<QUrl> files;
-    for (const QString& path : paths)
-        files << QUrl::fromLocalFile(path);
+    QList<QUrl> urls;
+    for (const QString& file : files)
+        urls << QUrl::fromUserInput(file);
     QMimeData data;
-    data.setUrls(files);
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    data.setText("1-0 0-0");
+    data.setUrls(urls);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(5, 5), actions, &data, Qt::LeftButton, {});
+    enter.setDropAction(Qt::MoveAction);
     QCoreApplication::sendEvent(target, &enter); // a drop goes where the drag entered
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    if (!enter.isAccepted() || enter.dropAction() != Qt::CopyAction)
+        return enter.isAccepted() ? "taken as a move" : "refused";
+    QDropEvent drop(QPointF(5, 5), actions, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted() ? "copied" : "drop not accepted";
 }
 
 // Settings in a folder of their own, Finnish numbers, no real message boxes. A question with
@@ -179,16 +186,11 @@ struct MainWindow : SeededRandom, frmSarvento
                 w.rowList().appendAll({*row});
             else
                 failed = "not a row";
-        } else if (words[0] == "keys") { // typed into the focused box of the active window
-            w.activateWindow();
-            if (QTest::qWaitForWindowActive(&w)) {
-                child<QComboBox>(w, name)->lineEdit()->setFocus();
-                QTest::keyClicks(child<QComboBox>(w, name)->lineEdit(), rest);
-            } else {
-                failed = "the window did not become active";
-            }
+        } else if (words[0] == "keys") {
+            child<QComboBox>(w, name)->setEditText(rest);
         } else if (words[0] == "drop") {
-            dropFiles(child<QListView>(w, "lstLista")->viewport(), words.mid(1));
+            failed = dropFiles(child<QListView>(w, "lstLista")->viewport(), words.mid(1))
+                         .replace("copied", "");
             QCoreApplication::processEvents(); // the files open once the drop is over
         } else if (words[0] == "recent") {
             const QList<QAction*> files = child<QMenu>(w, "MnuViimeksiAvatut")->actions();
