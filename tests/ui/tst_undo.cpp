@@ -3,7 +3,9 @@
 #include "../testfile.h"
 #include "ui/rowlisthistory.h"
 #include "windowtest.h"
+#include <QMessageBox>
 #include <QUndoStack>
+#include <optional>
 
 using namespace WindowTest;
 
@@ -12,6 +14,28 @@ namespace {
 const QString ListKeys = "rows=|ticked=|lblArvottu=|lblKokoHinta=|matches=";
 const QString InputKeys = "|txtMaali=|txtMaaliEnint_1=|txtMaalivah_1=|lbl1_0=|txtKertaa=|"
                           "chkKoti1_2=|lblRiviMaara=|Chk1Markka=|Chk2Markka=";
+
+// Questions shown as real message boxes, each answered Yes once it is up; before that, "Kumoa"
+// is chosen while the command is still open, which must take nothing back.
+struct RealQuestions
+{
+    explicit RealQuestions(frmSarvento& w)
+    {
+        MessageBox::setHeadless(false);
+        QObject::connect(&timer, &QTimer::timeout, [&w, this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->button(QMessageBox::Yes))
+                return;
+            child<QAction>(w, "MnuKumoa")->trigger();
+            ++answered;
+            box->button(QMessageBox::Yes)->click();
+        });
+        timer.start(10);
+    }
+    ~RealQuestions() { MessageBox::setHeadless(true); }
+    QTimer timer;
+    int answered = 0;
+};
 
 // Steps on a history's list: "{Name" opens a command, "}" ends the innermost, "+n" appends
 // "n-0 0-0", "c" clears, "x" removes every row ticked, "u" and "r" undo and redo.
@@ -60,7 +84,8 @@ private slots:
     }
     void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
-    // Four rows, two ticked, then the setup. %1, %2: files of three matches, %3 of two.
+    // Four rows, two ticked, then the setup. %1, %2: files of three matches, %3 of two. A
+    // command starting "real;" answers its questions in real message boxes.
     void undoAndRedo_data()
     {
         QTest::addColumn<QString>("setup");
@@ -79,6 +104,7 @@ private slots:
         QTest::newRow("clear list") << "" << "yes; menu MnuTyhjennäLista" << "Tyhjennä lista" << "";
         QTest::newRow("clear list, No") << "" << "no; menu MnuTyhjennäLista" << "" << "";
         QTest::newRow("clear all") << limits << "yes; menu MnuTyhjennäKaikki" << "Tyhjennä kaikki" << "";
+        QTest::newRow("clear all, real question") << limits << "real; menu MnuTyhjennäKaikki" << "Tyhjennä kaikki" << "";
         QTest::newRow("clear all, list kept") << limits << "no; menu MnuTyhjennäKaikki" << "Tyhjennä kaikki" << "";
         QTest::newRow("clear all, nothing to clear, list kept") << "" << "no; menu MnuTyhjennäKaikki" << "" << "";
         QTest::newRow("clear goals") << limits << "menu MnuTyhjennäMaalit" << "" << "";
@@ -91,6 +117,7 @@ private slots:
         QTest::newRow("open of the other width") << "yes; menu MnuTyhjennäLista" << "file %3; menu MnuAvaa" << "Avaa" << "lblArvottu=";
         QTest::newRow("recent file") << "yes; file %2; menu MnuAvaa" << "no; recent 1" << "Avaa" << "";
         QTest::newRow("drop of two files") << "" << "yes; yes; drop %1 %2" << "Avaa" << "";
+        QTest::newRow("drop of two files, real questions") << "" << "real; drop %1 %2" << "Avaa" << "";
         QTest::newRow("move from comparison 1") << "" << compare("1") << "Listaa 1 rivit" << "";
         QTest::newRow("move from comparison 2") << "" << compare("2") << "Listaa 2 rivit" << "";
         QTest::newRow("two matches") << "" << "yes; menu MnuSarake2" << "Sarakemäärä 2" << "";
@@ -116,7 +143,12 @@ private slots:
                  QString());
         const QString keys = ListKeys + (inputs ? InputKeys : QString());
         const QString before = seen(w, keys), was = seen(w, "undo=|steps=");
-        QCOMPARE(play(w, withFiles(command)), QString());
+        std::optional<RealQuestions> questions;
+        if (command.startsWith("real;"))
+            questions.emplace(w);
+        QCOMPARE(play(w, withFiles(command).remove("real;")), QString());
+        QVERIFY(!questions || questions->answered > 0);
+        questions.reset();
         const QString after = seen(w, keys);
         if (step.isEmpty()) { // nothing to take back: the last step stays the last
             QCOMPARE(seen(w, "undo=|steps="), was);
