@@ -2,6 +2,8 @@
 // Printed PDFs read back with poppler's tools, and the page they are printed on.
 #include "print/coupon.h"
 #include "print/printoffset.h"
+#include "tests/testfile.h"
+#include <QDir>
 #include <QPageLayout>
 #include <QProcess>
 #include <QRegularExpression>
@@ -34,28 +36,54 @@ inline QString marksText(const std::vector<Mark>& marks)
     return texts.join(' ');
 }
 
+struct Word
+{
+    double x, y; // mm from the page's top left corner
+    QString text;
+};
+
+// Each page's words as pdftotext places them.
+inline QList<QList<Word>> words(const QString& pdf)
+{
+    static const QRegularExpression word(R"re(xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)<)re");
+    QList<QList<Word>> pages;
+    for (const QString& page : run("pdftotext", {"-bbox", pdf, "-"}).split("<page ").mid(1)) {
+        pages.emplace_back();
+        for (const auto& m : word.globalMatch(page))
+            pages.last().append({m.captured(1).toDouble() * 25.4 / 72,
+                                 m.captured(2).toDouble() * 25.4 / 72, m.captured(3)});
+    }
+    return pages;
+}
+
 // Each page's words, less the offset, as marksText writes marks; a word other than X shows
 // its text ("XX@48,52"). Boxes sit on whole millimetres: within 0.3 mm reads as one.
 inline QStringList marksRead(const QString& pdf, PrintOffset offset = {})
 {
-    static const QRegularExpression word(R"re(xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)<)re");
     auto mm = [](double v) {
         return std::abs(v - std::round(v)) <= 0.3 ? QString::number(std::round(v))
                                                   : QString::number(v, 'f', 2);
     };
     QStringList pages;
-    for (const QString& page : run("pdftotext", {"-bbox", pdf, "-"}).split("<page ").mid(1)) {
+    for (const QList<Word>& page : words(pdf)) {
         QStringList texts;
-        for (const auto& m : word.globalMatch(page)) {
+        for (const Word& w : page) {
             const QString place =
-                mm(m.captured(1).toDouble() * 25.4 / 72 - Margins.left() - offset.x) + ',' +
-                mm(m.captured(2).toDouble() * 25.4 / 72 - Margins.top() - offset.y);
-            texts << (m.captured(3) == "X" ? place : m.captured(3) + '@' + place);
+                mm(w.x - Margins.left() - offset.x) + ',' + mm(w.y - Margins.top() - offset.y);
+            texts << (w.text == "X" ? place : w.text + '@' + place);
         }
         texts.sort();
         pages << texts.join(' ');
     }
     return pages;
+}
+
+// Files made before a run in folder: "name" holds "old", "name/" is a folder.
+inline void makeEarlier(const QTemporaryDir& folder, const QStringList& names)
+{
+    for (const QString& name : names)
+        name.endsWith('/') ? void(QDir(folder.path()).mkdir(name))
+                           : void(TestFile::write(folder, name, "old"));
 }
 
 inline QPageLayout a4()

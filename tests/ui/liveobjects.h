@@ -1,7 +1,5 @@
 #pragma once
-// Which objects made while a LiveObjects is in scope are still alive, seen through the hooks
-// Qt calls from every QObject's constructor and destructor (the ones debugging tools use), so
-// that a window's leaks show without a sanitizer.
+// The objects made in a LiveObjects' scope that are still alive, through Qt's debugging hooks.
 #include <QMutex>
 #include <QObject>
 #include <QSet>
@@ -39,18 +37,13 @@ public:
     }
 
 private:
-    enum
-    {
-        AddHook = 3,
-        RemoveHook = 4
-    };
+    static constexpr int AddHook = 3, RemoveHook = 4;
 
     template <bool Add> static void hook(QObject* object)
     {
-        {
-            QMutexLocker lock(&s_current->m_lock);
-            Add ? void(s_current->m_alive.insert(object)) : void(s_current->m_alive.remove(object));
-        }
+        QMutexLocker lock(&s_current->m_lock);
+        Add ? void(s_current->m_alive.insert(object)) : void(s_current->m_alive.remove(object));
+        lock.unlock();
         if (const quintptr chained = Add ? s_current->m_add : s_current->m_remove)
             reinterpret_cast<void (*)(QObject*)>(chained)(object);
     }

@@ -1,5 +1,4 @@
-// The probabilities window: odds or expected goals in, the fit and the heat map shown, the
-// model set, kept and made again; the best rows asked for.
+// The probabilities window: odds or expected goals in, the fit and the heat map shown.
 #include "settings/modelsettings.h"
 #include "ui/frmTodennakoisyydet.h"
 #include "windowtest.h"
@@ -12,6 +11,10 @@ using ModelPointer = std::shared_ptr<const ScoreModel>;
 namespace {
 const char* const BoxNames[] = {"txtKerroin1", "txtKerroinX",   "txtKerroin2",    "txtYli",
                                 "txtAlle",     "txtOdotusKoti", "txtOdotusVieras"};
+QString MatchInputTexts::*const Fields[] = {&MatchInputTexts::home,     &MatchInputTexts::draw,
+                                            &MatchInputTexts::away,     &MatchInputTexts::over,
+                                            &MatchInputTexts::under,    &MatchInputTexts::homeGoals,
+                                            &MatchInputTexts::awayGoals};
 
 // The odds that a margin would give for known expected goals: "1|X|2" or "1|X|2|over|under".
 QString oddsOf(double home, double away, QChar separator, double margin, bool overUnder)
@@ -27,14 +30,13 @@ QString oddsOf(double home, double away, QChar separator, double margin, bool ov
 
 const QString Goals = QStringLiteral("|||||1,3|1"); // a match given by its expected goals
 
+// Each match as "1|X|2|over|under|home goals|away goals".
 ModelInputTexts inputsOf(const QStringList& matches, const QString& rho = QString())
 {
     ModelInputTexts texts;
-    for (int m = 0; m < matches.size(); ++m) {
-        QStringList f = matches[m].split('|');
-        f.resize(7);
-        texts.matches[size_t(m)] = {f[0], f[1], f[2], f[3], f[4], f[5], f[6]};
-    }
+    for (int m = 0; m < matches.size(); ++m)
+        for (int i = 0; i < 7; ++i)
+            texts.matches[size_t(m)].*Fields[i] = matches[m].section('|', i, i);
     texts.rho = rho;
     return texts;
 }
@@ -44,9 +46,9 @@ QString joined(const ModelInputTexts& t)
 {
     QStringList all;
     for (const MatchInputTexts& m : t.matches)
-        all << QStringList{m.home, m.draw, m.away, m.over, m.under, m.homeGoals, m.awayGoals}.join(
-            '|');
-    return all.join(" / ") + " / rho " + t.rho;
+        for (auto field : Fields)
+            all << m.*field;
+    return all.join('|') + " / rho " + t.rho;
 }
 
 QLineEdit* box(frmTodennakoisyydet& w, int field, int match)
@@ -56,27 +58,22 @@ QLineEdit* box(frmTodennakoisyydet& w, int field, int match)
 
 void type(frmTodennakoisyydet& w, const QStringList& matches, const QString& rho)
 {
-    const ModelInputTexts texts = inputsOf(matches);
-    for (int k = 1; k <= 3; ++k) {
-        const MatchInputTexts& m = texts.matches[size_t(k - 1)];
-        const QStringList fields{m.home, m.draw, m.away, m.over, m.under, m.homeGoals, m.awayGoals};
+    const ModelInputTexts texts = inputsOf(matches, rho);
+    for (int k = 1; k <= 3; ++k)
         for (int i = 0; i < 7; ++i)
-            box(w, i, k)->setText(fields[i]);
-    }
+            box(w, i, k)->setText(texts.matches[size_t(k - 1)].*Fields[i]);
     child<QLineEdit>(w, "txtRho")->setText(rho);
 }
 
 // The boxes as joined() writes them.
 QString typed(frmTodennakoisyydet& w)
 {
-    QStringList matches;
-    for (int k = 1; k <= 3; ++k) {
-        QStringList fields;
+    ModelInputTexts texts;
+    for (int k = 1; k <= 3; ++k)
         for (int i = 0; i < 7; ++i)
-            fields << box(w, i, k)->text();
-        matches << fields.join('|');
-    }
-    return matches.join(" / ") + " / rho " + child<QLineEdit>(w, "txtRho")->text();
+            texts.matches[size_t(k - 1)].*Fields[i] = box(w, i, k)->text();
+    texts.rho = child<QLineEdit>(w, "txtRho")->text();
+    return joined(texts);
 }
 
 QString shownGoals(frmTodennakoisyydet& w)
@@ -96,24 +93,18 @@ class FrmTodennakoisyydetTest : public QObject
     Q_OBJECT
 
     QTemporaryDir m_settings;
-    qint64 m_stake = 1;
 
-    std::unique_ptr<frmTodennakoisyydet> open(int columns)
+    static std::unique_ptr<frmTodennakoisyydet> open(int columns)
     {
-        return std::make_unique<frmTodennakoisyydet>(columns, [this] { return m_stake; });
+        return std::make_unique<frmTodennakoisyydet>(columns, [] { return 1; });
     }
 
 private slots:
     void initTestCase() { setUpHeadless(m_settings); }
-    void init()
-    {
-        resetBetweenTests(m_settings);
-        m_stake = 1;
-    }
+    void init() { resetBetweenTests(m_settings); }
 
-    // "Käytä" with odds (either separator, with a margin, with over/under) or expected goals
-    // shows the fitted goals, stores the inputs and sets the model. A fault is told, its box
-    // gets the focus, and the model, the store and the labels stay as they were.
+    // "Käytä" shows the fitted goals, stores the inputs and sets the model; a fault is told,
+    // its box gets the focus, and nothing else changes.
     void apply_data()
     {
         QTest::addColumn<int>("columns");
@@ -154,34 +145,31 @@ private slots:
 
         QCOMPARE(MessageBox::shownTexts().join(" / "), told);
         QTEST(shownGoals(*w), "shown");
-        if (told.isEmpty()) {
-            QCOMPARE(set.count(), 1);
+        const bool used = told.isEmpty();
+        QCOMPARE(set.count(), int(used));
+        QCOMPARE(w->model() != model, used);
+        QCOMPARE(joined(ModelSettings::load()), joined(used ? inputsOf(matches, rho) : before));
+        if (used) {
             QCOMPARE(set[0][0].value<ModelPointer>(), w->model());
-            QVERIFY(w->model() != model);
             QCOMPARE(matchesOf(w->model()), columns);
-            QCOMPARE(joined(ModelSettings::load()), joined(inputsOf(matches, rho)));
         } else {
-            QCOMPARE(set.count(), 0);
-            QCOMPARE(w->model(), model);
-            QCOMPARE(joined(ModelSettings::load()), joined(before));
             QTEST(QApplication::focusWidget()->objectName(), "focus");
             QCOMPARE(typed(*w), joined(inputsOf(matches, rho))); // the player's text is kept
         }
     }
 
-    // Each cell of the map is the model's probability of that score in per cent, home goals
-    // down and away goals across; only the likeliest score within the map is in bold.
+    // Each cell is the score's chance in per cent, home goals down; the likeliest in bold.
     void heatMap_data()
     {
         QTest::addColumn<QString>("match");
         QTest::addColumn<QString>("rho");
         QTest::addColumn<QString>("likeliest");
-        QTest::addColumn<QString>("sample"); // score | cell | tooltip
+        QTest::addColumn<QString>("sample"); // cell | tooltip, which names the score
         // clang-format off
-        QTest::newRow("home favourite") << "|||||1,45|0,98" << "" << "1-0" << "1-0 | 12,8 | 1-0: 12,77 % (1 : 8)";
-        QTest::newRow("likeliest beyond the map") << "|||||11,5|0,5" << "" << "9-0" << "9-0 | 6,0 | 9-0: 5,96 % (1 : 17)";
+        QTest::newRow("home favourite") << "|||||1,45|0,98" << "" << "1-0" << "12,8 | 1-0: 12,77 % (1 : 8)";
+        QTest::newRow("likeliest beyond the map") << "|||||11,5|0,5" << "" << "9-0" << "6,0 | 9-0: 5,96 % (1 : 17)";
         // Plain 1 - 1 ties the four low scores; the correction lifts 0-1 and 1-0.
-        QTest::newRow("corrected") << "|||||1|1" << "0,1" << "0-1" << "0-0 | 12,2 | 0-0: 12,18 % (1 : 8)";
+        QTest::newRow("corrected") << "|||||1|1" << "0,1" << "0-1" << "12,2 | 0-0: 12,18 % (1 : 8)";
         // clang-format on
     }
     void heatMap()
@@ -209,15 +197,13 @@ private slots:
             }
         QTEST(bold.join(", "), "likeliest");
         QTEST(dark.join(", "), "likeliest");
-        const QStringList parts = sample.split(" | ");
-        const QStringList score = parts[0].split('-');
-        const QTableWidgetItem* cell = map->item(score[0].toInt(), score[1].toInt());
-        QCOMPARE(cell->text() + " | " + cell->toolTip(), parts[1] + " | " + parts[2]);
+        const QString score = sample.section(" | ", 1); // "1-0: ..."
+        const QTableWidgetItem* cell = map->item(score[0].digitValue(), score[2].digitValue());
+        QCOMPARE(cell->text() + " | " + cell->toolTip(), sample);
     }
 
-    // The stored inputs come back in a new window, which makes the model for its own match
-    // count without being shown; the third match follows the count, whose change makes the
-    // model again.
+    // The stored inputs make a new window's model unshown; a change of the count remakes it;
+    // "Tyhjennä" (0) empties the boxes, the labels, the map and the store, and drops the model.
     void columnCount_data()
     {
         QTest::addColumn<int>("columns");
@@ -231,6 +217,7 @@ private slots:
         QTest::newRow("two to three, third empty") << 2 << QStringList{Goals, Goals} << 3 << true << 1 << 0;
         QTest::newRow("two to three, third given") << 2 << QStringList{Goals, Goals, Goals} << 3 << true << 1 << 3;
         QTest::newRow("three again") << 3 << QStringList{Goals, Goals, Goals} << 3 << true << 0 << 3;
+        QTest::newRow("cleared") << 3 << QStringList{oddsOf(1.2, 1, ',', 0, true), Goals, Goals} << 0 << true << 1 << 0;
         // clang-format on
     }
     void columnCount()
@@ -242,7 +229,7 @@ private slots:
         auto w = open(columns);
         QCOMPARE(typed(*w), joined(inputsOf(matches, "0,05")));
         QSignalSpy set(w.get(), &frmTodennakoisyydet::modelChanged);
-        w->setColumnCount(changed);
+        changed ? w->setColumnCount(changed) : child<QPushButton>(*w, "cmdTyhjenna")->click();
         QTEST(!child<QGroupBox>(*w, "fraKohde_3")->isHidden(), "thirdShown");
         QTEST(int(set.count()), "signals");
         QTEST(matchesOf(w->model()), "modelMatches");
@@ -251,65 +238,13 @@ private slots:
         QCOMPARE(labelText(*w, "lblOdotus_3").isEmpty(), matchesOf(w->model()) < 3);
         QCOMPARE(labelText(*w, "lblOdotus_1"), w->model() ? "1,30 - 1,00" : "");
         QCOMPARE(w->model() ? w->model()->match(0).rho() : 0.05, 0.05);
-    }
-
-    // "Tyhjennä" empties the boxes, the labels and the map, stores the empty boxes and drops
-    // the model.
-    void clear()
-    {
-        ModelSettings::store(inputsOf({oddsOf(1.2, 1, ',', 0, true), Goals, Goals}, "0,1"));
-        auto w = open(3);
-        QVERIFY(w->model());
-        QSignalSpy set(w.get(), &frmTodennakoisyydet::modelChanged);
-        child<QPushButton>(*w, "cmdTyhjenna")->click();
-        QCOMPARE(set.count(), 1);
-        QCOMPARE(set[0][0].value<ModelPointer>(), nullptr);
-        QCOMPARE(w->model(), nullptr);
-        QCOMPARE(typed(*w), joined(ModelInputTexts()));
-        QCOMPARE(joined(ModelSettings::load()), joined(ModelInputTexts()));
-        QCOMPARE(shownGoals(*w), " /  / ");
+        if (changed > 0)
+            return;
+        QCOMPARE(typed(*w) + joined(ModelSettings::load()), joined({}) + joined({}));
         QCOMPARE(labelText(*w, "lblMalli_1") + labelText(*w, "lblKertoimet_1"), QString());
-        QTableWidget* map = child<QTableWidget>(*w, "tblTulokset_1");
-        for (const QTableWidgetItem* item : map->findItems("", Qt::MatchContains))
+        for (const QTableWidgetItem* item :
+             child<QTableWidget>(*w, "tblTulokset_1")->findItems("", Qt::MatchContains))
             QVERIFY(item->text().isEmpty() && item->toolTip().isEmpty() && !item->font().bold());
-    }
-
-    // "Parhaat rivit" asks for the rows typed, or for those the budget buys at the stake per
-    // row of the moment; it needs a model in use, not merely typed.
-    void bestRows_data()
-    {
-        QTest::addColumn<bool>("model");
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<QString>("budget");
-        QTest::addColumn<qint64>("stake");
-        QTest::addColumn<qint64>("wanted"); // -1: none
-        QTest::addColumn<QString>("told");
-        // clang-format off
-        QTest::newRow("count") << true << "25" << "" << 20LL << 25LL << "";
-        QTest::newRow("budget") << true << "" << "10" << 30LL << 33LL << "";
-        QTest::newRow("no model") << false << "25" << "" << 20LL << -1LL << "Parhaat rivit lasketaan todennäköisyyksistä: anna ensin kertoimet tai odotetut maalimäärät ja paina Käytä.";
-        // clang-format on
-    }
-    void bestRows()
-    {
-        QFETCH(bool, model);
-        QFETCH(QString, count);
-        QFETCH(QString, budget);
-        QFETCH(qint64, wanted);
-        if (model)
-            ModelSettings::store(inputsOf({Goals, Goals}));
-        auto w = open(2);
-        type(*w, {Goals, Goals}, "");
-        QFETCH(qint64, stake);
-        m_stake = stake; // the stake may change while the window is open
-        QSignalSpy asked(w.get(), &frmTodennakoisyydet::bestRowsWanted);
-        child<QLineEdit>(*w, "txtParhaatLkm")->setText(count);
-        child<QLineEdit>(*w, "txtBudjetti")->setText(budget);
-        child<QPushButton>(*w, "cmdParhaatRivit")->click();
-        QTEST(MessageBox::shownTexts().join(" / "), "told");
-        QCOMPARE(asked.count(), wanted < 0 ? 0 : 1);
-        if (wanted >= 0)
-            QCOMPARE(asked[0][0].toLongLong(), wanted);
     }
 };
 

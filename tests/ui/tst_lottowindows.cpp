@@ -76,10 +76,7 @@ private slots:
                  steps.contains("Lotto") ? child<QLineEdit>(w, "txtLottoRivi")->text() : "before");
     }
 
-    // Steps: "rows N" runs N rows, "Stop" or "close" comes during the next run, else an option
-    // or button to click. During a run only Stop and the show-best choice answer. Least drawn
-    // first after one row puts a number not drawn on top, its count now 0. A refused count
-    // changes nothing; a count of 0 or less empties the table and says so.
+    // Steps: "rows N" runs N rows, "Stop"/"close" comes during the next run, else a click.
     void machine_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -102,7 +99,10 @@ private slots:
     {
         QFETCH(QStringList, steps);
         const int perRow = steps.contains("optPeli_1") ? 6 : 7; // numbers in a Viking or Lotto row
-        frmRandom w(m_random);
+        QVERIFY(LiveObjects::available());
+        LiveObjects live;
+        auto window = std::make_unique<frmRandom>(m_random);
+        frmRandom& w = *window;
         QSignalSpy closed(&w, SIGNAL(closed()));
         w.show();
         QStringList enabled;
@@ -123,9 +123,9 @@ private slots:
         }
         const QString indicator = labelText(w, "Arvottu");
         QFETCH(QString, drawn);
+        QFETCH(QString, told);
         QVERIFY2(QRegularExpression("^(" + drawn + ")$").match(indicator + messages()).hasMatch(),
                  qPrintable(indicator + messages()));
-        QFETCH(QString, told);
         QVERIFY(MessageBox::shownTexts().join('/').contains(told));
         QVERIFY(!w.isRunning() && child<QPushButton>(w, "cmdLopeta")->isEnabled());
         const bool stopped = steps.contains("Stop") || steps.contains("close");
@@ -152,26 +152,12 @@ private slots:
         }
         QCOMPARE(total, 0);
         QCOMPARE(bars->selectedBars().size(), indicator.isEmpty() ? 0 : best.size());
-    }
-
-    // The chart view holds the one chart it shows and takes it along when the window goes.
-    void machineChartGoesWithTheWindow()
-    {
-        QVERIFY(LiveObjects::available());
-        LiveObjects live;
-        {
-            frmRandom w(m_random);
-            w.show();
-            child<QLineEdit>(w, "txtLkmMaara")->setText("100");
-            click(w, "Command1");
-            QCOMPARE(live.count<QChartView>(), 1);
-            QCOMPARE(live.count<QChart>(), 1);
-        }
+        window.reset(); // no chart left behind
         QCOMPARE(live.count<QChart>(), 0);
     }
 
-    // Steps: matches to draw after filling the boxes with "v", or "tyhjää". Answers tick the
-    // system box. Boxes sorted: "m" mark, "c" cover, "v" old text, "e" empty, hidden upper case.
+    // Steps: matches drawn over boxes holding "v", or "tyhjää"; answers tick the system box.
+    // Boxes sorted: "m" mark, "c" cover, "v" old text, "e" empty, hidden upper case.
     void vakio_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -188,8 +174,7 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(QStringList, answers);
-        GeneratorRandom random(42);
-        frmVakio w(random);
+        frmVakio w(m_random);
         AnswerBox input;
         input.answers = answers;
         w.setInputBox(input);
@@ -216,8 +201,7 @@ private slots:
                  !answers.isEmpty() && steps.last() != "tyhjää");
     }
 
-    // Each size draws that many distinct numbers from 1 to 70, ascending, the whole row
-    // selected; the window opens on 10. Draws are independent, so repeated ones share numbers.
+    // Each size draws that many distinct numbers from 1 to 70, ascending, the row selected.
     void keno_data()
     {
         QTest::addColumn<QString>("option"); // empty: as the window opened
@@ -252,7 +236,7 @@ private slots:
         QVERIFY(seen.size() > size); // a fresh row each time
     }
 
-    // Only the chosen number of matches gets an outcome ("o"); an empty box is one repetition.
+    // The chosen number of matches get an outcome ("o"); an empty box is one repetition.
     void veto_data()
     {
         QTest::addColumn<QString>("option"); // empty: as the window opened
@@ -261,9 +245,7 @@ private slots:
         // clang-format off
         QTest::newRow("opened with 3, empty box") << "" << "" << "ooo";
         QTest::newRow("4") << "opt4" << "0" << "oooo";
-        QTest::newRow("5, decimal comma") << "opt5" << "2,5" << "ooooo";
         QTest::newRow("far below zero draws nothing") << "opt6" << "-50" << "";
-        QTest::newRow("not a number") << "opt6" << "kaksi" << "!";
         QTest::newRow("one more refused") << "opt6" << "1000001" << "!";
         // clang-format on
     }
@@ -271,15 +253,13 @@ private slots:
     {
         QFETCH(QString, option);
         QFETCH(QString, repetitions);
-        GeneratorRandom random(17);
-        frmVeto w(random);
-        const auto labels = w.findChildren<QLabel*>(QRegularExpression("^lbltulo_"));
+        frmVeto w(m_random);
         if (!option.isEmpty())
-            child<QRadioButton>(w, option)->setChecked(true);
+            click(w, option);
         child<QLineEdit>(w, "txtKertaa")->setText(repetitions);
-        child<QPushButton>(w, "cmdArvo")->click();
+        click(w, "cmdArvo");
         QString shape;
-        for (QLabel* label : labels)
+        for (QLabel* label : w.findChildren<QLabel*>(QRegularExpression("^lbltulo_")))
             shape += QStringList{"1", "X", "2"}.contains(label->text()) ? "o" : label->text();
         QTEST(shape + messages(), "expected");
     }

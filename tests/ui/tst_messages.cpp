@@ -1,5 +1,4 @@
-// What the player is told: every message box shows its texts as plain text, and settings that
-// cannot be stored are told once a run.
+// Messages are plain text, and settings that cannot be stored are told once a run.
 #include "ui/texts.h"
 #include "windowtest.h"
 #include <QDir>
@@ -17,8 +16,7 @@ private slots:
     void init() { resetBetweenTests(m_settings); }
     void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
-    // Messages carry hosts, file names and row texts from outside: none turns into markup,
-    // and no link in them can be clicked open.
+    // Hosts, file names and rows from outside turn into no markup and no link.
     void boxesShowPlainText_data()
     {
         QTest::addColumn<QString>("text");
@@ -49,9 +47,7 @@ private slots:
         }
     }
 
-    // A store whose file cannot be written: the notice's "HYVÄKSYN" and "Älä näytä" and the
-    // warnings switch are each refused by it, but the player is told once, and the choices
-    // hold until the program ends.
+    // Three settings refused by the store are told once, and hold until the program ends.
     void unwritableSettingsAreToldOnce()
     {
         const QString file = m_settings.filePath("SarVento/SarVento.ini");
@@ -66,8 +62,7 @@ private slots:
         SeededRandom seeded;
         frmSarvento w(seeded.random);
         QVERIFY(w.Form_Load());
-        MessageBox::setNextAnswer(true); // the warnings off by default
-        QVERIFY(chooseMenuItem(w, "MnuVaroitukset"));
+        QCOMPARE(play(w, "yes; menu MnuVaroitukset"), QString()); // the warnings off by default
 
         QCOMPARE(MessageBox::shownTexts(),
                  QStringList({"Asetuksia ei voi tallentaa. Tämän käytön valinnat ovat voimassa, "

@@ -1,11 +1,11 @@
 #pragma once
-// Helpers for driving windows headless: controls by objectName, menu items chosen as a player
-// would, settings in a temporary folder, and the main window played from a script. Helpers
-// that cannot stop the test return what went wrong, for the test to check at its own line.
+// Windows driven headless: controls by objectName, settings in a temporary folder, the main
+// window played from a script. Helpers return what went wrong for the test to check.
 #include "settings/settingsstore.h"
 #include "tests/testfile.h"
 #include "ui/dialogs.h"
 #include "ui/frmSarvento.h"
+#include "ui/rowlisthistory.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,13 +20,13 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 #include <type_traits>
 
 namespace WindowTest {
 
-// A missing control fails the running test; the caller gets a stand-in, so that the test
-// runs on to its next check without crashing (play() stops at the step).
+// A missing control fails the test; the caller gets a stand-in to run on without crashing.
 template <typename T> T* child(QWidget& w, const QString& name)
 {
     if (T* found = w.findChild<T*>(name))
@@ -52,32 +52,46 @@ inline bool menuItemEnabled(QMainWindow& w, const QString& name)
     return item->isEnabled();
 }
 
-// False for a disabled item, which is not triggered: a click on it would do nothing, so the
-// test checks the result (QVERIFY(chooseMenuItem(w, "MnuAvaa"))).
-[[nodiscard]] inline bool chooseMenuItem(QMainWindow& w, const QString& name)
-{
-    if (!menuItemEnabled(w, name))
-        return false;
-    child<QAction>(w, name)->trigger();
-    return true;
-}
-
 inline QString labelText(QWidget& w, const QString& name)
 {
     return child<QLabel>(w, name)->text();
 }
 
+inline QStringList listed(const std::vector<ScoreRow>& rows)
+{
+    QStringList texts;
+    for (ScoreRow row : rows)
+        texts << row.text();
+    return texts;
+}
 inline QStringList listed(const RowListModel& model)
 {
-    QStringList rows;
-    for (ScoreRow row : model.rows())
-        rows << row.text();
-    return rows;
+    return listed(model.rows());
 }
 
-// Settings in a folder of their own, Finnish numbers, no real message boxes. A question the
-// test queued no answer for fails the test: answering it No by default would let a script
-// pass that never meant to answer it.
+// Files (paths or addresses) and a row text dragged onto target with a move proposed, and
+// dropped when taken: "copied", "refused" or what went wrong.
+inline QString dropFiles(QWidget* target, const QStringList& files)
+{
+    QList<QUrl> urls;
+    for (const QString& file : files)
+        urls << QUrl::fromUserInput(file);
+    QMimeData data;
+    data.setText("1-0 0-0");
+    data.setUrls(urls);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(5, 5), actions, &data, Qt::LeftButton, {});
+    enter.setDropAction(Qt::MoveAction);
+    QCoreApplication::sendEvent(target, &enter); // a drop goes where the drag entered
+    if (!enter.isAccepted() || enter.dropAction() != Qt::CopyAction)
+        return enter.isAccepted() ? "taken as a move" : "refused";
+    QDropEvent drop(QPointF(5, 5), actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted() ? "copied" : "drop not accepted";
+}
+
+// Settings in a folder of their own, Finnish numbers, no real message boxes. A question with
+// no answer queued fails the test rather than passing as No.
 inline void setUpHeadless(const QTemporaryDir& settingsDir)
 {
     QStandardPaths::setTestModeEnabled(true);
@@ -102,8 +116,7 @@ struct SeededRandom
     GeneratorRandom random{20240611};
 };
 
-// The main window started with the notice skipped. Its generator is seeded, so that no row
-// count depends on a chance duplicate.
+// The main window past the notice, seeded so that no row count depends on a chance duplicate.
 struct MainWindow : SeededRandom, frmSarvento
 {
     explicit MainWindow(bool warnings = true) : frmSarvento(random)
@@ -113,22 +126,18 @@ struct MainWindow : SeededRandom, frmSarvento
         if (!Form_Load())
             QTest::qFail("the main window did not start", __FILE__, __LINE__);
     }
-    // For play(script): "off" as the first step stores the warnings off.
+    // "off" as the script's first step stores the warnings off.
     explicit MainWindow(const QString& script)
         : MainWindow(script.section(';', 0, 0).trimmed() != "off")
     {
     }
 };
 
-// Plays "step; step; ..." on the main window. Steps: off (first only; see MainWindow), draw
-// MAXIMUM TIMES, set BOX [TEXT], tick BOX, untick BOX, click BUTTON, choose OPTION, dclick LABEL,
-// menu ITEM, yes or no (the answer to the next question), file [PATH] (the next file dialog's
-// answer), tab INDEX, add ROW, check ROWINDEX [LISTVIEW], keys COMBOBOX TEXT, grid GOALS... (of
-// home 1, away 1, home 2 ..., as "0,3"), drop PATH... (files dropped on the list together),
-// recent N (the Nth file of "Viimeksi avatut"). Returns "" when every step ran; otherwise it
-// stops at the step that could not run (an unknown step, an "off" after the first step, a
-// disabled menu item, a missing control, a row that is none, a question with no queued answer)
-// and returns it with the reason.
+// Plays "step; step; ..." on the main window: off (first only), draw MAXIMUM TIMES, set BOX
+// [TEXT], tick/untick BOX, click BUTTON, choose OPTION, dclick LABEL, menu ITEM, yes/no (the
+// next answer), file [PATH] (the next file dialog's), tab INDEX, add ROW, check ROW [LISTVIEW],
+// keys COMBOBOX TEXT, grid GOALS... (home 1, away 1, ... as "0,3"), drop PATH..., recent N.
+// Returns "", or the first step that could not run and why.
 [[nodiscard]] inline QString play(frmSarvento& w, const QString& script)
 {
     const bool failedBefore = QTest::currentTestFailed();
@@ -177,25 +186,11 @@ struct MainWindow : SeededRandom, frmSarvento
                 w.rowList().appendAll({*row});
             else
                 failed = "not a row";
-        } else if (words[0] == "keys") { // typed into the focused box of the active window
-            w.activateWindow();
-            if (QTest::qWaitForWindowActive(&w)) {
-                child<QComboBox>(w, name)->lineEdit()->setFocus();
-                QTest::keyClicks(child<QComboBox>(w, name)->lineEdit(), rest);
-            } else {
-                failed = "the window did not become active";
-            }
+        } else if (words[0] == "keys") {
+            child<QComboBox>(w, name)->setEditText(rest);
         } else if (words[0] == "drop") {
-            QList<QUrl> files;
-            for (const QString& path : words.mid(1))
-                files << QUrl::fromLocalFile(path);
-            QMimeData data;
-            data.setUrls(files);
-            QWidget* list = child<QListView>(w, "lstLista")->viewport();
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QCoreApplication::sendEvent(list, &enter); // a drop goes where the drag entered
-            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QCoreApplication::sendEvent(list, &drop);
+            failed = dropFiles(child<QListView>(w, "lstLista")->viewport(), words.mid(1))
+                         .replace("copied", "");
             QCoreApplication::processEvents(); // the files open once the drop is over
         } else if (words[0] == "recent") {
             const QList<QAction*> files = child<QMenu>(w, "MnuViimeksiAvatut")->actions();
@@ -221,10 +216,10 @@ struct MainWindow : SeededRandom, frmSarvento
     return QString();
 }
 
-// What the player sees under key: a label's or a box's text, a list view's rows; a check box, or
-// whether a button or a menu item is enabled, as 1/0; "NAME?" whether it is not hidden; or one of:
-// rows, ticked (their positions), matches, told (the messages), titles, stake (cents a row),
-// warnings, stored (the warnings setting), visible.
+// What the player sees under key: a label's or box's text, a list view's rows; a check box or
+// whether a button or menu item is enabled as 1/0; "NAME?" whether not hidden; or rows, ticked,
+// matches, told, titles, stake (cents a row), warnings, stored (the setting), visible, undo and
+// redo (the items' texts), steps (the list changes done).
 inline QString observe(frmSarvento& w, const QString& key)
 {
     const QHash<QString, std::function<QString()>> state{
@@ -243,7 +238,10 @@ inline QString observe(frmSarvento& w, const QString& key)
         {"stake", [&] { return QString::number(w.StakePerRowCents()); }},
         {"warnings", [&] { return QString::number(w.WarningsOn()); }},
         {"visible", [&] { return QString::number(w.isVisible()); }},
-        {"stored", [] { return SettingsStore::read("Rekisteri", "Varoitus"); }}};
+        {"stored", [] { return SettingsStore::read("Rekisteri", "Varoitus"); }},
+        {"undo", [&] { return child<QAction>(w, "MnuKumoa")->text(); }},
+        {"redo", [&] { return child<QAction>(w, "MnuTeeUudelleen")->text(); }},
+        {"steps", [&] { return QString::number(w.listHistory().stack().index()); }}};
     if (state.contains(key))
         return state[key]();
     if (key.endsWith('?'))
@@ -263,8 +261,7 @@ inline QString observe(frmSarvento& w, const QString& key)
     return labelText(w, key);
 }
 
-// Answers and file names a test queued for questions and file dialogs that never came, as
-// "unused answers=1|unused file names=2"; "" when every one was taken.
+// Answers and file names queued in vain, as "unused answers=1|unused file names=2".
 inline QString unusedQueues()
 {
     QStringList unused;
@@ -275,10 +272,8 @@ inline QString unusedQueues()
     return unused.join('|');
 }
 
-// What is seen under each key of expected ("key=value|key=value"), written as expected is, so
-// that QCOMPARE(seen(w, expected), expected) shows every difference at the test's own line.
-// Answers and file names queued but never asked for are added: the script did not run as
-// written.
+// What is seen under each key of expected ("key=value|..."), for QCOMPARE(seen(w, expected),
+// expected); answers and file names queued in vain are added.
 [[nodiscard]] inline QString seen(frmSarvento& w, const QString& expected)
 {
     QStringList pairs;
