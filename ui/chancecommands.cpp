@@ -16,10 +16,6 @@ namespace {
 // Searches for this many rows or more show a progress window that can stop them.
 constexpr qint64 ProgressFrom = 200'000;
 
-const QString NoModel =
-    QStringLiteral("Todennäköisyyksiä ei ole asetettu. Anna ne ensin kohdassa Muokkaa, "
-                   "Todennäköisyydet.");
-
 void showWindow(QWidget* window)
 {
     window->show();
@@ -118,7 +114,7 @@ void ChanceCommands::fillBestRows(qint64 count)
 {
     ListCommand step(m_history, QStringLiteral("Parhaat rivit"));
     if (!m_model) {
-        MessageBox::show(m_window, Texts::AppTitle, NoModel);
+        MessageBox::show(m_window, Texts::AppTitle, Texts::NoChances);
         return;
     }
     const std::optional<GoalLimitTexts> limits = m_rowsTab.checkedLimits();
@@ -140,7 +136,7 @@ void ChanceCommands::MnuJarjestaTod_Click()
 {
     ListCommand step(m_history, QStringLiteral("Järjestä todennäköisyyden mukaan"));
     if (!m_model) {
-        MessageBox::show(m_window, Texts::AppTitle, NoModel);
+        MessageBox::show(m_window, Texts::AppTitle, Texts::NoChances);
         return;
     }
     RowListModel& rows = m_history.rows();

@@ -17,9 +17,6 @@ constexpr qint64 ProgressFrom = 20000;
 // More draws than this in one click could not fit in the list anyway.
 constexpr qint64 MaxDrawCount = 100'000'000;
 
-const QString NoModel =
-    QStringLiteral("Todennäköisyyksiä ei ole asetettu. Anna ne ensin kohdassa Muokkaa, "
-                   "Todennäköisyydet.");
 const QString NoChanceWithin =
     QStringLiteral("Kohteen %1 maalirajoissa ei ole yhtään tulosta, jolla olisi todennäköisyys.");
 
@@ -257,7 +254,7 @@ std::optional<WeightedDrawer> RowsTab::weightedDrawer(const GoalLimitTexts& limi
 {
     const auto model = m_host.scoreModel ? m_host.scoreModel() : nullptr;
     if (!model) {
-        MessageBox::show(window(), Texts::AppTitle, NoModel);
+        MessageBox::show(window(), Texts::AppTitle, Texts::NoChances);
         return std::nullopt;
     }
     const auto ranges = GoalRanges::fromLimits(limits, m_host.columnCount());

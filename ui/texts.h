@@ -9,6 +9,10 @@ inline const QString MaxGoalMissing = QStringLiteral("Max. maalimäärä puuttuu
 inline const QString CheckGoalNumbers = QStringLiteral("Tarkista annetut Maaliluvut");
 inline const QString CheckStake = QStringLiteral("Tarkista panos");
 inline const QString ContinueQuestion = QStringLiteral("Haluatko jatkaa? ");
+// A command that needs the chances of the scores, asked before any are set.
+inline const QString NoChances =
+    QStringLiteral("Todennäköisyyksiä ei ole asetettu. Anna ne ensin kohdassa Muokkaa, "
+                   "Todennäköisyydet.");
 // A print refused because the offsets would put marks off the paper.
 inline QString offPage(const QString& lyhytReuna, const QString& pitkaReuna)
 {
