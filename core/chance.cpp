@@ -78,3 +78,19 @@ QString rowText(double chance, const QLocale& locale)
 }
 
 } // namespace Chance
+
+std::optional<Chance::Ordered> Chance::orderedByChance(const ScoreModel& model,
+                                                       const RowListModel& list)
+{
+    const std::vector<int> order = model.likeliestFirst(list.rows().data(), size_t(list.count()));
+    if (std::is_sorted(order.begin(), order.end()))
+        return std::nullopt;
+    Ordered ordered;
+    ordered.rows.reserve(order.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        ordered.rows.push_back(list.at(order[i]));
+        if (list.isChecked(order[i]))
+            ordered.ticked.push_back(int(i));
+    }
+    return ordered;
+}

@@ -6,10 +6,12 @@
 // at 100 %.
 
 #include "core/compensatedsum.h"
+#include "core/rowlistmodel.h"
 #include "core/scoremodel.h"
 #include <QLocale>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class ChanceTally
 {
@@ -51,6 +53,14 @@ QString percentText(double chance, const QLocale& locale = QLocale());
 QString chanceText(double chance, const QLocale& locale = QLocale());
 // "Voittotodennäköisyys 3,41 % (1 : 29)", the main window's label.
 QString winningText(double chance, const QLocale& locale = QLocale());
+// The list's rows most likely first (equal chances keep their order), and the positions its
+// ticked rows come to; nothing when the list is in that order already.
+struct Ordered
+{
+    std::vector<ScoreRow> rows;
+    std::vector<int> ticked;
+};
+std::optional<Ordered> orderedByChance(const ScoreModel& model, const RowListModel& list);
 // "Todennäköisyys 0,52 % (1 : 192)", a row's tooltip.
 QString rowText(double chance, const QLocale& locale = QLocale());
 

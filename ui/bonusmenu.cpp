@@ -4,6 +4,7 @@
 #include "ui/frmRandom.h"
 #include "ui/frmVakio.h"
 #include "ui/frmVeto.h"
+#include "ui/sidewindows.h"
 
 BonusMenu::BonusMenu(QWidget& mainWindow, RandomSource& random)
     : QObject(&mainWindow), m_main(mainWindow), m_random(random)
@@ -13,14 +14,7 @@ BonusMenu::BonusMenu(QWidget& mainWindow, RandomSource& random)
 template <typename Window> void BonusMenu::open()
 {
     // A window of its own (no parent): hiding the main window must not hide it.
-    auto* window = new Window(m_random);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    connect(window, &Window::closed, this, [this] {
-        m_main.show();
-        m_main.raise();
-    });
-    m_main.hide();
-    window->show();
+    SideWindows::handOver(m_main, new Window(m_random), &Window::closed);
 }
 
 void BonusMenu::MnuLotto_Click()

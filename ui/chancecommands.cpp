@@ -7,6 +7,7 @@
 #include "ui/rowlisthistory.h"
 #include "ui/rowlistview.h"
 #include "ui/rowstab.h"
+#include "ui/sidewindows.h"
 #include "ui/texts.h"
 #include <QAction>
 #include <QLabel>
@@ -15,13 +16,6 @@
 namespace {
 // Searches for this many rows or more show a progress window that can stop them.
 constexpr qint64 ProgressFrom = 200'000;
-
-void showWindow(QWidget* window)
-{
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
 } // namespace
 
 ChanceCommands::ChanceCommands(QWidget* window, RowListHistory& history, RowsTab& rowsTab,
@@ -107,7 +101,7 @@ QString ChanceCommands::rowToolTip(int position) const
 
 void ChanceCommands::MnuTodennakoisyydet_Click()
 {
-    showWindow(m_chancesWindow);
+    SideWindows::bringToFront(*m_chancesWindow);
 }
 
 void ChanceCommands::fillBestRows(qint64 count)
@@ -140,33 +134,22 @@ void ChanceCommands::MnuJarjestaTod_Click()
         return;
     }
     RowListModel& rows = m_history.rows();
-    const std::vector<int> order =
-        m_model->likeliestFirst(rows.rows().data(), size_t(rows.count()));
-    if (std::is_sorted(order.begin(), order.end()))
+    std::optional<Chance::Ordered> ordered = Chance::orderedByChance(*m_model, rows);
+    if (!ordered)
         return; // already in order: no step
-    std::vector<ScoreRow> sorted;
-    sorted.reserve(order.size());
-    std::vector<int> ticked;
-    for (size_t i = 0; i < order.size(); ++i) {
-        sorted.push_back(rows.at(order[i]));
-        if (rows.isChecked(order[i]))
-            ticked.push_back(int(i));
-    }
     // Taken out and put back in order: the undo step keeps the old list as it was handed over.
     rows.clear();
-    rows.appendAll(std::move(sorted));
-    rows.checkPositions(ticked);
+    rows.appendAll(std::move(ordered->rows));
+    rows.checkPositions(ordered->ticked);
 }
 
 void ChanceCommands::MnuTarkistaTulos_Click()
 {
-    if (!m_checkWindow) {
-        m_checkWindow = new frmTarkista(m_history.rows(), m_columnCount, m_window);
-        m_checkWindow->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_checkWindow, &frmTarkista::winningRowFound, this,
-                &ChanceCommands::showWinningRow);
-    }
-    showWindow(m_checkWindow);
+    SideWindows::showOnce(m_checkWindow, [this] {
+        auto* window = new frmTarkista(m_history.rows(), m_columnCount, m_window);
+        connect(window, &frmTarkista::winningRowFound, this, &ChanceCommands::showWinningRow);
+        return window;
+    });
 }
 
 void ChanceCommands::showWinningRow(int position)

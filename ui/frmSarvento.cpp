@@ -15,6 +15,7 @@
 #include "ui/rowlisthistory.h"
 #include "ui/rowstab.h"
 #include "ui/settingsnotice.h"
+#include "ui/sidewindows.h"
 #include "ui/stakecolumn.h"
 #include "ui/texts.h"
 #include "ui/ui_frmSarvento.h"
@@ -271,16 +272,9 @@ void frmSarvento::cmdOnNet_Click()
 
 void frmSarvento::openNetPlay()
 {
-    if (!m_browser || !m_otherCopies || !frmOnNet::mayOpen(this, *m_otherCopies))
-        return;
-    auto* net = new frmOnNet([this] { return bet(); }, *m_browser);
-    net->setAttribute(Qt::WA_DeleteOnClose);
-    connect(net, &frmOnNet::finished, this, [this] {
-        show();
-        raise();
-    });
-    hide();
-    net->show();
+    if (m_browser && m_otherCopies && frmOnNet::mayOpen(this, *m_otherCopies))
+        SideWindows::handOver(*this, new frmOnNet([this] { return bet(); }, *m_browser),
+                              &frmOnNet::finished);
 }
 
 void frmSarvento::askAndSwitchColumns(QAction* clicked, int columns)
@@ -383,13 +377,7 @@ void frmSarvento::MnuInfo_Click()
 void frmSarvento::MnuTilastot_Click()
 {
     // One window, following the list while it is open.
-    if (!m_statisticsWindow) {
-        m_statisticsWindow = new frmTilastot(m_rows, this);
-        m_statisticsWindow->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    m_statisticsWindow->show();
-    m_statisticsWindow->raise();
-    m_statisticsWindow->activateWindow();
+    SideWindows::showOnce(m_statisticsWindow, [this] { return new frmTilastot(m_rows, this); });
 }
 
 void frmSarvento::MnuKomentoja_Click()
