@@ -4,8 +4,6 @@
 #include <QScrollBar>
 #include <QtTest>
 
-using Keys = QList<int>;
-
 // Selecting by a rectangle is what a drag of the mouse does.
 struct OpenView : RowListView
 {
@@ -76,37 +74,6 @@ private slots:
         QVERIFY(list.view.viewport()->rect().contains(list.view.visualRect(list.model.index(row))));
     }
 
-    // The keys move the current row and keep it on screen; space ticks it.
-    void keysMoveTheCurrentRow_data()
-    {
-        QTest::addColumn<Keys>("keys");
-        QTest::addColumn<int>("row"); // -1 the last row; pages counts pages of a screen less one
-        QTest::addColumn<int>("pages");
-        QTest::newRow("down twice") << Keys{Qt::Key_Down, Qt::Key_Down} << 2 << 0;
-        QTest::newRow("page down") << Keys{Qt::Key_PageDown} << 0 << 1;
-        QTest::newRow("end") << Keys{Qt::Key_End} << -1 << 0;
-        QTest::newRow("down at the end") << Keys{Qt::Key_End, Qt::Key_Down} << -1 << 0;
-        QTest::newRow("end, page up") << Keys{Qt::Key_End, Qt::Key_PageUp} << -1 << -1;
-    }
-    void keysMoveTheCurrentRow()
-    {
-        QFETCH(Keys, keys);
-        QFETCH(int, row);
-        QFETCH(int, pages);
-        constexpr int Count = 1000;
-        ShownList list(Count);
-        list.view.setFocus();
-        list.view.setCurrentIndex(list.model.index(0));
-        for (int key : keys)
-            QTest::keyClick(&list.view, Qt::Key(key));
-        const int expected = (row < 0 ? Count - 1 : row) + pages * (list.perPage() - 1);
-        QCOMPARE(list.view.currentIndex().row(), expected);
-        QVERIFY(
-            list.view.viewport()->rect().contains(list.view.visualRect(list.view.currentIndex())));
-        QTest::keyClick(&list.view, Qt::Key_Space);
-        QVERIFY(list.model.isChecked(expected));
-    }
-
     // A drag selects the rows passed over, one scrolled past above, none below the last.
     void dragSelectsTheRowsPassed_data()
     {
@@ -137,23 +104,6 @@ private slots:
             selected << index.row() - top;
         std::sort(selected.begin(), selected.end());
         QTEST(selected, "selected");
-    }
-
-    // The scroll range follows the rows as they come and go.
-    void scrollRangeFollowsTheRows()
-    {
-        ShownList list(100);
-        const int page = list.perPage();
-        QCOMPARE(list.view.verticalScrollBar()->maximum(), 100 - page);
-        for (int i = 0; i < 50; ++i)
-            list.model.setChecked(2 * i, true);
-        list.model.removeChecked();
-        QTRY_COMPARE(list.view.verticalScrollBar()->maximum(), 50 - page);
-        list.model.appendAll(std::vector<ScoreRow>{ScoreRow(2, {1, 2, 3, 4})});
-        QTRY_COMPARE(list.view.verticalScrollBar()->maximum(), 51 - page);
-        list.model.clear();
-        QTRY_COMPARE(list.view.verticalScrollBar()->maximum(), 0);
-        QVERIFY(!list.view.indexAt(QPoint(5, 5)).isValid());
     }
 };
 
