@@ -66,8 +66,6 @@ private slots:
         // clang-format off
         QTest::newRow("no chances set") << rows << false;
         QTest::newRow("rows listed before the chances") << rows + "; " + setChances() << true;
-        QTest::newRow("rows added after") << setChances() + "; " + rows << true;
-        QTest::newRow("drawn") << setChances() + "; draw 3 40" << true;
         QTest::newRow("drawn, undone") << setChances() + "; " + rows + "; draw 3 40; menu MnuKumoa" << true;
         QTest::newRow("ticked removed") << setChances() + "; " + rows + "; check 1; menu MnuPoistavalitutListalta" << true;
         QTest::newRow("list cleared") << setChances() + "; " + rows + "; yes; menu MnuTyhjennäLista" << true;
