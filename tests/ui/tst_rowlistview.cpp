@@ -1,14 +1,8 @@
-// The row list's view: clicks, keys and drags land on the rows drawn, even among millions.
+// The row list's view: clicks land on the rows drawn, even among millions.
 #include "core/rowlistmodel.h"
 #include "ui/rowlistview.h"
 #include <QScrollBar>
 #include <QtTest>
-
-// Selecting by a rectangle is what a drag of the mouse does.
-struct OpenView : RowListView
-{
-    using RowListView::setSelection;
-};
 
 // A shown view of count rows, 20 rows or so high.
 struct ShownList
@@ -41,7 +35,7 @@ struct ShownList
     }
 
     RowListModel model;
-    OpenView view;
+    RowListView view;
 };
 
 class TestRowListView : public QObject
@@ -72,38 +66,6 @@ private slots:
         QVERIFY(list.model.isChecked(row));
         QCOMPARE(list.model.checkedCount(), 1);
         QVERIFY(list.view.viewport()->rect().contains(list.view.visualRect(list.model.index(row))));
-    }
-
-    // A drag selects the rows passed over, one scrolled past above, none below the last.
-    void dragSelectsTheRowsPassed_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("from"); // lines on screen, -1 the one above the top line
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QList<int>>("selected"); // by their lines
-        QTest::newRow("lines 2 to 4") << 100 << 2 << 4 << QList<int>{2, 3, 4};
-        QTest::newRow("above the top") << 100 << -1 << 0 << QList<int>{-1, 0};
-        QTest::newRow("on past the last row") << 3 << 1 << 5 << QList<int>{1, 2};
-        QTest::newRow("below the last row") << 3 << 5 << 8 << QList<int>();
-    }
-    void dragSelectsTheRowsPassed()
-    {
-        QFETCH(int, count);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        ShownList list(count);
-        list.view.setSelectionMode(QAbstractItemView::ExtendedSelection);
-        list.view.verticalScrollBar()->setValue(10);
-        const int top = list.first();
-        const int height = list.view.visualRect(list.model.index(top)).height();
-        list.view.setSelection(
-            QRect(QPoint(5, from * height + height / 2), QPoint(5, to * height + height / 2)),
-            QItemSelectionModel::ClearAndSelect);
-        QList<int> selected;
-        for (const QModelIndex& index : list.view.selectionModel()->selectedIndexes())
-            selected << index.row() - top;
-        std::sort(selected.begin(), selected.end());
-        QTEST(selected, "selected");
     }
 };
 
