@@ -1,8 +1,10 @@
-// The row list's view: clicks land on the rows drawn, even among millions.
+// The row list's view: clicks and keys land on the rows drawn, even among millions.
 #include "core/rowlistmodel.h"
 #include "ui/rowlistview.h"
 #include <QScrollBar>
 #include <QtTest>
+
+using Keys = QList<int>;
 
 // A shown view of count rows, 20 rows or so high.
 struct ShownList
@@ -66,6 +68,35 @@ private slots:
         QVERIFY(list.model.isChecked(row));
         QCOMPARE(list.model.checkedCount(), 1);
         QVERIFY(list.view.viewport()->rect().contains(list.view.visualRect(list.model.index(row))));
+    }
+
+    // The keys move the current row and keep it on screen; space ticks it.
+    void keysMoveTheCurrentRow_data()
+    {
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<int>("row"); // -1 the last row; pages counts pages of a screen less one
+        QTest::addColumn<int>("pages");
+        QTest::newRow("page down") << Keys{Qt::Key_PageDown} << 0 << 1;
+        QTest::newRow("down at the end") << Keys{Qt::Key_End, Qt::Key_Down} << -1 << 0;
+        QTest::newRow("end, page up") << Keys{Qt::Key_End, Qt::Key_PageUp} << -1 << -1;
+    }
+    void keysMoveTheCurrentRow()
+    {
+        QFETCH(Keys, keys);
+        QFETCH(int, row);
+        QFETCH(int, pages);
+        constexpr int Count = 1000;
+        ShownList list(Count);
+        list.view.setFocus();
+        list.view.setCurrentIndex(list.model.index(0));
+        for (int key : keys)
+            QTest::keyClick(&list.view, Qt::Key(key));
+        const int expected = (row < 0 ? Count - 1 : row) + pages * (list.perPage() - 1);
+        QCOMPARE(list.view.currentIndex().row(), expected);
+        QVERIFY(
+            list.view.viewport()->rect().contains(list.view.visualRect(list.view.currentIndex())));
+        QTest::keyClick(&list.view, Qt::Key_Space);
+        QVERIFY(list.model.isChecked(expected));
     }
 };
 
