@@ -1,10 +1,8 @@
-// The chances in the main window: the list's chance, the commands by chances, the tooltips.
+// The chances in the main window: the list's chance and the commands by chances.
 #include "core/bestrows.h"
 #include "core/chance.h"
 #include "ui/rowlisthistory.h"
 #include "windowtest.h"
-#include <QHelpEvent>
-#include <QToolTip>
 #include <QUndoStack>
 
 using namespace WindowTest;
@@ -68,8 +66,6 @@ private slots:
         // clang-format off
         QTest::newRow("no chances set") << rows << false;
         QTest::newRow("rows listed before the chances") << rows + "; " + setChances() << true;
-        QTest::newRow("rows added after") << setChances() + "; " + rows << true;
-        QTest::newRow("drawn") << setChances() + "; draw 3 40" << true;
         QTest::newRow("drawn, undone") << setChances() + "; " + rows + "; draw 3 40; menu MnuKumoa" << true;
         QTest::newRow("ticked removed") << setChances() + "; " + rows + "; check 1; menu MnuPoistavalitutListalta" << true;
         QTest::newRow("list cleared") << setChances() + "; " + rows + "; yes; menu MnuTyhjennäLista" << true;
@@ -189,46 +185,6 @@ private slots:
         QVERIFY2(w.rowList().count() <= most, qPrintable(listed(w.rowList()).join(", ")));
         QVERIFY(most < 60 || w.rowList().count() > 40); // the plain draw spreads out
         QCOMPARE(seen(w, "undo="), most > 0 ? "undo=Kumoa: Arvo lopputulokset" : "undo=Kumoa");
-    }
-
-    // A row's own chance as its tooltip, none without chances.
-    void rowToolTip()
-    {
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(play(w, "add 1-0 2-0 1-1"), QString());
-        auto* view = child<QListView>(w, "lstLista");
-        const QRect first = view->visualRect(w.rowList().index(0));
-        const auto hover = [&] {
-            QToolTip::hideText();
-            QHelpEvent help(QEvent::ToolTip, first.center(),
-                            view->viewport()->mapToGlobal(first.center()));
-            QCoreApplication::sendEvent(view->viewport(), &help);
-            return QToolTip::isVisible() ? QToolTip::text() : QString();
-        };
-        QCOMPARE(hover(), QString());
-        QCOMPARE(play(w, setChances()), QString());
-        QCOMPARE(hover(), Chance::rowText(modelOf(3).probability(w.rowList().at(0))));
-    }
-
-    // A checked result ticks the winning row and shows it, on the rows tab.
-    void winningRowShown()
-    {
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QString script = "tab 1";
-        for (int i = 0; i < 300; ++i)
-            script += QString("; add %1-%2 0-0 0-0").arg(i % 10).arg(i / 10);
-        QCOMPARE(play(w, script + "; menu MnuTarkistaTulos; set txtTulos 7-25 0-0 0-0; "
-                                  "click cmdTarkista"),
-                 QString());
-        QCOMPARE(seen(w, "ticked=257"), QString("ticked=257"));
-        QCOMPARE(child<QTabWidget>(w, "SSTab1")->currentIndex(), 0);
-        auto* view = child<QListView>(w, "lstLista");
-        QCOMPARE(view->currentIndex().row(), 257);
-        QVERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
     }
 };
 

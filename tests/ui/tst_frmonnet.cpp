@@ -82,7 +82,6 @@ private slots:
         QTest::newRow("system tab") << L{"system=0,1|2|1|0,10|3|3", "tab", "open"} << "( 0,1-2   1-0,10   3-3 )" << L{} << "11100" << "";
         QTest::newRow("system tab, system size 0") << L{"system=0,1||1|1|1|1", "tab", "open"} << first << L{} << "11100" << "";
         QTest::newRow("nothing to take, system of match 3 alone") << L{"rows=", "system=||||1|2", "tab", "open", "Systeemi", "Laheta"} << "" << L{} << "11111" << none;
-        QTest::newRow("skip row 1") << L{"open", "HylkaaRivi"} << second << L{} << "11100" << "";
         QTest::newRow("send, next, send") << L{"open", "Laheta", "NextRivi", "Laheta"} << second << L{sent1, "h1=1&v1=0&h2=0&v2=0&h3=0&v3=0"} << "11100" << "";
         QTest::newRow("all played, list and system left") << L{"rows=1-1 1-1 1-1", "open", "rows=5-5 5-5 5-5", "system=1|1|1|1|1|1", "NextRivi"} << "" << L{} << "00011" << "";
         QTest::newRow("all played, nothing left") << L{"rows=1-1 1-1 1-1", "open", "rows=", "HylkaaRivi"} << "" << L{} << "00000" << "";

@@ -1,16 +1,10 @@
-// The row list's view: clicks, keys and drags land on the rows drawn, even among millions.
+// The row list's view: clicks and keys land on the rows drawn, even among millions.
 #include "core/rowlistmodel.h"
 #include "ui/rowlistview.h"
 #include <QScrollBar>
 #include <QtTest>
 
 using Keys = QList<int>;
-
-// Selecting by a rectangle is what a drag of the mouse does.
-struct OpenView : RowListView
-{
-    using RowListView::setSelection;
-};
 
 // A shown view of count rows, 20 rows or so high.
 struct ShownList
@@ -43,7 +37,7 @@ struct ShownList
     }
 
     RowListModel model;
-    OpenView view;
+    RowListView view;
 };
 
 class TestRowListView : public QObject
@@ -82,9 +76,7 @@ private slots:
         QTest::addColumn<Keys>("keys");
         QTest::addColumn<int>("row"); // -1 the last row; pages counts pages of a screen less one
         QTest::addColumn<int>("pages");
-        QTest::newRow("down twice") << Keys{Qt::Key_Down, Qt::Key_Down} << 2 << 0;
         QTest::newRow("page down") << Keys{Qt::Key_PageDown} << 0 << 1;
-        QTest::newRow("end") << Keys{Qt::Key_End} << -1 << 0;
         QTest::newRow("down at the end") << Keys{Qt::Key_End, Qt::Key_Down} << -1 << 0;
         QTest::newRow("end, page up") << Keys{Qt::Key_End, Qt::Key_PageUp} << -1 << -1;
     }
@@ -105,55 +97,6 @@ private slots:
             list.view.viewport()->rect().contains(list.view.visualRect(list.view.currentIndex())));
         QTest::keyClick(&list.view, Qt::Key_Space);
         QVERIFY(list.model.isChecked(expected));
-    }
-
-    // A drag selects the rows passed over, one scrolled past above, none below the last.
-    void dragSelectsTheRowsPassed_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("from"); // lines on screen, -1 the one above the top line
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QList<int>>("selected"); // by their lines
-        QTest::newRow("lines 2 to 4") << 100 << 2 << 4 << QList<int>{2, 3, 4};
-        QTest::newRow("above the top") << 100 << -1 << 0 << QList<int>{-1, 0};
-        QTest::newRow("on past the last row") << 3 << 1 << 5 << QList<int>{1, 2};
-        QTest::newRow("below the last row") << 3 << 5 << 8 << QList<int>();
-    }
-    void dragSelectsTheRowsPassed()
-    {
-        QFETCH(int, count);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        ShownList list(count);
-        list.view.setSelectionMode(QAbstractItemView::ExtendedSelection);
-        list.view.verticalScrollBar()->setValue(10);
-        const int top = list.first();
-        const int height = list.view.visualRect(list.model.index(top)).height();
-        list.view.setSelection(
-            QRect(QPoint(5, from * height + height / 2), QPoint(5, to * height + height / 2)),
-            QItemSelectionModel::ClearAndSelect);
-        QList<int> selected;
-        for (const QModelIndex& index : list.view.selectionModel()->selectedIndexes())
-            selected << index.row() - top;
-        std::sort(selected.begin(), selected.end());
-        QTEST(selected, "selected");
-    }
-
-    // The scroll range follows the rows as they come and go.
-    void scrollRangeFollowsTheRows()
-    {
-        ShownList list(100);
-        const int page = list.perPage();
-        QCOMPARE(list.view.verticalScrollBar()->maximum(), 100 - page);
-        for (int i = 0; i < 50; ++i)
-            list.model.setChecked(2 * i, true);
-        list.model.removeChecked();
-        QTRY_COMPARE(list.view.verticalScrollBar()->maximum(), 50 - page);
-        list.model.appendAll(std::vector<ScoreRow>{ScoreRow(2, {1, 2, 3, 4})});
-        QTRY_COMPARE(list.view.verticalScrollBar()->maximum(), 51 - page);
-        list.model.clear();
-        QTRY_COMPARE(list.view.verticalScrollBar()->maximum(), 0);
-        QVERIFY(!list.view.indexAt(QPoint(5, 5)).isValid());
     }
 };
 
