@@ -31,6 +31,7 @@ private slots:
         QTest::newRow("web address") << QStringList{web} << "refused" << "";
         QTest::newRow("web and file") << QStringList{web, a} << "copied" << "/kansio/a.txt";
         QTest::newRow("text only") << QStringList() << "refused" << "";
+        QTest::newRow("dragged over, not dropped") << QStringList{a} << "entered" << "";
         // clang-format on
     }
     void dropOnFilter()
@@ -42,7 +43,9 @@ private slots:
         QStringList dropped;
         connect(&filter, &FileDropFilter::filesDropped, this,
                 [&](const QStringList& files) { dropped << files.join('|'); });
-        QTEST(dropFiles(view.viewport(), urls), "taken");
+        QTEST(dropFiles(view.viewport(), urls,
+                        !QByteArray(QTest::currentDataTag()).contains("not dropped")),
+              "taken");
         QTest::qWait(0); // the signal comes after the drop has finished
         QTEST(dropped.join('/'), "dropped");
     }

@@ -70,8 +70,8 @@ inline QStringList listed(const RowListModel& model)
 }
 
 // Files (paths or addresses) and a row text dragged onto target with a move proposed, and
-// dropped when taken: "copied", "refused" or what went wrong.
-inline QString dropFiles(QWidget* target, const QStringList& files)
+// dropped when taken (unless release is false: "entered"): "copied", "refused" or what went wrong.
+inline QString dropFiles(QWidget* target, const QStringList& files, bool release = true)
 {
     QList<QUrl> urls;
     for (const QString& file : files)
@@ -85,6 +85,8 @@ inline QString dropFiles(QWidget* target, const QStringList& files)
     QCoreApplication::sendEvent(target, &enter); // a drop goes where the drag entered
     if (!enter.isAccepted() || enter.dropAction() != Qt::CopyAction)
         return enter.isAccepted() ? "taken as a move" : "refused";
+    if (!release)
+        return "entered";
     QDropEvent drop(QPointF(5, 5), actions, &data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(target, &drop);
     return drop.isAccepted() ? "copied" : "drop not accepted";
