@@ -99,6 +99,8 @@ private slots:
         QTest::newRow("minus sign") << "decimal" << QString::fromUtf8("\u22120,12") << "-0.12";
         QTest::newRow("grouped") << "decimal" << "1.000,5" << "";
         QTest::newRow("two separators") << "decimal" << "2,1.5" << "";
+        QTest::newRow("goal") << "99" << " 099 " << "99";
+        QTest::newRow("one digit over") << "3" << "5" << "";
         QTest::newRow("cents") << "cents" << "0,05" << "5";
         QTest::newRow("point for comma") << "cents" << "1.5" << "150";
         QTest::newRow("tenths of cents") << "cents" << "1,234" << "";
@@ -112,11 +114,14 @@ private slots:
         if (kind == "decimal") {
             const auto value = parseDecimal(text, finnish);
             read = value ? QString::number(*value) : QString();
-        } else {
+        } else if (kind == "cents") {
             const auto cents = Money::parseCents(text, finnish);
             read = cents ? QString::number(*cents) : QString();
             QVERIFY(!cents || *cents % 100 ||
                     Money::parseCents(Money::formatCents(*cents, finnish), finnish) == cents);
+        } else {
+            const auto value = parseWholeNumber(text, kind.toLongLong());
+            read = value ? QString::number(*value) : QString();
         }
         QTEST(read, "read");
     }
