@@ -1,8 +1,7 @@
 #include "compare/comparison.h"
 #include <QtTest>
 
-// Lists are written "1-1 1-1, 2-2 2-2"; a '+' after a row ticks it before the comparison, a
-// '*' marks it ticked afterwards.
+// "1-1 1-1, 2-2 2-2+": '+' ticks a row before the comparison, '*' marks it ticked after.
 static void fill(RowListModel& model, const QString& texts)
 {
     for (QString text : texts.split(", ")) {
@@ -26,8 +25,6 @@ class ComparisonTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // Every copy of a shared row is ticked on both sides; rows of another width never match;
-    // ticks set before stay and are not counted again.
     void tickShared()
     {
         RowListModel list1, list2;

@@ -11,18 +11,12 @@ double poisson(double mean, int k)
     return std::exp(k * std::log(mean) - mean - std::lgamma(k + 1.0));
 }
 
-ScoreRow row(const char* text)
-{
-    return *ScoreRow::fromText(QString::fromLatin1(text));
-}
-
 ScoreModel model(std::vector<ExpectedGoals> goals, double rho = 0)
 {
     return *ScoreModel::make(goals, rho);
 }
 
-// Brute force: every row within the ranges in the promised order: probability descending,
-// then the matches' ranks, a match's scores ranked by probability, then by goals.
+// Every row within the ranges by probability, ties by the matches' score ranks.
 std::vector<ScoreRow> allRanked(const ScoreModel& model, const GoalRanges& ranges)
 {
     const int matches = model.matchCount();
@@ -36,8 +30,6 @@ std::vector<ScoreRow> allRanked(const ScoreModel& model, const GoalRanges& range
             return model.match(m).at(x.first, x.second) > model.match(m).at(y.first, y.second);
         });
     }
-    // Counting through the ranks, match 1 the slowest, lists the rows in rank order, so a
-    // stable sort by probability breaks ties by the ranks.
     const size_t n1 = scores[1].size(), n2 = scores[2].size();
     std::vector<ScoreRow> rows;
     for (size_t i = 0; i < scores[0].size() * n1 * n2; ++i) {
@@ -66,9 +58,8 @@ class TestChances : public QObject
 {
     Q_OBJECT
 private slots:
-    // Over 0..99 a match's scores sum to 1; rho 0 is plain Poisson, and Dixon-Coles moves
-    // only the four low scores, by its factors. A rho that would make one of them negative is
-    // refused.
+    // Scores sum to 1 over 0..99; Dixon-Coles moves only the four low scores; a rho that
+    // would make one negative is refused.
     void table_data()
     {
         QTest::addColumn<double>("home");
@@ -119,24 +110,12 @@ private slots:
                 (std::fabs(own.home - fit.home) < 1e-12 && std::fabs(own.draw - fit.draw) < 1e-12));
     }
 
-    void rowProbability()
-    {
-        const ScoreModel three = model({{1.2, 0.8}, {2.0, 1.1}, {0.5, 0.7}}, -0.1);
-        const double p =
-            three.match(0).at(2, 1) * three.match(1).at(0, 0) * three.match(2).at(10, 3);
-        QCOMPARE(three.probability(row("2-1 0-0 10-3")), p);
-        QCOMPARE(three.probability(row("2-1 0-0")), 0.0); // another width never wins
-        QCOMPARE(ScoreModel().probability(row("2-1 0-0")), 0.0);
-        QVERIFY(!ScoreModel::make({{1, 1}}, 0)); // one match is no row
-    }
-
     // The list's chance as rows come and go.
     void tally()
     {
         const auto shared = std::make_shared<const ScoreModel>(model({{1.4, 1.1}, {0.9, 0.9}}));
         ChanceTally tally(shared);
-        // Taken away one by one, the rows of a whole list leave exactly nothing, though the
-        // removals do not undo the sum of the list to the last bit.
+        // Removing every row leaves exactly nothing, though rounding would leave a trace.
         std::vector<ScoreRow> many;
         for (int g = 0; g < 6 * 6 * 6 * 6; ++g)
             many.push_back(ScoreRow(2, {g % 6, g / 6 % 6, g / 36 % 6, g / 216, 0, 0}));
@@ -152,7 +131,7 @@ private slots:
         // A row listed many times counts each time; the chance stops at 1.
         ChanceTally certain(
             std::make_shared<const ScoreModel>(model({{0.001, 0.001}, {0.001, 0.001}})));
-        certain.reset(std::vector<ScoreRow>(3, row("0-0 0-0")));
+        certain.reset(std::vector<ScoreRow>(3, *ScoreRow::fromText(u"0-0 0-0")));
         QVERIFY(certain.sum() > 2.9);
         QCOMPARE(certain.chance(), 1.0);
         QCOMPARE(ChanceTally().chance(), 0.0);
@@ -174,8 +153,6 @@ private slots:
         QTest::newRow("two matches") << QList<double>{2.1, 0.7, 1.0, 1.0} << 0.0 << QList<int>{0, 5} << qint64(400);
         // clang-format on
     }
-    // The rows found are the brute force's first rows in the same order, and their chance is
-    // their sum as the list's chance adds it.
     void equalsBruteForce()
     {
         QFETCH(QList<double>, means);

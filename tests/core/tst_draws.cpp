@@ -21,8 +21,7 @@ class TestDraws : public QObject
 {
     Q_OBJECT
 private slots:
-    // The plain draw's check of the rows tab's limits, and the goals the weighted draw takes
-    // from them: a team's own when it has a maximum, else 0 to the overall maximum.
+    // The limits' check, and the goals the weighted draw takes from them.
     void limits_data()
     {
         QTest::addColumn<int>("columns");
@@ -56,9 +55,7 @@ private slots:
         QTEST(teams.join(u' '), "ranges");
     }
 
-    // A long draw gives exactly the rows, order, last result and stop of drawing one row at a
-    // time on the same generator: duplicates within the draw and against the list left out,
-    // the last row's fate reported even when it was a duplicate.
+    // A long draw gives exactly the rows, last result and stop of drawing one row at a time.
     void drawIntoMatchesOneByOne_data()
     {
         QTest::addColumn<int>("columns");
@@ -103,9 +100,8 @@ private slots:
         QCOMPARE(asked, reports < 0 ? QList<qint64>() : (QList<qint64>{20000, 40000, 60000}));
     }
 
-    // Drawn rows come up as often as the model within the limits says: a chi-square over the
-    // 36 rows of a small case stays within a bound that drawing from the plain Poisson
-    // marginals, uniformly, or from the whole table would far exceed.
+    // Chi-square over 36 rows: a bound that plain Poisson marginals, a uniform draw or the
+    // whole table far exceed.
     void frequenciesFollowTheModel()
     {
         const ScoreModel scores = *ScoreModel::make({{1.6, 0.9}, {0.7, 1.2}}, -0.15);
@@ -129,12 +125,9 @@ private slots:
             chiSquare += (observed - expected) * (observed - expected) / expected;
         }
         QCOMPARE(seen.size(), size_t(36)); // nothing outside the limits
-        // 35 degrees of freedom: the bound is passed by chance about once in 100,000 runs.
         QVERIFY2(chiSquare < 80, qPrintable(QString::number(chiSquare)));
     }
 
-    // Into the list as the plain draw: rows already listed are left out, the count and the
-    // progress are the draw's, and a stop keeps what was drawn.
     void weightedIntoTheList()
     {
         const ScoreModel scores = *ScoreModel::make({{1.2, 1.0}, {1.0, 1.3}, {0.8, 0.8}}, 0);
@@ -152,8 +145,7 @@ private slots:
         QCOMPARE(outcome.drawn, qint64(40000));
         QCOMPARE(list.count(), 64); // every row of 0..1, the one listed before only once
 
-        // A match whose limits hold no chance at all cannot be drawn from; nor can limits of
-        // another match count than the model's.
+        // Limits holding no chance, or for another match count, would never end a draw.
         const ScoreModel scarce = *ScoreModel::make({{1, 1}, {0.001, 1}}, 0);
         GoalRanges ranges = GoalRanges::upTo(2, 9);
         ranges.teams[2] = {90, 99}; // a mean of 0.001 never reaches 90 goals in a double
@@ -189,22 +181,10 @@ private slots:
             texts << row.text();
         QTEST(texts, "rows");
         QCOMPARE(draw.shownSize(), qint64(texts.size()));
-        // Maximum 1 allows at most 16 two-match rows: the search ends with every box 0 and 1.
-        QCOMPARE(draw.drawWanted(100, u"1", 2).wanted, qint64(16));
-        QCOMPARE(draw.grid().rows(2).size(), size_t(16));
-    }
-    // A fill gives exactly the numbers that as many calls of next() give, and leaves the
-    // generator where they would: draws that fill a block at a time repeat a seeded draw.
-    void fillContinuesTheSequence()
-    {
-        for (int count : {0, 1024}) {
-            GeneratorRandom filling(20240611), oneByOne(20240611);
-            std::vector<double> filled(size_t(count) + 1, -1.0);
-            filling.fill(filled.data(), size_t(count));
-            // Exactly equal: a fuzzy comparison would let the last bits differ.
-            for (int i = 0; i < count; ++i)
-                QVERIFY(filled[size_t(i)] == oneByOne.next());
-            QVERIFY(filled[size_t(count)] == -1.0 && filling.next() == oneByOne.next());
+        // Maximum 1 allows at most 16 two-match and 64 three-match rows: every box 0 and 1.
+        for (int matches : {2, 3}) {
+            QCOMPARE(draw.drawWanted(100, u"1", matches).wanted, qint64(1) << 2 * matches);
+            QCOMPARE(draw.grid().rows(matches).size(), size_t(1) << 2 * matches);
         }
     }
 };

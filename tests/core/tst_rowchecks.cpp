@@ -40,10 +40,8 @@ private slots:
         // clang-format off
         QTest::newRow("hit") << "1-2 0-1 2-0" << three << QList<qint64>{1, 1, 2, 2} << 1;
         QTest::newRow("miss") << "1-2 0-1 0-2" << three << QList<qint64>{0, 3, 3, 0} << -1;
-        // Reversed scores are not right: 2-1 is not 1-2.
         QTest::newRow("nothing right") << "2-1 1-0 0-2" << QStringList{"1-2 0-1 2-0"} << QList<qint64>{1, 0, 0, 0} << -1;
         QTest::newRow("two matches") << "3-1 0-0" << QStringList{"3-1 0-1", "0-0 3-1", "3-1 0-0"} << QList<qint64>{1, 1, 1} << 2;
-        // A two-match row matches a result of three only in its two matches.
         QTest::newRow("narrower row") << "1-0 2-2 0-0" << QStringList{"1-0 2-2"} << QList<qint64>{0, 0, 1, 0} << -1;
         // clang-format on
     }
@@ -59,8 +57,7 @@ private slots:
         QCOMPARE(check.rows, qint64(rows.size()));
     }
 
-    // Goals and outcomes of one match over the listed rows; a draw's staged rows are not
-    // listed yet, and the highest goal a row can hold must not fall off the end of the counts.
+    // Staged rows are not listed yet; goal 99 must not fall off the end of the counts.
     void statistics_data()
     {
         QTest::addColumn<QStringList>("rows");
@@ -69,7 +66,6 @@ private slots:
         QTest::addColumn<QList<qint64>>("away");
         QTest::addColumn<QList<qint64>>("outcomes"); // 1, X, 2
         // clang-format off
-        // The away side reaches further than the home side: both run to 2.
         QTest::newRow("away further") << QStringList{"2-1 0-0 1-3", "1-1 0-2 1-0", "0-1 0-0 3-3", "2-0 1-0 1-1"} << 1
             << QList<qint64>{3, 1, 0} << QList<qint64>{3, 0, 1} << QList<qint64>{1, 2, 1};
         QTest::newRow("two matches") << QStringList{"3-0 1-1", "0-0 1-2"} << 1

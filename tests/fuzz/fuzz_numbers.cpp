@@ -1,6 +1,5 @@
-// Numbers typed into boxes: counts, goals, stakes, repetitions and covers.
-// A number read writes out and reads back as itself; plain digits within the range are always
-// read, with their value; nothing read lies outside its range.
+// Numbers typed into boxes read as plain digit arithmetic reads them, write out and read back
+// as themselves, and never lie outside their range.
 #include "core/money.h"
 #include "core/numbers.h"
 #include "core/systemdraw.h"
@@ -13,8 +12,7 @@
 namespace {
 constexpr qint64 Top = std::numeric_limits<qint64>::max();
 
-// A whole number by plain digit arithmetic on the text, as the reference: nothing unless it is
-// an optional sign and digits with a value up to limit.
+// The reference: an optional sign and digits with a value up to limit.
 std::optional<qint64> plainWhole(const QString& text, qint64 limit)
 {
     static const QRegularExpression shape(QStringLiteral("\\A([+-]?)0*([0-9]*)\\z"));
@@ -28,7 +26,6 @@ std::optional<qint64> plainWhole(const QString& text, qint64 limit)
     const qint64 value = digits.isEmpty() ? 0 : digits.toLongLong();
     return match.captured(1) == QLatin1String("-") ? -value : value;
 }
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -48,21 +45,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Money::formatCents(std::numeric_limits<qint64>::min(), locale);
 
     const QString text = input.text();
-    // The limits of the goal boxes, the draw counts, the lotto machine and the default.
     for (qint64 limit : {qint64(ScoreRow::MaxGoal), qint64(100'000'000), qint64(INT32_MAX), Top}) {
         const std::optional<qint64> value = parseWholeNumber(text, limit);
         FUZZ_CHECK(value == plainWhole(text, limit));
         FUZZ_CHECK(!value || parseWholeNumber(QString::number(*value), limit) == value);
     }
     if (const std::optional<qint64> typed = Money::parseCents(text, locale)) {
-        // Twelve whole digits and two decimals at most.
         FUZZ_CHECK(*typed > -100'000'000'000'000LL && *typed < 100'000'000'000'000LL);
         FUZZ_CHECK(Money::parseCents(Money::formatCents(*typed, locale), locale) == typed);
         FUZZ_CHECK(Money::formatCents(*typed, QLocale::c()) ==
                    QString::number(*typed / 100.0, 'f', 2).remove(QRegularExpression("\\.?0+$")));
     }
 
-    // The maximum goal of a system draw: digits only, held below any overflow.
+    // A system draw's maximum goal: digits only, held below any overflow.
     static const QRegularExpression digitsOnly(QStringLiteral("\\A[0-9]+\\z"));
     const std::optional<int> maxGoal = GridDraw::readMaxGoal(text);
     FUZZ_CHECK(maxGoal.has_value() == digitsOnly.match(text).hasMatch());

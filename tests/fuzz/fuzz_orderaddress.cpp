@@ -1,7 +1,5 @@
-// The order address from a configured host, game, stake and rows or a goal system: built only
-// for a sound host and game, and then always https on that host, the fixed path, exactly the
-// expected query keys in their order, and as text nothing a shell or a browser could read
-// another way.
+// Order addresses are built only for a sound host and game, and are then https on that host
+// with exactly the expected query, as text nothing a browser could read another way.
 #include "core/money.h"
 #include "net/orderaddress.h"
 #include "tests/fuzz/fuzzcheck.h"
@@ -35,15 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (game < 1 || game > 6 || (columnCount != 2 && columnCount != 3) || host.isEmpty() || blank)
         FUZZ_CHECK(!address);
     if (address) {
-        // The same host text read by a second parser, as part of a whole address: where it
-        // names another host than this one, it is not the configured host.
+        // A second parser must find the same host in the text.
         const QUrl whole("https://" + host + "/", QUrl::StrictMode);
         FUZZ_CHECK(whole.isValid() && whole.userInfo().isEmpty() && whole.port() == -1);
         FUZZ_CHECK(whole.host() == address->host());
-        // The stake shown and sent is the player's stake, read back in the player's format.
         FUZZ_CHECK(Money::parseCents(address->stakeText(), locale) == stakeCents);
     }
-    // goals: the expected value of each team key in use ("2", or "0,1,10" for a system).
+    // goals: each team key's value ("2", or "0,1,10" for a system).
     const auto check = [&](const QUrl& url, const QStringList& goals) {
         FUZZ_CHECK(url.isValid() && url.scheme() == QLatin1String("https"));
         FUZZ_CHECK(url.host() == address->host() && url.path() == QLatin1String("/www4reg"));
@@ -59,7 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (int team = 0; team < 2 * columnCount; ++team)
             expected.append({QLatin1String(teamKeys[team]), goals.value(team)});
         FUZZ_CHECK(QUrlQuery(url).queryItems(QUrl::FullyDecoded) == expected);
-        // The text the browser gets: printable ASCII without blanks, reading back as itself.
         const QByteArray text = url.toEncoded();
         FUZZ_CHECK(
             std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 0x7f; }));
@@ -68,8 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     do {
         const QString text = input.text();
-        // What a browser takes for the host: the text between "https://" and the first "/",
-        // "?" or "#".
+        // A browser's host: between "https://" and the first "/", "?" or "#".
         const QUrl url(text);
         if (OrderAddress::mayOpen(url, host)) {
             const QString encoded = QString::fromLatin1(url.toEncoded());

@@ -1,5 +1,5 @@
-// Print offsets as typed or as stored: a text gives a finite offset within the limit or
-// nothing; an offset written out reads back as itself; a plain decimal number is always read.
+// A print offset text gives a finite offset within the limit or nothing, an offset written
+// out reads back as itself, and a plain decimal number is always read.
 #include "print/printoffset.h"
 #include "tests/fuzz/fuzzcheck.h"
 #include <QRegularExpression>
@@ -9,13 +9,11 @@ namespace {
 void checkFormatted(double mm, const QLocale& locale)
 {
     const QString text = PrintOffsets::format(mm, locale);
-    // A hyphen, digits and the locale's own separator, without trailing zeros or "-0".
     static const QRegularExpression shape(
         QStringLiteral("\\A-?(0|[1-9][0-9]*)(\\.[0-9]*[1-9])?\\z"));
     const QString plain = QString(text).replace(locale.decimalPoint(), QStringLiteral("."));
     FUZZ_CHECK(shape.match(plain).hasMatch() && plain != QLatin1String("-0"));
     const std::optional<double> back = PrintOffsets::parse(text, locale);
-    // Ten decimals are written: what comes back is the typed value, whatever binary noise.
     FUZZ_CHECK(back && std::fabs(*back - mm) <= 1e-10);
     FUZZ_CHECK(PrintOffsets::format(*back, locale) == text);
 }
@@ -30,13 +28,11 @@ bool sound(double mm)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input(data, size);
-    // Comma and point decimals, a minus sign that is no hyphen (sv), marks around the sign and
-    // a decimal separator of its own (ar, fa, he).
+    // sv: a minus that is no hyphen; ar, fa, he: marks around the sign, their own separator.
     static const char* const names[] = {"C",     "fi_FI", "en_US", "de_DE", "sv_SE",
                                         "ar_EG", "fa_IR", "he_IL", "de_CH", "fr_FR"};
     const QLocale locale(QString::fromLatin1(names[input.byte() % std::size(names)]));
 
-    // Any offset in range writes out and reads back.
     double raw = 0;
     for (size_t i = 0; i < sizeof raw; ++i)
         reinterpret_cast<unsigned char*>(&raw)[i] = input.byte();
@@ -50,14 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (parsed)
         checkFormatted(*parsed, locale);
 
-    // A plain number with a decimal point reads in every locale, refused only beyond the limit.
     static const QRegularExpression plain(QStringLiteral("\\A-?[0-9]{1,6}(\\.[0-9]{1,6})?\\z"));
     if (plain.match(vaaka.trimmed()).hasMatch()) {
         const double value = vaaka.trimmed().toDouble();
         FUZZ_CHECK(std::fabs(value) <= PrintOffsets::Limit ? parsed && *parsed == value : !parsed);
     }
 
-    // The stored pair: each text shifts by what it reads as, or not at all.
+    // The stored pair: each shifts by what its text reads as, or not at all.
     const PrintOffset offset = PrintOffsets::fromStored(vaaka, pysty, locale);
     FUZZ_CHECK(sound(offset.x) && sound(offset.y));
     FUZZ_CHECK(offset.y == parsed.value_or(0));

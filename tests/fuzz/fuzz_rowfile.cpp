@@ -1,13 +1,12 @@
-// Row files from anywhere: read in tiny blocks they give what a plain whole-file reading gives,
-// and every row read is its line's own canonical text.
+// Row files read in tiny blocks give what a simple whole-file reading gives, and every row is
+// its line's own canonical text.
 #include "files/rowfile.h"
 #include "tests/fuzz/fuzzcheck.h"
 #include <QBuffer>
 #include <vector>
 
 namespace {
-// The format read the simple way, as the reference: an optional byte-order mark, lines ended
-// by CR LF, LF or CR, the last line end optional.
+// The reference: an optional byte-order mark, lines ended by CR LF, LF or CR or the end.
 std::vector<QByteArray> splitLines(QByteArray content)
 {
     if (content.startsWith("\xEF\xBB\xBF"))
@@ -44,7 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzInput input(data, size);
     const qint64 blockSize = 1 + input.byte() % 32;
     const QByteArray content = input.rest();
-    // One block holding the whole file, as any file under the real block size is read.
     qint64 wholeDone = 0, piecesDone = 0;
     const RowFile::ReadResult whole = readBytes(content, content.size() + 1, &wholeDone);
     const RowFile::ReadResult pieces = readBytes(content, blockSize, &piecesDone);
@@ -53,8 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QByteArray& line : splitLines(content)) {
         const std::optional<ScoreRow> row = ScoreRow::fromLatin1(line.constData(), line.size());
         if (!row || (!rows.empty() && row->matchCount() != rows.front().matchCount())) {
-            // A NUL anywhere in what was read marks no row file at all; any other failure is
-            // bad data. Read in pieces, the failure may come before a later NUL is read.
+            // A NUL marks no row file at all; read in pieces, a bad line may come first.
             const bool binary = content.contains('\0');
             FUZZ_CHECK(whole.status ==
                        (binary ? RowFile::Status::CannotOpen : RowFile::Status::BadData));
@@ -63,7 +60,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             FUZZ_CHECK(whole.rows.empty() && pieces.rows.empty());
             return 0;
         }
-        // Rows are read strictly: a row's own text is the line it came from, nothing else.
         FUZZ_CHECK(row->text().toLatin1() == line);
         rows.push_back(*row);
     }

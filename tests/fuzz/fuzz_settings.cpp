@@ -1,5 +1,4 @@
-// The settings file as anyone may have edited it: whatever it holds, the start-up switches
-// read as sound values.
+// Whatever a hand-edited settings file holds, the start-up switches read as sound values.
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
 #include "tests/fuzz/fuzzcheck.h"
@@ -9,9 +8,8 @@
 #include <cmath>
 
 namespace {
-// The store lives in a folder of its own for the whole run, set before the first use (the
-// store's folder is looked up once). It keeps a file it has read until its time stamp changes:
-// every input gets a new one, even when written within one clock tick.
+// The store's folder is looked up once, and a file read is kept until its time stamp changes:
+// every input gets a new stamp.
 void writeStore(const QByteArray& content)
 {
     static QTemporaryDir dir;
@@ -42,7 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const QString hyvaksy = SettingsStore::read(Rekisteri, Hyvaksy);
     const StartupSettings settings = StartupSettings::load();
-    // The notice counts as accepted only for exactly what accepting it writes.
     FUZZ_CHECK(settings.accepted == (hyvaksy == QLatin1String("True")));
     FUZZ_CHECK(settings.skipNotice ==
                StoredSettings::isTrue(SettingsStore::read(Rekisteri, AlaNaytaInfoa)));

@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the fuzz targets: a broken property stops the run at once, so libFuzzer keeps the
-// input and the corpus replay fails, in every build type (assert would vanish in Release).
+// A broken property aborts in every build type (assert vanishes in Release), so libFuzzer keeps
+// the input and the corpus replay fails.
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -12,8 +12,7 @@
                  : (std::fprintf(stderr, "%s:%d: broken: %s\n", __FILE__, __LINE__, #condition),   \
                     std::abort()))
 
-// Takes leading bytes of the input for choices (locale, block size); zero once the input is used
-// up, so every input is a valid one.
+// Leading bytes are choices; zero once the input is used up, so every input is a valid one.
 class FuzzInput
 {
 public:
@@ -22,15 +21,15 @@ public:
     {
     }
     uint8_t byte() { return m_rest.isEmpty() ? 0 : uint8_t(take(1)[0]); }
-    // The next text up to a NUL byte (or the rest), read as UTF-8.
+    // Up to the next NUL byte, which is dropped.
     QString text()
     {
         const qsizetype end = m_rest.indexOf('\0');
         const QString text = QString::fromUtf8(take(end < 0 ? m_rest.size() : end));
-        take(end < 0 ? 0 : 1);
+        take(1);
         return text;
     }
-    // A text of the length given by the next byte, NUL bytes and all.
+    // As long as the next byte says, NUL bytes and all.
     QString sizedText() { return QString::fromUtf8(take(byte())); }
     QByteArray rest() const { return m_rest; }
 

@@ -1,5 +1,4 @@
-// Runs a fuzz target over its seed corpus without libFuzzer, so every build checks the
-// targets' properties: each argument is a folder of inputs or one input file.
+// Replays a fuzz target over its seed corpus folder without libFuzzer.
 #include <QDir>
 #include <cstdint>
 #include <cstdio>
@@ -8,17 +7,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 int main(int argc, char** argv)
 {
-    QStringList files;
-    for (int i = 1; i < argc; ++i) {
-        const QString path = QString::fromLocal8Bit(argv[i]);
-        if (!QFileInfo(path).isDir())
-            files << path;
-        for (const QString& name : QDir(path).entryList(QDir::Files, QDir::Name))
-            files << QDir(path).filePath(name);
-    }
-    for (const QString& path : files) {
-        QFile file(path);
-        std::fprintf(stderr, "%s\n", qPrintable(path));
+    const QDir corpus(QString::fromLocal8Bit(argc > 1 ? argv[1] : ""));
+    const QStringList names = corpus.entryList(QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        QFile file(corpus.filePath(name));
+        std::fprintf(stderr, "%s\n", qPrintable(file.fileName()));
         if (!file.open(QIODevice::ReadOnly))
             return 1;
         const QByteArray input = file.readAll();
@@ -26,6 +19,6 @@ int main(int argc, char** argv)
                                size_t(input.size()));
     }
     // A corpus folder that went missing must not pass as a clean run.
-    std::printf("%lld inputs replayed\n", static_cast<long long>(files.size()));
-    return files.isEmpty() ? 1 : 0;
+    std::printf("%lld inputs replayed\n", static_cast<long long>(names.size()));
+    return names.isEmpty() ? 1 : 0;
 }

