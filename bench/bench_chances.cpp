@@ -88,7 +88,7 @@ int main()
     std::printf("%-52s %9.2f ns   constant time\n", "one row added or removed", perChange);
     const double direct = model->sum(rows);
     std::printf("%-52s %s (after 6,000,000 changes %.3g off)\n", "  the chance",
-                qPrintable(Chance::winningText(tally.chance(), QLocale(QLocale::Finnish))),
+                qPrintable(Chance::chanceText(tally.chance(), QLocale(QLocale::Finnish))),
                 tally.sum() - direct);
 
     const GoalRanges upTo11 = GoalRanges::upTo(3, 11);

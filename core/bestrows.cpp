@@ -86,6 +86,9 @@ private:
     std::vector<Candidate> m_items;
 };
 
+// Rows are handed on, and progress told, this many at a time.
+constexpr qint64 BlockRows = 65536;
+
 bool validRanges(const ScoreModel& model, const GoalRanges& ranges)
 {
     return !model.isEmpty() && ranges.fits(model.matchCount());
@@ -109,13 +112,17 @@ qint64 combinations(const ScoreModel& model, const GoalRanges& ranges)
     return total;
 }
 
-Result find(const ScoreModel& model, const GoalRanges& ranges, qint64 count,
-            const Progress& progress)
+namespace {
+// Hands the rows on in blocks, best first, until count rows, a row of probability 0 or a block
+// whose handler says stop. Returns the rows handed on and whether it was stopped.
+using Block = std::function<bool(const ScoreRow* rows, size_t count, double chance)>;
+
+std::pair<qint64, bool> enumerate(const ScoreModel& model, const GoalRanges& ranges, qint64 count,
+                                  const Block& block)
 {
-    Result result;
     const qint64 total = std::min(std::max(count, qint64(0)), combinations(model, ranges));
     if (total == 0)
-        return result;
+        return {0, false};
     const int matches = model.matchCount();
     std::array<std::vector<Score>, 3> scores;
     for (int m = 0; m < matches; ++m)
@@ -132,46 +139,89 @@ Result find(const ScoreModel& model, const GoalRanges& ranges, qint64 count,
 
     Heap heap;
     heap.push({probabilityOf(0), 0});
-    result.rows.reserve(size_t(total));
+    std::vector<ScoreRow> rows;
+    rows.reserve(size_t(std::min(total, BlockRows)));
     CompensatedSum chance;
-    constexpr qint64 ReportEvery = 65536;
+    qint64 done = 0;
     std::array<Candidate, 3> successors;
-    while (qint64(result.rows.size()) < total) {
+    while (done < total) {
         const Candidate best = heap.top();
+        // The rest are as unlikely: rows that cannot happen are no bet.
+        if (best.p <= 0)
+            break;
         std::array<int, ScoreRow::MaxTeams> goals{};
         for (int m = 0; m < matches; ++m) {
             const Score& s = scores[size_t(m)][rankOf(best.ranks, m)];
             goals[size_t(2 * m)] = s.home;
             goals[size_t(2 * m + 1)] = s.away;
         }
-        result.rows.push_back(ScoreRow(matches, goals));
+        rows.push_back(ScoreRow(matches, goals));
         chance.add(best.p);
+        ++done;
         // Each rank tuple has one parent, itself with its last non-zero rank one lower; pushing
         // only from the parent reaches every tuple once, with no set of those seen.
         int last = matches - 1;
         while (last > 0 && rankOf(best.ranks, last) == 0)
             --last;
-        size_t count = 0;
+        size_t next = 0;
         for (int m = last; m < matches; ++m) {
             if (rankOf(best.ranks, m) + 1 >= scores[size_t(m)].size())
                 continue;
             const quint64 ranks = best.ranks + (quint64(1) << (32 - 16 * m));
-            successors[count++] = {probabilityOf(ranks), ranks};
+            successors[next++] = {probabilityOf(ranks), ranks};
         }
-        if (count == 0)
+        if (next == 0)
             heap.pop();
         else
             heap.replaceTop(successors[0]);
-        for (size_t i = 1; i < count; ++i)
+        for (size_t i = 1; i < next; ++i)
             heap.push(successors[i]);
-        const qint64 done = qint64(result.rows.size());
-        if (progress && done % ReportEvery == 0 && done < total && !progress(done, total)) {
-            result.stopped = true;
-            break;
+        if (qint64(rows.size()) == BlockRows && done < total) {
+            if (!block(rows.data(), rows.size(), chance.value()))
+                return {done, true};
+            rows.clear();
         }
+        if (heap.empty())
+            break;
     }
-    result.chance = chance.value();
+    block(rows.data(), rows.size(), chance.value());
+    return {done, false};
+}
+} // namespace
+
+Result find(const ScoreModel& model, const GoalRanges& ranges, qint64 count,
+            const Progress& progress)
+{
+    Result result;
+    const qint64 total = std::min(std::max(count, qint64(0)), combinations(model, ranges));
+    result.rows.reserve(size_t(total));
+    result.stopped =
+        enumerate(model, ranges, count, [&](const ScoreRow* rows, size_t n, double chance) {
+            result.rows.insert(result.rows.end(), rows, rows + n);
+            result.chance = chance;
+            const qint64 done = qint64(result.rows.size());
+            return !progress || done >= total || progress(done, total);
+        }).second;
     return result;
+}
+
+Appended appendTo(RowListModel& list, const ScoreModel& model, const GoalRanges& ranges,
+                  qint64 count, const Progress& progress)
+{
+    Appended appended;
+    const qint64 total = std::min(std::max(count, qint64(0)), combinations(model, ranges));
+    // Room for the first blocks only: a search for millions may be stopped early, or run out
+    // of rows that can happen, and the list grows geometrically past that.
+    list.announceStaged();
+    list.reserveMore(size_t(std::min(total, 16 * BlockRows)));
+    appended.stopped =
+        enumerate(model, ranges, count, [&](const ScoreRow* rows, size_t n, double) {
+            appended.added += qint64(list.stageNew(rows, n));
+            appended.found += qint64(n);
+            list.announceStaged();
+            return !progress || appended.found >= total || progress(appended.found, total);
+        }).second;
+    return appended;
 }
 
 } // namespace BestRows

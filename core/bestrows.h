@@ -9,6 +9,7 @@
 // other N rows within the limits have a larger sum.
 
 #include "core/goalranges.h"
+#include "core/rowlistmodel.h"
 #include "core/scoremodel.h"
 #include <functional>
 #include <vector>
@@ -36,9 +37,22 @@ struct Result
 // the combinations); false stops, and the rows made until then are kept: the best ones.
 using Progress = std::function<bool(qint64 done, qint64 total)>;
 
-// The count most likely rows, or all the combinations when there are fewer. The ranges must
-// be those of the model's match count.
+// The count most likely rows, or all the combinations when there are fewer; never a row that
+// cannot happen (probability 0), however many are asked. The ranges must be those of the
+// model's match count.
 Result find(const ScoreModel& model, const GoalRanges& ranges, qint64 count,
             const Progress& progress = {});
+
+struct Appended
+{
+    qint64 found = 0; // the best rows gone through, listed or not
+    qint64 added = 0; // those not listed before
+    bool stopped = false;
+};
+// The same rows put straight into the list as they are found, each unless already listed, with
+// no copy of them all on the way: a search of millions can be stopped at any point and keeps
+// the best rows found until then.
+Appended appendTo(RowListModel& list, const ScoreModel& model, const GoalRanges& ranges,
+                  qint64 count, const Progress& progress = {});
 
 } // namespace BestRows

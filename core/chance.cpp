@@ -7,21 +7,32 @@ void ChanceTally::setModel(std::shared_ptr<const ScoreModel> model)
 {
     m_model = std::move(model);
     m_sum.clear();
+    m_copies.clear();
     m_rows = 0;
 }
 
 void ChanceTally::reset(const ScoreRow* rows, size_t count)
 {
     m_sum.clear();
+    m_copies.clear();
     m_rows = qint64(count);
-    if (m_model)
-        m_sum.add(m_model->sum(rows, count));
+    if (!m_model)
+        return;
+    m_copies.reserve(count);
+    // A few rows ahead, so that the table's cache misses overlap.
+    constexpr size_t Ahead = 8;
+    for (size_t i = 0; i < count; ++i) {
+        if (i + Ahead < count)
+            m_copies.prefetch(rows[i + Ahead]);
+        if (m_copies.add(rows[i]) == 1)
+            m_sum.add(m_model->probability(rows[i]));
+    }
 }
 
 void ChanceTally::add(ScoreRow row)
 {
     ++m_rows;
-    if (m_model)
+    if (m_model && m_copies.add(row) == 1)
         m_sum.add(m_model->probability(row));
 }
 
@@ -30,8 +41,12 @@ void ChanceTally::remove(ScoreRow row)
     if (m_rows == 0)
         return;
     --m_rows;
-    if (m_model)
+    if (m_model && m_copies.count(row) == 1) {
+        m_copies.remove(row);
         m_sum.add(-m_model->probability(row));
+    } else if (m_model) {
+        m_copies.remove(row);
+    }
 }
 
 double ChanceTally::chance() const
@@ -50,12 +65,17 @@ qint64 oneIn(double chance)
 QString percentText(double chance, const QLocale& locale)
 {
     const double percent = std::clamp(chance, 0.0, 1.0) * 100;
-    if (percent >= 1)
-        return formatDecimal(percent, 2, locale) + QStringLiteral(" %");
-    // Two significant digits, as far as fifteen decimals reach.
-    const int decimals = percent > 0 ? 1 - int(std::floor(std::log10(percent))) : 0;
-    if (decimals > 15 || percent <= 0)
-        return QStringLiteral("0 %");
+    if (percent <= 0 || percent >= 100)
+        return formatDecimal(percent, 0, locale) + QStringLiteral(" %");
+    // Two decimals from 1 % up, two significant digits below; more while the rounding would
+    // show a chance that can still fail as 100 %.
+    int decimals = percent >= 1 ? 2 : 1 - int(std::floor(std::log10(percent)));
+    constexpr int MostDecimals = 15;
+    if (decimals > MostDecimals) // too small for fixed decimals: "1,2e-18 %"
+        return locale.toString(percent, 'g', 2) + QStringLiteral(" %");
+    while (decimals < MostDecimals && percent >= 1 &&
+           formatDecimal(percent, decimals, locale) == formatDecimal(100, decimals, locale))
+        ++decimals;
     return formatDecimal(percent, decimals, locale) + QStringLiteral(" %");
 }
 
@@ -63,18 +83,8 @@ QString chanceText(double chance, const QLocale& locale)
 {
     QString text = percentText(chance, locale);
     if (const qint64 n = oneIn(chance))
-        text += QStringLiteral(" (1 : %1)").arg(n);
+        text += QStringLiteral(" (1 : %1)").arg(locale.toString(n));
     return text;
-}
-
-QString winningText(double chance, const QLocale& locale)
-{
-    return QStringLiteral("Voittotodennäköisyys ") + chanceText(chance, locale);
-}
-
-QString rowText(double chance, const QLocale& locale)
-{
-    return QStringLiteral("Todennäköisyys ") + chanceText(chance, locale);
 }
 
 } // namespace Chance

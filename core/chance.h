@@ -1,12 +1,12 @@
 #pragma once
-// The list's chance of winning, kept current as rows come and go: the sum of the listed rows'
-// probabilities, set anew from a whole list and then moved by each row added or removed in
-// constant time. A row listed twice counts twice (a duplicate is a second bet on the same
-// outcome), so with duplicates the sum can pass what the list can win; the chance shown stops
-// at 100 %.
+// The list's chance of winning, kept current as rows come and go: the sum of the probabilities of
+// the different rows listed, set anew from a whole list and then moved by each row added or
+// removed in constant time. A second copy of a row is a second stake on the same outcome, not a
+// second chance, so only a row's first copy counts.
 
 #include "core/compensatedsum.h"
 #include "core/rowlistmodel.h"
+#include "core/rowmultiset.h"
 #include "core/scoremodel.h"
 #include <QLocale>
 #include <QString>
@@ -30,14 +30,17 @@ public:
     void remove(ScoreRow row);
 
     qint64 rowCount() const { return m_rows; }
+    // How many times the row is listed.
+    qint64 copies(ScoreRow row) const { return qint64(m_copies.count(row)); }
     // An emptied list is exactly 0, whatever rounding the removals left.
     double sum() const { return m_rows == 0 ? 0.0 : m_sum.value(); }
-    // The sum kept within 0..1.
+    // The sum kept within 0..1 against rounding.
     double chance() const;
 
 private:
     std::shared_ptr<const ScoreModel> m_model;
     CompensatedSum m_sum;
+    RowMultiset m_copies; // kept only while there is a model
     qint64 m_rows = 0;
 };
 
@@ -47,12 +50,11 @@ namespace Chance {
 // a whole number that can be written out.
 qint64 oneIn(double chance);
 // The chance in per cent in the locale's format: two decimals from 1 % up, two significant
-// digits below, "0 %" for none.
+// digits below, never rounded to "100 %" or "0 %" unless it is exactly that.
 QString percentText(double chance, const QLocale& locale = QLocale());
-// "3,41 % (1 : 29)"; the odds part is left out when oneIn() gives 0.
+// "3,41 % (1 : 29)", N grouped as the locale groups digits; the odds part is left out when
+// oneIn() gives 0.
 QString chanceText(double chance, const QLocale& locale = QLocale());
-// "Voittotodennäköisyys 3,41 % (1 : 29)", the main window's label.
-QString winningText(double chance, const QLocale& locale = QLocale());
 // The list's rows most likely first (equal chances keep their order), and the positions its
 // ticked rows come to; nothing when the list is in that order already.
 struct Ordered
@@ -61,7 +63,5 @@ struct Ordered
     std::vector<int> ticked;
 };
 std::optional<Ordered> orderedByChance(const ScoreModel& model, const RowListModel& list);
-// "Todennäköisyys 0,52 % (1 : 192)", a row's tooltip.
-QString rowText(double chance, const QLocale& locale = QLocale());
 
 } // namespace Chance

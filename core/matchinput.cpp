@@ -1,5 +1,7 @@
 #include "core/matchinput.h"
 #include "core/numbers.h"
+#include <algorithm>
+#include <cmath>
 
 namespace {
 // Reads one field; sets the error and returns nothing on a fault.
@@ -28,7 +30,13 @@ bool anyText(std::initializer_list<const QString*> texts)
 }
 } // namespace
 
-MatchInput readMatchInput(const MatchInputTexts& texts, const QLocale& locale)
+bool MatchInput::bookImplausible() const
+{
+    auto outside = [](double book) { return book < LeastBook || book > MostBook; };
+    return ok() && fromOdds && (outside(book) || (overUnderBook && outside(*overUnderBook)));
+}
+
+MatchInput readMatchInput(const MatchInputTexts& texts, const QLocale& locale, double rho)
 {
     MatchInput input;
     if (anyText({&texts.home, &texts.draw, &texts.away, &texts.over, &texts.under})) {
@@ -43,6 +51,7 @@ MatchInput readMatchInput(const MatchInputTexts& texts, const QLocale& locale)
         if (!away)
             return input;
         input.oddsOutcomes = OddsFit::outcomesFromOdds(*home, *draw, *away);
+        input.book = 1 / *home + 1 / *draw + 1 / *away;
         if (anyText({&texts.over, &texts.under})) {
             const auto over = readField(texts.over, MatchField::Over, 1, locale, input);
             if (!over)
@@ -51,13 +60,22 @@ MatchInput readMatchInput(const MatchInputTexts& texts, const QLocale& locale)
             if (!under)
                 return input;
             input.oddsOver = OddsFit::overFromOdds(*over, *under);
+            input.overUnderBook = 1 / *over + 1 / *under;
         }
-        const auto fitted = OddsFit::fit(input.oddsOutcomes, input.oddsOver);
+        const auto fitted = OddsFit::fit(input.oddsOutcomes, input.oddsOver, rho);
         if (!fitted) {
             input.error = MatchInputError::CannotFit;
             return input;
         }
         input.goals = *fitted;
+        const OutcomeProbabilities model = OddsFit::poissonOutcomes(*fitted, rho);
+        const OutcomeProbabilities& odds = input.oddsOutcomes;
+        input.largestMiss =
+            std::max({std::fabs(model.home - odds.home), std::fabs(model.draw - odds.draw),
+                      std::fabs(model.away - odds.away)});
+        if (input.oddsOver)
+            input.largestMiss = std::max(
+                input.largestMiss, std::fabs(OddsFit::poissonOver(*fitted) - *input.oddsOver));
         return input;
     }
 
@@ -150,11 +168,15 @@ std::optional<double> readRho(const QString& text, const QLocale& locale)
     return parseDecimal(text, locale);
 }
 
-QString rhoErrorText(int match)
+QString rhoErrorText(int match, double lowest, double highest, const QLocale& locale)
 {
     if (match <= 0)
         return QStringLiteral("Dixon-Coles-korjaus (rho) ei ole luku.");
+    // Rounded inwards, so that every value shown is allowed.
     return QStringLiteral("Kohde %1: Dixon-Coles-korjaus (rho) tekee jonkin tuloksen "
-                          "todennäköisyydestä negatiivisen.")
-        .arg(match);
+                          "todennäköisyydestä negatiivisen. Sallittu rho on tälle kohteelle "
+                          "%2 ... %3.")
+        .arg(match)
+        .arg(formatDecimal(std::ceil(lowest * 100) / 100, 2, locale),
+             formatDecimal(std::floor(highest * 100) / 100, 2, locale));
 }

@@ -5,10 +5,13 @@ ModelInput readModelInput(const ModelInputTexts& texts, int columnCount, const Q
 {
     ModelInput input;
     const int matches = columnCount == 2 ? 2 : 3;
+    // The odds are fitted with the correction in the model, so rho comes first; a rho that is
+    // no number is told after the matches' own faults, as the boxes stand in the window.
+    const std::optional<double> rho = readRho(texts.rho, locale);
     std::vector<ExpectedGoals> goals;
     for (int m = 0; m < matches; ++m) {
         MatchInput& match = input.matches[size_t(m)];
-        match = readMatchInput(texts.matches[size_t(m)], locale);
+        match = readMatchInput(texts.matches[size_t(m)], locale, rho.value_or(0));
         if (!match.ok()) {
             input.errorMatch = m + 1;
             input.error = matchInputErrorText(m + 1, match);
@@ -16,7 +19,6 @@ ModelInput readModelInput(const ModelInputTexts& texts, int columnCount, const Q
         }
         goals.push_back(match.goals);
     }
-    const std::optional<double> rho = readRho(texts.rho, locale);
     if (!rho) {
         input.rhoAtFault = true;
         input.error = rhoErrorText(0);
@@ -28,7 +30,8 @@ ModelInput readModelInput(const ModelInputTexts& texts, int columnCount, const Q
     std::optional<ScoreModel> model = ScoreModel::make(goals, *rho, &refused);
     if (!model) {
         input.rhoAtFault = true;
-        input.error = rhoErrorText(refused + 1);
+        const DixonColes limits{goals[size_t(refused)].home, goals[size_t(refused)].away, *rho};
+        input.error = rhoErrorText(refused + 1, limits.lowestRho(), limits.highestRho(), locale);
         return input;
     }
     input.model = std::make_shared<const ScoreModel>(std::move(*model));
@@ -56,8 +59,6 @@ QString overFigure(double over, const QLocale& locale)
 
 QString modelOutcomeText(const MatchScores& match, const QLocale& locale)
 {
-    // The correction of the low scores moves none of them across 2,5 goals and its changes
-    // cancel out, so the over chance is the plain model's.
     return QStringLiteral("Malli: ") + outcomeFigures(match.outcomes(), locale) +
            overFigure(OddsFit::poissonOver(match.expectedGoals()), locale);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Expected goals from a bookmaker's odds. Home and away goals are taken as independent Poisson
-// counts; the two means are fitted so that the model gives the probabilities the odds imply.
+// counts, with the Dixon-Coles correction of the low scores when rho is not 0; the two means are
+// fitted so that the model, correction included, gives the probabilities the odds imply.
 // 1X2 alone fixes both means; with over/under 2.5 as well the five probabilities are fitted
 // by least squares.
 
@@ -33,14 +34,15 @@ OutcomeProbabilities outcomesFromOdds(double home, double draw, double away);
 // The probability of more than 2.5 goals from the over and under odds, margin removed.
 double overFromOdds(double over, double under);
 
-// The independent Poisson model's outcomes and its chance of more than 2.5 goals, over the
-// goals 0..99 that a row can hold.
-OutcomeProbabilities poissonOutcomes(ExpectedGoals goals);
+// The model's outcomes and its chance of more than 2.5 goals, over the goals 0..99 that a row
+// can hold. The correction moves no score across 2.5 goals, so the over chance needs no rho.
+OutcomeProbabilities poissonOutcomes(ExpectedGoals goals, double rho = 0);
 double poissonOver(ExpectedGoals goals);
 
-// The means that reproduce the outcomes (and the over 2.5 chance, when given); nothing when
-// no means within MinGoals..MaxGoals do: the probabilities must be positive and sum to 1.
+// The means that reproduce the outcomes (and the over 2.5 chance, when given) under the model
+// with this rho; nothing when no means within MinGoals..MaxGoals do: the probabilities must be
+// positive and sum to 1.
 std::optional<ExpectedGoals> fit(const OutcomeProbabilities& outcomes,
-                                 std::optional<double> over = std::nullopt);
+                                 std::optional<double> over = std::nullopt, double rho = 0);
 
 } // namespace OddsFit

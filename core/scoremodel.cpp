@@ -1,4 +1,5 @@
 #include "core/scoremodel.h"
+#include "core/poisson.h"
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -6,17 +7,6 @@
 #include <utility>
 
 namespace {
-// Poisson probabilities of 0..99 goals. For the means allowed the tail past 99 is below 1e-20,
-// so the table sums to 1 as it stands.
-std::array<double, MatchScores::Goals> poisson(double mean)
-{
-    std::array<double, MatchScores::Goals> p{};
-    p[0] = std::exp(-mean);
-    for (size_t k = 1; k < p.size(); ++k)
-        p[k] = p[k - 1] * mean / double(k);
-    return p;
-}
-
 bool meanAllowed(double mean)
 {
     return std::isfinite(mean) && mean >= OddsFit::MinGoals && mean <= OddsFit::MaxGoals;
@@ -25,16 +15,15 @@ bool meanAllowed(double mean)
 
 bool MatchScores::rhoAllowed(ExpectedGoals goals, double rho)
 {
-    return std::isfinite(rho) && 1 - goals.home * goals.away * rho >= 0 &&
-           1 + goals.home * rho >= 0 && 1 + goals.away * rho >= 0 && 1 - rho >= 0;
+    return DixonColes{goals.home, goals.away, rho}.allowed();
 }
 
 std::optional<MatchScores> MatchScores::make(ExpectedGoals goals, double rho)
 {
     if (!meanAllowed(goals.home) || !meanAllowed(goals.away) || !rhoAllowed(goals, rho))
         return std::nullopt;
-    const auto home = poisson(goals.home);
-    const auto away = poisson(goals.away);
+    const auto home = Poisson::table(goals.home);
+    const auto away = Poisson::table(goals.away);
     MatchScores scores;
     scores.m_goals = goals;
     scores.m_rho = rho;
@@ -42,12 +31,12 @@ std::optional<MatchScores> MatchScores::make(ExpectedGoals goals, double rho)
     for (size_t h = 0; h < size_t(Goals); ++h)
         for (size_t a = 0; a < size_t(Goals); ++a)
             scores.m_cells[h * Goals + a] = home[h] * away[a];
-    // Dixon-Coles: the four low scores move by amounts that cancel out, so the sum stays 1.
     if (rho != 0) {
-        scores.m_cells[0] *= 1 - goals.home * goals.away * rho; // 0-0
-        scores.m_cells[1] *= 1 + goals.home * rho;              // 0-1
-        scores.m_cells[Goals] *= 1 + goals.away * rho;          // 1-0
-        scores.m_cells[Goals + 1] *= 1 - rho;                   // 1-1
+        const DixonColes tau{goals.home, goals.away, rho};
+        scores.m_cells[0] *= tau.nilNil();
+        scores.m_cells[1] *= tau.nilOne();
+        scores.m_cells[Goals] *= tau.oneNil();
+        scores.m_cells[Goals + 1] *= tau.oneOne();
     }
     return scores;
 }

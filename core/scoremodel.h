@@ -7,6 +7,7 @@
 
 #include "core/compensatedsum.h"
 #include "core/oddsfit.h"
+#include "core/poisson.h"
 #include "core/scorerow.h"
 #include <utility>
 #include <vector>
@@ -14,7 +15,7 @@
 class MatchScores
 {
 public:
-    static constexpr int Goals = ScoreRow::MaxGoal + 1;
+    static constexpr int Goals = Poisson::Goals;
 
     // Whether rho keeps the four corrected scores from going below zero.
     static bool rhoAllowed(ExpectedGoals goals, double rho);

@@ -89,14 +89,23 @@ void ChanceCommands::countAll()
 void ChanceCommands::showChance()
 {
     m_chanceLabel.setVisible(m_tally.hasModel());
-    m_chanceLabel.setText(m_tally.hasModel() ? Chance::winningText(m_tally.chance()) : QString());
+    m_chanceLabel.setText(m_tally.hasModel()
+                              ? Texts::winningChance(Chance::chanceText(m_tally.chance()))
+                              : QString());
 }
 
 QString ChanceCommands::rowToolTip(int position) const
 {
     if (!m_model || position < 0 || position >= m_history.rows().count())
         return QString();
-    return Chance::rowText(m_model->probability(m_history.rows().at(position)));
+    const ScoreRow row = m_history.rows().at(position);
+    QString text = Texts::rowChance(Chance::chanceText(m_model->probability(row)));
+    // A copy wins nothing more: the list's chance counts the row once.
+    if (m_tally.copies(row) > 1)
+        text += QStringLiteral("\nRivi on listalla %1 kertaa; voittotodennäköisyyteen se "
+                               "lasketaan kerran.")
+                    .arg(m_tally.copies(row));
+    return text;
 }
 
 void ChanceCommands::MnuTodennakoisyydet_Click()
@@ -121,9 +130,8 @@ void ChanceCommands::fillBestRows(qint64 count)
     }
     ProgressWindow progress(m_window, QStringLiteral("Haetaan todennäköisimpiä rivejä..."),
                             count >= ProgressFrom, QStringLiteral("Keskeytä"), 300);
-    const BestRows::Result best = BestRows::find(*m_model, *ranges, count, progress.callback());
     // As with drawn rows, a row already listed is not listed again.
-    m_history.rows().appendNew(best.rows);
+    BestRows::appendTo(m_history.rows(), *m_model, *ranges, count, progress.callback());
 }
 
 void ChanceCommands::MnuJarjestaTod_Click()

@@ -30,6 +30,8 @@ void frmTarkista::cmdTarkista_Click()
     const int columns = m_columnCount();
     const std::optional<ScoreRow> finalScores = readFinalScores(ui->txtTulos->text(), columns);
     if (!finalScores) {
+        // The counts beside a refused text would be read as its own.
+        ui->lblOsumat->clear();
         MessageBox::show(this, Texts::AppTitle, finalScoresErrorText(columns),
                          MessageBox::Exclamation);
         focusWholeText(ui->txtTulos);

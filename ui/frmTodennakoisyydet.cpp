@@ -45,6 +45,40 @@ QColor heat(double share)
 {
     return QColor(255, 255 - int(90 * share), 255 - int(200 * share));
 }
+
+QString percentOf(double share)
+{
+    return formatDecimal(share * 100, 1, QLocale()) + QStringLiteral(" %");
+}
+
+// What the player should look at again in odds that were taken: a book no bookmaker makes, 1X2
+// and over/under that no one model meets, and a likeliest score beyond the map.
+QStringList warnings(const MatchInput& input, const MatchScores& scores, int heatGoals)
+{
+    QStringList lines;
+    auto outside = [](double book) {
+        return book < MatchInput::LeastBook || book > MatchInput::MostBook;
+    };
+    const QString usual = QStringLiteral(" (tavallisesti 100–130 %): onko jokin kerroin "
+                                         "kirjoitettu väärin?");
+    if (input.bookImplausible() && outside(input.book))
+        lines << QStringLiteral("Kertoimien 1, X ja 2 käänteislukujen summa on ") +
+                     percentOf(input.book) + usual;
+    if (input.bookImplausible() && input.overUnderBook && outside(*input.overUnderBook))
+        lines << QStringLiteral("Yli/alle 2,5 -kertoimien käänteislukujen summa on ") +
+                     percentOf(*input.overUnderBook) + usual;
+    if (input.oddsDisagree())
+        lines << QStringLiteral("Kertoimet 1X2 ja yli/alle 2,5 eivät sovi yhteen: malli poikkeaa "
+                                "kertoimista enimmillään %1 prosenttiyksikköä.")
+                     .arg(formatDecimal(input.largestMiss * 100, 1, QLocale()));
+    const auto [home, away] = scores.likeliest();
+    if (home >= heatGoals || away >= heatGoals)
+        lines << QStringLiteral("Todennäköisin tulos %1-%2 (%3) on taulukon ulkopuolella.")
+                     .arg(home)
+                     .arg(away)
+                     .arg(Chance::percentText(scores.at(home, away)));
+    return lines;
+}
 } // namespace
 
 frmTodennakoisyydet::frmTodennakoisyydet(int columnCount, std::function<qint64()> stakeCents,
@@ -99,8 +133,12 @@ void frmTodennakoisyydet::buildMatch(int match)
     grid->addWidget(controls.model, 5, 0, 1, 5);
     controls.odds = plainLabel(numbered("lblKertoimet", match), frame);
     grid->addWidget(controls.odds, 6, 0, 1, 5);
+    controls.warning = plainLabel(numbered("lblVaroitus", match), frame);
+    controls.warning->setWordWrap(true);
+    controls.warning->setStyleSheet(QStringLiteral("color: #a01010"));
+    grid->addWidget(controls.warning, 7, 0, 1, 5);
     controls.scores = buildHeatMap(frame, match);
-    grid->addWidget(controls.scores, 7, 0, 1, 5);
+    grid->addWidget(controls.scores, 8, 0, 1, 5);
     ui->layoutKohteet->addWidget(frame);
 }
 
@@ -167,7 +205,17 @@ void frmTodennakoisyydet::showMatch(int match)
     controls.goals->setText(shown ? expectedGoalsText(scores->expectedGoals()) : QString());
     controls.model->setText(shown ? modelOutcomeText(*scores) : QString());
     controls.odds->setText(shown ? oddsOutcomeText(m_input.matches[size_t(match)]) : QString());
+    controls.warning->setText(
+        shown ? warnings(m_input.matches[size_t(match)], *scores, HeatGoals).join(u'\n')
+              : QString());
+    controls.warning->setVisible(!controls.warning->text().isEmpty());
+    showHeatMap(controls, scores);
+}
 
+void frmTodennakoisyydet::showHeatMap(MatchControls& controls, const MatchScores* scores)
+{
+    const bool shown = scores != nullptr;
+    // The likeliest within the map, so that one cell is always marked.
     const auto [bestHome, bestAway] = shown ? scores->likeliest(HeatGoals - 1) : std::pair{0, 0};
     const double top = shown ? scores->at(bestHome, bestAway) : 0;
     for (int home = 0; home < HeatGoals; ++home)

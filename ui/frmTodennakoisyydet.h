@@ -56,6 +56,7 @@ private:
         QLabel* goals = nullptr;           // lblOdotus_k
         QLabel* model = nullptr;           // lblMalli_k
         QLabel* odds = nullptr;            // lblKertoimet_k
+        QLabel* warning = nullptr;         // lblVaroitus_k: odds taken but doubtful
         QTableWidget* scores = nullptr;    // tblTulokset_k
     };
 
@@ -66,6 +67,7 @@ private:
     void remake();
     void showModel();
     void showMatch(int match);
+    void showHeatMap(MatchControls& controls, const MatchScores* scores);
     void focusFault(const ModelInput& input);
 
     void cmdKayta_Click();

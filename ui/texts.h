@@ -13,6 +13,16 @@ inline const QString ContinueQuestion = QStringLiteral("Haluatko jatkaa? ");
 inline const QString NoChances =
     QStringLiteral("Todennäköisyyksiä ei ole asetettu. Anna ne ensin kohdassa Muokkaa, "
                    "Todennäköisyydet.");
+// "Voittotodennäköisyys 3,41 % (1 : 29)", the main window's label of the list's chance.
+inline QString winningChance(const QString& chance)
+{
+    return QStringLiteral("Voittotodennäköisyys ") + chance;
+}
+// "Todennäköisyys 0,52 % (1 : 192)", a row's tooltip.
+inline QString rowChance(const QString& chance)
+{
+    return QStringLiteral("Todennäköisyys ") + chance;
+}
 // A print refused because the offsets would put marks off the paper.
 inline QString offPage(const QString& lyhytReuna, const QString& pitkaReuna)
 {

@@ -128,13 +128,117 @@ private slots:
         tally.add(many[5]);
         QCOMPARE(tally.sum(), shared->probability(many[5]));
 
-        // A row listed many times counts each time; the chance stops at 1.
-        ChanceTally certain(
-            std::make_shared<const ScoreModel>(model({{0.001, 0.001}, {0.001, 0.001}})));
-        certain.reset(std::vector<ScoreRow>(3, *ScoreRow::fromText(u"0-0 0-0")));
-        QVERIFY(certain.sum() > 2.9);
-        QCOMPARE(certain.chance(), 1.0);
         QCOMPARE(ChanceTally().chance(), 0.0);
+    }
+
+    // A second copy of a row is a second stake on one outcome, not a second chance: the
+    // chance counts each different row once, as the copies come and go one by one.
+    void copiesCountOnce_data()
+    {
+        QTest::addColumn<int>("copies");
+        QTest::newRow("twice") << 2;
+        QTest::newRow("four times") << 4;
+        QTest::newRow("past what a slot counts") << 300;
+    }
+    void copiesCountOnce()
+    {
+        QFETCH(int, copies);
+        const auto shared = std::make_shared<const ScoreModel>(model({{1.4, 1.1}, {0.9, 0.9}}));
+        std::vector<ScoreRow> system; // 0..2 goals each: 81 rows
+        for (int g = 0; g < 81; ++g)
+            system.push_back(ScoreRow(2, {g % 3, g / 3 % 3, g / 9 % 3, g / 27, 0, 0}));
+        const double once = shared->sum(system);
+        std::vector<ScoreRow> listed;
+        for (int c = 0; c < (copies > 4 ? 2 : copies); ++c)
+            listed.insert(listed.end(), system.begin(), system.end());
+        ChanceTally tally(shared);
+        tally.reset(listed);
+        const ScoreRow first = system.front();
+        for (int c = int(listed.size() / system.size()); c < copies; ++c)
+            tally.add(first);
+        QVERIFY(qAbs(tally.sum() - once) < 1e-15);
+        QCOMPARE(tally.copies(first), qint64(copies));
+        for (int c = 1; c < copies; ++c)
+            tally.remove(first); // copies go: the chance stays
+        QVERIFY(qAbs(tally.sum() - once) < 1e-15);
+        tally.remove(first); // the last copy takes the row's chance with it
+        QVERIFY(qAbs(tally.sum() - (once - shared->probability(first))) < 1e-15);
+        QCOMPARE(tally.copies(first), qint64(0));
+    }
+
+    // Never 100 % or 0 % unless exact; small chances keep two significant digits.
+    void chanceText_data()
+    {
+        QTest::addColumn<double>("chance");
+        QTest::addColumn<QString>("text");
+        const QString group = QLocale(QLocale::Finnish).groupSeparator();
+        QTest::newRow("ordinary") << 0.0341 << "3,41 % (1 : 29)";
+        QTest::newRow("nearly all") << 0.9999977 << "99,9998 % (1 : 1)";
+        QTest::newRow("all") << 1.0 << "100 % (1 : 1)";
+        QTest::newRow("none") << 0.0 << "0 %";
+        QTest::newRow("below 1 %") << 0.0052 << "0,52 % (1 : 192)";
+        QTest::newRow("one row of a system")
+            << 1 / 2985984.0 << "0,000033 % (1 : 2" + group + "985" + group + "984)";
+        QTest::newRow("beyond fixed decimals") << 1e-20 << QString::fromUtf8("1E\u221218 %");
+    }
+    void chanceText()
+    {
+        QFETCH(double, chance);
+        QTEST(Chance::chanceText(chance, QLocale(QLocale::Finnish)), "text");
+    }
+
+    // Rows that cannot happen are no bet, however many rows are asked.
+    void bestRowsStopAtZero()
+    {
+        const ScoreModel tiny = model({{0.001, 0.001}, {0.001, 0.001}});
+        GoalRanges ranges = GoalRanges::upTo(2, 99);
+        ranges.teams = {GoalRange{60, 60}, GoalRange{0, 0}, GoalRange{0, 99}, GoalRange{0, 0}};
+        qint64 possible = 0;
+        for (int h = 0; h <= 99; ++h)
+            possible += tiny.probability(ScoreRow(2, {60, 0, h, 0, 0, 0})) > 0;
+        QVERIFY(possible > 0 && possible < 100);
+        const BestRows::Result found = BestRows::find(tiny, ranges, 100);
+        QCOMPARE(qint64(found.rows.size()), possible);
+        RowListModel list;
+        QCOMPARE(BestRows::appendTo(list, tiny, ranges, 100).added, possible);
+    }
+
+    // Straight into the list: rows listed already are not listed again, and a stop keeps the
+    // best rows found until then.
+    void appendTo_data()
+    {
+        QTest::addColumn<int>("listedFirst"); // every third of the best rows listed before
+        QTest::addColumn<int>("blocks");      // blocks of 65,536 before the stop; 0: none
+        QTest::addColumn<qint64>("added");
+        QTest::newRow("into an empty list") << 0 << 0 << qint64(200000);
+        QTest::newRow("some listed") << 300 << 0 << qint64(200000 - 100);
+        QTest::newRow("stopped") << 0 << 2 << qint64(2 * 65536);
+    }
+    void appendTo()
+    {
+        QFETCH(int, listedFirst);
+        QFETCH(int, blocks);
+        const ScoreModel scores = model({{1.6, 0.9}, {1.1, 1.2}, {0.6, 2.3}});
+        const GoalRanges ranges = GoalRanges::upTo(3, 9);
+        const BestRows::Result best = BestRows::find(scores, ranges, 200000);
+        RowListModel list;
+        for (int i = 0; i < listedFirst; i += 3)
+            list.appendIfNew(best.rows[size_t(i)]);
+        int calls = 0;
+        BestRows::Progress stopAfter = [&](qint64, qint64) { return ++calls < blocks; };
+        const BestRows::Appended appended =
+            BestRows::appendTo(list, scores, ranges, 200000, blocks ? stopAfter : nullptr);
+        QTEST(appended.added, "added");
+        QCOMPARE(appended.stopped, blocks > 0);
+        QCOMPARE(list.count(), listedFirst / 3 + int(appended.added));
+        QVERIFY(!appended.stopped || appended.found == appended.added);
+        // The list holds exactly the best rows found, each once.
+        std::vector<ScoreRow> expected(best.rows.begin(), best.rows.begin() + appended.found);
+        std::vector<ScoreRow> rows = list.rows();
+        auto byKey = [](ScoreRow a, ScoreRow b) { return a.key() < b.key(); };
+        std::sort(expected.begin(), expected.end(), byKey);
+        std::sort(rows.begin(), rows.end(), byKey);
+        QCOMPARE(texts(rows), texts(expected));
     }
 
     void equalsBruteForce_data()

@@ -65,6 +65,76 @@ private slots:
         QVERIFY(qAbs(with.goals.away - plain.goals.away) < 1e-9);
     }
 
+    // Means worked out apart from the program (an arbitrary-precision Poisson fitted by a root
+    // finder), so that a fault shared by the fit and the model cannot pass.
+    void fitMatchesReference_data()
+    {
+        QTest::addColumn<QString>("boxes"); // as match() reads them
+        QTest::addColumn<double>("rho");
+        QTest::addColumn<double>("home");
+        QTest::addColumn<double>("away");
+        QTest::addColumn<bool>("disagree"); // misses an outcome by more than 3 points
+        // clang-format off
+        QTest::newRow("1X2") << "2,10|3,40|3,60" << 0.0 << 1.3161335729088456 << 0.93391666299632818 << false;
+        QTest::newRow("1X2, corrected") << "2,10|3,40|3,60" << -0.13 << 1.5765712004958558 << 1.1603856012357682 << false;
+        // Over/under that 1X2 alone would price as an ordinary match.
+        QTest::newRow("high-scoring") << "2,10|3,40|3,60|1,55|2,45" << 0.0 << 1.775395649342951 << 1.3545344784457857 << true;
+        QTest::newRow("favourite, low over") << "1,45|4,50|7,00|2,30|1,62" << 0.0 << 1.7444583046518221 << 0.60097434699125319 << false;
+        QTest::newRow("high-scoring, corrected") << "2,10|3,40|3,60|1,55|2,45" << -0.1 << 1.7848344975131485 << 1.3556682811470154 << false;
+        // clang-format on
+    }
+    void fitMatchesReference()
+    {
+        QFETCH(QString, boxes);
+        QFETCH(double, rho);
+        QFETCH(double, home);
+        QFETCH(double, away);
+        const MatchInput read = readMatchInput(match(boxes), finnish, rho);
+        QVERIFY(read.ok());
+        QVERIFY2(qAbs(read.goals.home - home) < 1e-7 && qAbs(read.goals.away - away) < 1e-7,
+                 qPrintable(expectedGoalsText(read.goals, QLocale::c())));
+        QTEST(read.oddsDisagree(), "disagree");
+        QVERIFY(!read.bookImplausible());
+        // The model with the correction gives back the odds' own draw.
+        const auto table = MatchScores::make(read.goals, rho);
+        QVERIFY(table);
+        if (!read.oddsOver)
+            QVERIFY(qAbs(table->outcomes().draw - read.oddsOutcomes.draw) < 1e-9);
+    }
+
+    // Odds taken with a warning: a book no bookmaker makes.
+    void bookImplausible_data()
+    {
+        QTest::addColumn<QString>("boxes");
+        QTest::addColumn<bool>("implausible");
+        QTest::newRow("ordinary margin") << "2,10|3,40|3,60" << false;
+        QTest::newRow("away 36 for 3,6") << "2,10|3,40|36" << true;
+        QTest::newRow("all 1,01") << "1,01|1,01|1,01" << true;
+        QTest::newRow("over/under 1,2 and 1,2") << "2,10|3,40|3,60|1,2|1,2" << true;
+        QTest::newRow("goals typed") << "|||||1,2|0,8" << false;
+    }
+    void bookImplausible()
+    {
+        QFETCH(QString, boxes);
+        const MatchInput read = readMatchInput(match(boxes), finnish);
+        QVERIFY(read.ok());
+        QTEST(read.bookImplausible(), "implausible");
+    }
+
+    // A rho that would make a low score negative is refused with the range the match allows.
+    void rhoRange()
+    {
+        ModelInputTexts texts;
+        texts.matches[0] = match("|||||1,5|1");
+        texts.matches[1] = match("|||||2|2,5");
+        texts.rho = "0,3";
+        const ModelInput read = readModelInput(texts, 2, finnish);
+        QVERIFY(!read.ok() && read.rhoAtFault);
+        QCOMPARE(read.error, QString("Kohde 2: Dixon-Coles-korjaus (rho) tekee jonkin tuloksen "
+                                     "todennäköisyydestä negatiivisen. Sallittu rho on tälle "
+                                     "kohteelle \u22120,40 ... 0,20."));
+    }
+
     // The first fault, in field order, is told in the window's words.
     void refused_data()
     {

@@ -35,9 +35,16 @@ ScoreModel modelOf(int matches)
 // What the chance label should say for the list as it is, "hidden" without chances.
 QString expectedChance(frmSarvento& w, bool withModel)
 {
-    return withModel ? Chance::winningText(
-                           std::min(1.0, modelOf(w.ColumnCount()).sum(w.rowList().rows())))
-                     : "hidden";
+    if (!withModel)
+        return "hidden";
+    // Each different row once: a copy is no second chance.
+    std::vector<ScoreRow> distinct = w.rowList().rows();
+    std::sort(distinct.begin(), distinct.end(),
+              [](ScoreRow a, ScoreRow b) { return a.key() < b.key(); });
+    distinct.erase(std::unique(distinct.begin(), distinct.end(),
+                               [](ScoreRow a, ScoreRow b) { return a.key() == b.key(); }),
+                   distinct.end());
+    return "Voittotodennäköisyys " + Chance::chanceText(modelOf(w.ColumnCount()).sum(distinct));
 }
 
 QString shownChance(frmSarvento& w)
@@ -71,6 +78,7 @@ private slots:
         QTest::newRow("list cleared") << setChances() + "; " + rows + "; yes; menu MnuTyhjennäLista" << true;
         QTest::newRow("two matches") << setChances() + "; yes; menu MnuSarake2; add 0-0 1-0; add 2-1 0-0" << true;
         QTest::newRow("two matches, undone") << setChances() + "; " + rows + "; yes; menu MnuSarake2; menu MnuKumoa" << true;
+        QTest::newRow("a system listed twice") << setChances() + "; grid 0,1,2 0,1,2 0,1,2 0,1,2 0,1,2 0,1,2; click cmdListaa_Rivit; no; click cmdListaa_Rivit" << true;
         QTest::newRow("chances emptied") << setChances() + "; " + rows + "; click cmdTyhjenna" << false;
         // clang-format on
     }
@@ -104,7 +112,7 @@ private slots:
         // clang-format off
         QTest::newRow("ten") << setChances() + "; set txtMaali 3; set txtParhaatLkm 10" << 10 << "";
         QTest::newRow("for a budget") << setChances() + "; set txtMaali 3; tick Chk2Markka; set txtParhaatLkm ; set txtBudjetti 2,5" << -2 << "";
-        QTest::newRow("the best one already listed") << setChances() + "; set txtMaali 3; add 1-0 2-0 1-1; set txtParhaatLkm 4" << 4 << "";
+        QTest::newRow("the best one already listed") << setChances() + "; set txtMaali 3; add 1-0 1-0 0-0; set txtParhaatLkm 4" << 4 << "";
         QTest::newRow("own limits of a team") << setChances() + "; set txtMaali 3; set txtMaalivah_0 2; set txtMaaliEnint_0 3; set txtParhaatLkm 6" << 6 << "";
         QTest::newRow("max goal missing") << setChances() + "; set txtParhaatLkm 5" << -1 << "Max. maalimäärä puuttuu";
         QTest::newRow("no chances") << "set txtMaali 3; set txtParhaatLkm 5" << -1 << "Parhaat rivit lasketaan todennäköisyyksistä: anna ensin kertoimet tai odotetut maalimäärät ja paina Käytä.";

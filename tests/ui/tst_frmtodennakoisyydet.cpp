@@ -120,7 +120,7 @@ private slots:
         QTest::newRow("over/under, third not read") << 2 << QStringList{oddsOf(1.7, 1.2, ',', 0.05, true), oddsOf(0.9, 1.6, '.', 0, true), "x"} << "" << "" << "1,70 - 1,20 / 0,90 - 1,60 / ";
         QTest::newRow("expected goals") << 2 << QStringList{"|||||1,45|0.98", "|||||0,5|3"} << "-0,1" << "" << "1,45 - 0,98 / 0,50 - 3,00 / ";
         QTest::newRow("odds below 1") << 3 << QStringList{"0,95|3|4", Goals, Goals} << "" << "Kohde 1: kerroin 1 pitää olla suurempi kuin 1." << before3;
-        QTest::newRow("rho too large") << 2 << QStringList{Goals, "|||||3|3"} << "0,2" << "Kohde 2: Dixon-Coles-korjaus (rho) tekee jonkin tuloksen todennäköisyydestä negatiivisen." << before2;
+        QTest::newRow("rho too large") << 2 << QStringList{Goals, "|||||3|3"} << "0,2" << "Kohde 2: Dixon-Coles-korjaus (rho) tekee jonkin tuloksen todennäköisyydestä negatiivisen. Sallittu rho on tälle kohteelle \u22120,33 ... 0,11." << before2;
         // clang-format on
     }
     void apply()
@@ -191,6 +191,33 @@ private slots:
         const QString score = sample.section(" | ", 1); // "1-0: ..."
         const QTableWidgetItem* cell = map->item(score[0].digitValue(), score[2].digitValue());
         QCOMPARE(cell->text() + " | " + cell->toolTip(), sample); // the tooltip names the score
+    }
+
+    // Odds that are taken but doubtful, and a likeliest score beyond the map, are told beside
+    // the match; the model is set all the same.
+    void warnings_data()
+    {
+        QTest::addColumn<QString>("match");
+        QTest::addColumn<QString>("warning");
+        const QString usual = " (tavallisesti 100–130 %): onko jokin kerroin kirjoitettu väärin?";
+        // clang-format off
+        QTest::newRow("ordinary odds") << "2,10|3,40|3,60" << "";
+        QTest::newRow("away 36 for 3,6") << "2,10|3,40|36" << "Kertoimien 1, X ja 2 käänteislukujen summa on 79,8 %" + usual;
+        QTest::newRow("all 1,01") << "1,01|1,01|1,01" << "Kertoimien 1, X ja 2 käänteislukujen summa on 297,0 %" + usual;
+        QTest::newRow("over/under 1,2 and 1,2") << "2,10|3,40|3,60|1,2|1,2" << "Yli/alle 2,5 -kertoimien käänteislukujen summa on 166,7 %" + usual;
+        QTest::newRow("1X2 against over/under") << "2,10|3,40|3,60|1,55|2,45" << "Kertoimet 1X2 ja yli/alle 2,5 eivät sovi yhteen: malli poikkeaa kertoimista enimmillään 4,9 prosenttiyksikköä.";
+        QTest::newRow("likeliest beyond the map") << "|||||11,5|0,5" << "Todennäköisin tulos 11-0 (7,16 %) on taulukon ulkopuolella.";
+        // clang-format on
+    }
+    void warnings()
+    {
+        QFETCH(QString, match);
+        auto w = open(2);
+        type(*w, {Goals, match}, "");
+        child<QPushButton>(*w, "cmdKayta")->click();
+        QVERIFY(w->model());
+        QTEST(labelText(*w, "lblVaroitus_2"), "warning");
+        QCOMPARE(labelText(*w, "lblVaroitus_1"), QString());
     }
 
     // The stored inputs make a new window's model unshown; a change of the count remakes it;
