@@ -198,11 +198,24 @@ private slots:
         QTEST(messages().join('/').replace(QString(" %1 /").arg(printed), " N /"), "stopped");
     }
 
-    // The print position window's sheet carries the shift typed, not yet stored.
+    // The print position window's sheet carries the shift typed, not yet stored; a sheet that
+    // cannot be printed says why.
+    void calibrationSheet_data()
+    {
+        QTest::addColumn<QString>("printer"); // "" when the print dialog is cancelled
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("printed") << "kuponki.pdf" << QStringList();
+        QTest::newRow("print dialog cancelled") << "" << QStringList();
+        QTest::newRow("printer fails") << "/dev/full"
+                                       << QStringList{"Koearkin tulostus epäonnistui. Tiedostoa "
+                                                      "/dev/full ei saatu kirjoitettua kokonaan."};
+    }
     void calibrationSheet()
     {
+        QFETCH(QString, printer);
         MainWindow w(false);
         QCOMPARE(setUp(w), QString());
+        m_printers->fileName = printer;
         ModalRunner::setHandler([&](QDialog& window) {
             child<QLineEdit>(window, "txtVaakaReuna")->setText("-2");
             child<QLineEdit>(window, "txtPystyReuna")->setText("3,5");
@@ -210,10 +223,39 @@ private slots:
             return int(QDialog::Rejected);
         });
         QCOMPARE(play(w, "menu MnuMuutaTulostusKohtaa"), QString());
-        QCOMPARE(messages(), QStringList());
+        QTEST(messages(), "messages");
+        if (printer != "kuponki.pdf") {
+            QCOMPARE(m_printers->files(), QStringList());
+            return;
+        }
         const QString sheet = marksRead(m_printers->path("kuponki.pdf"), {3.5, -2})[0];
         for (const char* mark : {"8,20", "93,61", "17,52", "53,66"})
             QVERIFY2(sheet.split(' ').contains(mark), mark);
+    }
+
+    // A preview of more coupons than it can lay out shows the first ones, and says so.
+    void previewLimit_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("messages");
+        const int most = CouponPrinting::PreviewPages;
+        QTest::newRow("as many as shown") << most << QStringList();
+        QTest::newRow("one more") << most + 1
+                                  << QStringList{"Esikatselussa näkyy 500 ensimmäistä kuponkia."};
+    }
+    void previewLimit()
+    {
+        QFETCH(int, count);
+        MainWindow w(false);
+        QCOMPARE(setUp(w), QString());
+        std::vector<ScoreRow> rows;
+        for (int i = 0; i < count; ++i)
+            rows.push_back(ScoreRow(2, {i % 10, i / 10 % 10, i / 100, 0}));
+        w.rowList().appendAll(rows);
+        QCOMPARE(play(w, "menu MnuEsikatselu"), QString());
+        QTEST(messages(), "messages");
+        const QString info = run("pdfinfo", {m_printers->path("esikatselu.pdf")});
+        QVERIFY2(info.contains(QRegularExpression("Pages: +500\\n")), qPrintable(info));
     }
 
     // Coupons print once each whatever the print dialog says; a listing in copies.

@@ -5,6 +5,7 @@
 #include "settings/recentfiles.h"
 #include "ui/frmVertaile.h"
 #include "windowtest.h"
+#include <QProgressDialog>
 
 using namespace WindowTest;
 
@@ -30,6 +31,58 @@ private slots:
         const QString dropped = "rows=1-2 3-4 5-6, 0-0 0-0 0-0|titles=Samat rivit pois ";
         QCOMPARE(seen(w, dropped), dropped);
         QCOMPARE(RecentFiles::load().paths(), QStringList({second, first}));
+    }
+
+    // A file of 8 MiB or more opens under a progress window; stopped there, nothing of it is
+    // opened. A file of more rows than a list holds is refused before it is read.
+    void largeFile_data()
+    {
+        QTest::addColumn<qint64>("rows"); // of 8 bytes: 1 << 20 fill 8 MiB; past 1 << 30 sparse
+        QTest::addColumn<bool>("stop");
+        QTest::addColumn<QString>("window"); // the progress window's text while it was up
+        QTest::addColumn<QString>("expected");
+        const QString none = "told=|matches=3|rows=|steps=0", up = "Avataan tiedostoa...";
+        const QString opened = "told=|matches=2|steps=1|lblArvottu=";
+        // clang-format off
+        QTest::newRow("under 8 MiB") << ((1LL << 20) - 1) << false << "" << opened + "1048575";
+        QTest::newRow("8 MiB") << (1LL << 20) << false << up << opened + "1048576";
+        QTest::newRow("8 MiB, stopped") << (1LL << 20) << true << up << none;
+        QTest::newRow("16 GiB") << (1LL << 31) << false << "" << "told=Tiedosto on liian suuri avattavaksi.|rows=";
+        // clang-format on
+    }
+    void largeFile()
+    {
+        QFETCH(qint64, rows);
+        QFETCH(bool, stop);
+        QTemporaryDir files;
+        QFile file(files.filePath("suuri.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (rows < 1 << 30)
+            QVERIFY(file.write(QByteArray("2-1 0-3\n").repeated(rows)) == rows * 8);
+        else
+            QVERIFY(file.resize(rows * 8)); // sparse: its size alone refuses it
+        file.close();
+        MainWindow w;
+        w.show();
+        QString window;
+        QTimer watch; // runs while the progress window lets events through
+        connect(&watch, &QTimer::timeout, [&] {
+            auto* progress = w.findChild<QProgressDialog*>();
+            if (!progress || !progress->isVisible())
+                return;
+            window = progress->labelText();
+            if (stop)
+                child<QPushButton>(*progress, QString())->click();
+        });
+        watch.start(0);
+        QCOMPARE(play(w, "file " + file.fileName() + "; menu MnuAvaa"), QString());
+        watch.stop();
+        QTEST(window, "window");
+        QFETCH(QString, expected);
+        QCOMPARE(seen(w, expected), expected);
+        const bool opened = expected.contains("steps=1");
+        QCOMPARE(RecentFiles::load().paths(),
+                 opened ? QStringList{file.fileName()} : QStringList());
     }
 
     // A saved file enters the recent list; a failed save says why, as its detail.

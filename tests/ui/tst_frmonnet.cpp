@@ -76,6 +76,7 @@ private slots:
         const QString sent1 = "h1=1&v1=2&h2=0&v2=1&h3=2&v3=0";
         const QString first = "1/5   (1-2 0-1 2-0)", second = "2/5   (1-0 0-0 0-0)";
         const QString none = "Ei lähetettävää riviä: hae ensin rivit tai järjestelmä.";
+        const QString two = "2 riviä jäi pois verkkopelistä, koska niissä ei ole 3 kohdetta.";
         using L = QStringList;
         // clang-format off
         QTest::newRow("rows tab") << L{"open"} << first << L{} << "11100" << "";
@@ -92,6 +93,7 @@ private slots:
         QTest::newRow("host changed after taking") << L{"open", "host=example.net", "Laheta"} << first << L{} << "11100" << "Osoite ei ole verkkopelin palvelimella, joten sitä ei avata:\nhttps://www.example.com/www4reg?game=multiscore&op=checkGame&T=3&S=S&L=F&stake=1&" + sent1;
         QTest::newRow("browser fails") << L{"browser=fails", "open", "Laheta"} << first << L{sent1} << "11100" << "Selain ei avannut osoitetta. Yritä uudelleen.";
         QTest::newRow("one row of two matches") << L{"rows=1-1 1-1;2-2 2-2 2-2", "open"} << "1/1   (2-2 2-2 2-2)" << L{} << "11100" << "1 rivi jäi pois verkkopelistä, koska siinä ei ole 3 kohdetta.";
+        QTest::newRow("two rows left out") << L{"rows=1-1 1-1;2-2 2-2 2-2;0-0 3-3", "open"} << "1/1   (2-2 2-2 2-2)" << L{} << "11100" << two;
         // clang-format on
     }
     void play()

@@ -161,6 +161,8 @@ private slots:
         QTest::newRow("Lopeta, no") << "no; menu MnuLopeta" << "told=Pelimies ei lopeta   ;)|visible=1";
         QTest::newRow("Lopeta, yes") << "yes; menu MnuLopeta" << "visible=0";
         QTest::newRow("Lopeta, warnings off") << "off; menu MnuLopeta" << "told=|visible=0";
+        QTest::newRow("Tilastot beside the list") << rows3 + "menu MnuTilastot" << "frmTilastot?=1|visible=1";
+        QTest::newRow("Todennäköisyydet") << "menu MnuTodennakoisyydet" << "frmTodennakoisyydet?=1|visible=1";
         QTest::newRow("notice refused with rows, no") << rows3 + "no; menu MnuInfo" << "told=Pelimies ei lopeta   ;)|visible=1";
         // clang-format on
     }

@@ -74,11 +74,16 @@ private slots:
     void keysMoveTheCurrentRow_data()
     {
         QTest::addColumn<Keys>("keys");
-        QTest::addColumn<int>("row"); // -1 the last row; pages counts pages of a screen less one
-        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("row");   // below 0 from the end: -1 the last
+        QTest::addColumn<int>("pages"); // of a screen less one row
         QTest::newRow("page down") << Keys{Qt::Key_PageDown} << 0 << 1;
         QTest::newRow("down at the end") << Keys{Qt::Key_End, Qt::Key_Down} << -1 << 0;
         QTest::newRow("end, page up") << Keys{Qt::Key_End, Qt::Key_PageUp} << -1 << -1;
+        QTest::newRow("up above the screen")
+            << Keys{Qt::Key_End, Qt::Key_PageUp, Qt::Key_Up} << -2 << -1;
+        QTest::newRow("up at the top") << Keys{Qt::Key_Down, Qt::Key_Up, Qt::Key_Up} << 0 << 0;
+        QTest::newRow("end, home") << Keys{Qt::Key_End, Qt::Key_Home} << 0 << 0;
+        QTest::newRow("left stays") << Keys{Qt::Key_Down, Qt::Key_Left} << 1 << 0;
     }
     void keysMoveTheCurrentRow()
     {
@@ -91,7 +96,7 @@ private slots:
         list.view.setCurrentIndex(list.model.index(0));
         for (int key : keys)
             QTest::keyClick(&list.view, Qt::Key(key));
-        const int expected = (row < 0 ? Count - 1 : row) + pages * (list.perPage() - 1);
+        const int expected = (row < 0 ? Count + row : row) + pages * (list.perPage() - 1);
         QCOMPARE(list.view.currentIndex().row(), expected);
         QVERIFY(
             list.view.viewport()->rect().contains(list.view.visualRect(list.view.currentIndex())));
