@@ -1,8 +1,10 @@
 // The chances in the main window: the list's chance and the commands by chances.
 #include "core/bestrows.h"
 #include "core/chance.h"
+#include "ui/frmTarkista.h"
 #include "ui/rowlisthistory.h"
 #include "windowtest.h"
+#include <QToolTip>
 #include <QUndoStack>
 
 using namespace WindowTest;
@@ -115,6 +117,9 @@ private slots:
         QTest::newRow("the best one already listed") << setChances() + "; set txtMaali 3; add 1-0 1-0 0-0; set txtParhaatLkm 4" << 4 << "";
         QTest::newRow("own limits of a team") << setChances() + "; set txtMaali 3; set txtMaalivah_0 2; set txtMaaliEnint_0 3; set txtParhaatLkm 6" << 6 << "";
         QTest::newRow("max goal missing") << setChances() + "; set txtParhaatLkm 5" << -1 << "Max. maalimäärä puuttuu";
+        QTest::newRow("count no whole number") << setChances() + "; set txtMaali 3; set txtParhaatLkm 2,5" << -1 << "Rivimäärä ei ole kokonaisluku.";
+        QTest::newRow("budget, no stake") << setChances() + "; set txtMaali 3; untick Chk1Markka; set txtBudjetti 10" << -1 << "Panos on 0 €, joten budjetista ei voi laskea rivimäärää. Valitse ensin panos.";
+        QTest::newRow("a team's least above its most") << setChances() + "; set txtMaali 3; set txtMaalivah_0 3; set txtMaaliEnint_0 1; set txtParhaatLkm 5" << -1 << "";
         QTest::newRow("no chances") << "set txtMaali 3; set txtParhaatLkm 5" << -1 << "Parhaat rivit lasketaan todennäköisyyksistä: anna ensin kertoimet tai odotetut maalimäärät ja paina Käytä.";
         // clang-format on
     }
@@ -148,6 +153,45 @@ private slots:
         QCOMPARE(seen(w, added), added);
         QCOMPARE(play(w, "menu MnuKumoa"), QString());
         QCOMPARE(listed(w.rowList()), before);
+    }
+
+    // "Tarkista tulos" from the menu: the winning row is ticked and scrolled to on the rows tab.
+    void checkResultFromMenu()
+    {
+        MainWindow w;
+        w.show();
+        QCOMPARE(play(w, "draw 9 300; tab 1; menu MnuTarkistaTulos"), QString());
+        auto* window = w.findChild<frmTarkista*>();
+        QVERIFY(window && window->isVisible());
+        const int winning = 250;
+        child<QLineEdit>(*window, "txtTulos")->setText(w.rowList().at(winning).text());
+        child<QPushButton>(*window, "cmdTarkista")->click();
+        QCOMPARE(seen(w, "ticked"), "ticked=" + QString::number(winning));
+        QCOMPARE(child<QTabWidget>(w, "SSTab1")->currentIndex(), 0);
+        auto* view = child<QAbstractItemView>(w, "lstLista");
+        QCOMPARE(view->currentIndex().row(), winning);
+        QVERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
+    }
+
+    // A row's own chance is its tooltip, and a copy says it counts once.
+    void rowToolTip()
+    {
+        MainWindow w;
+        w.show();
+        QCOMPARE(play(w, setChances() + "; add 1-0 1-0 0-0; add 2-2 2-2 2-2"), QString());
+        auto* view = child<QAbstractItemView>(w, "lstLista");
+        auto tipOf = [&](int row) {
+            const QRect rect = view->visualRect(view->model()->index(row, 0));
+            QHelpEvent help(QEvent::ToolTip, rect.center(),
+                            view->viewport()->mapToGlobal(rect.center()));
+            QApplication::sendEvent(view->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        const ScoreModel scores = modelOf(3);
+        QCOMPARE(tipOf(1),
+                 "Todennäköisyys " + Chance::chanceText(scores.probability(w.rowList().at(1))));
+        QVERIFY(tipOf(0).startsWith("Todennäköisyys " +
+                                    Chance::chanceText(scores.probability(w.rowList().at(0)))));
     }
 
     // Ordering: likeliest first, ties in list order, ticks with their rows; one step.

@@ -122,6 +122,8 @@ private slots:
         QTest::newRow("two stakes") << rows3 + "tick Chk2Markka" << "lblKokoHinta=1,5|lblArvottu=3";
         QTest::newRow("net play without a stake") << rows3 + "untick Chk1Markka; click cmdOnNet" << "lblKokoHinta=0|lblVirhe?=1|lblVirhe=Tarkista panos";
         QTest::newRow("draw too many") << "draw 9 99999999999999999999" << "told=Tarkista annetut Maaliluvut|rows=";
+        QTest::newRow("grid draw, maximum no number") << "tab 1; set txtMaali x; click cmd_Arvo_Jarjestelma" << "told=Tarkista annetut Maaliluvut|lblRiviMaara=0";
+        QTest::newRow("wanted system, maximum no number") << wanted.arg("x").arg(5) << "told=Tarkista annetut Maaliluvut|lblRiviMaara=2";
         QTest::newRow("draw zero times is once") << "draw 9 0" << "txtKertaa=1|lblArvottu=1";
         QTest::newRow("no maximum") << "set txtMaali; click cmdArvo_Tulokset" << "told=Max. maalimäärä puuttuu|lblVirhe?=0|rows=";
         QTest::newRow("no maximum, warnings off") << "off; set txtMaali; click cmdArvo_Tulokset" << "told=|lblVirhe?=1|lblVirhe=Tarkista maalirajat :\nMax. maalimäärä puuttuu";
