@@ -14,19 +14,11 @@ void ChanceTally::setModel(std::shared_ptr<const ScoreModel> model)
 void ChanceTally::reset(const ScoreRow* rows, size_t count)
 {
     m_sum.clear();
-    m_copies.clear();
     m_rows = qint64(count);
     if (!m_model)
         return;
-    m_copies.reserve(count);
-    // A few rows ahead, so that the table's cache misses overlap.
-    constexpr size_t Ahead = 8;
-    for (size_t i = 0; i < count; ++i) {
-        if (i + Ahead < count)
-            m_copies.prefetch(rows[i + Ahead]);
-        if (m_copies.add(rows[i]) == 1)
-            m_sum.add(m_model->probability(rows[i]));
-    }
+    m_copies.clearFor(count);
+    m_copies.addAll(rows, count, [this](ScoreRow row) { m_sum.add(m_model->probability(row)); });
 }
 
 void ChanceTally::add(ScoreRow row)

@@ -22,6 +22,19 @@ void RowMultiset::clear()
     m_used = 0;
 }
 
+void RowMultiset::clearFor(size_t rowCount)
+{
+    const size_t size = slotsFor(rowCount);
+    if (size > m_slots.size() || size * 4 < m_slots.size()) {
+        clear();
+        reserve(rowCount);
+        return;
+    }
+    std::fill(m_slots.begin(), m_slots.end(), 0);
+    m_moreCopies.clear();
+    m_used = 0;
+}
+
 void RowMultiset::reserve(size_t rowCount)
 {
     const size_t size = slotsFor(rowCount);
@@ -126,4 +139,26 @@ void RowMultiset::erase(size_t slot)
         hole = next;
     }
     m_slots[hole] = 0;
+}
+
+std::vector<ScoreRow> RowMultiset::inSlotOrder(const ScoreRow* rows, size_t count) const
+{
+    // One counting pass by the top bits of the slot: regions of about 32,768 slots (256 KiB),
+    // at most 4,096 of them.
+    int bits = 0;
+    while (bits < 12 && (m_slots.size() >> bits) > 32768)
+        ++bits;
+    const int shift = 64 - bits;
+    auto regionOf = [&](ScoreRow row) {
+        return bits == 0 ? size_t(0) : size_t((row.key() * 0x9e3779b97f4a7c15ULL) >> shift);
+    };
+    std::vector<size_t> start((size_t(1) << bits) + 1, 0);
+    for (size_t i = 0; i < count; ++i)
+        ++start[regionOf(rows[i]) + 1];
+    for (size_t r = 1; r < start.size(); ++r)
+        start[r] += start[r - 1];
+    std::vector<ScoreRow> ordered(count);
+    for (size_t i = 0; i < count; ++i)
+        ordered[start[regionOf(rows[i])]++] = rows[i];
+    return ordered;
 }

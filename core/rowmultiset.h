@@ -11,6 +11,9 @@ class RowMultiset
 {
 public:
     void clear();
+    // Empty, with room for rowCount different rows: the table is kept when it is of about that
+    // size, as zeroing it costs a fraction of new pages.
+    void clearFor(size_t rowCount);
     // Room for rowCount different rows: adding up to that many moves nothing.
     void reserve(size_t rowCount);
     size_t distinctCount() const { return m_used; }
@@ -20,6 +23,17 @@ public:
     // The row's copies left after taking one away (0: the last went, or it was not held).
     quint64 remove(ScoreRow row);
     quint64 count(ScoreRow row) const;
+
+    // Adds every row and calls onNew(row) for each one not held before. For a large batch:
+    // the rows are taken in the order of their slots, so the table fills region by region
+    // from the cache instead of at random over all of it.
+    template <typename OnNew> void addAll(const ScoreRow* rows, size_t count, OnNew&& onNew)
+    {
+        reserve(m_used + count);
+        for (ScoreRow row : inSlotOrder(rows, count))
+            if (add(row) == 1)
+                onNew(row);
+    }
 
     void prefetch(ScoreRow row) const
     {
@@ -42,6 +56,7 @@ private:
     }
     // The slot holding the key, or the empty slot where it would go.
     size_t find(quint64 key) const;
+    std::vector<ScoreRow> inSlotOrder(const ScoreRow* rows, size_t count) const;
     void rehash(size_t slotCount);
     void erase(size_t slot);
 

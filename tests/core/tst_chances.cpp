@@ -1,8 +1,10 @@
 #include "core/bestrows.h"
 #include "core/chance.h"
+#include "core/rowmultiset.h"
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace {
 // Poisson straight from its formula, independent of the model's recurrence.
@@ -164,6 +166,35 @@ private slots:
         tally.remove(first); // the last copy takes the row's chance with it
         QVERIFY(qAbs(tally.sum() - (once - shared->probability(first))) < 1e-15);
         QCOMPARE(tally.copies(first), qint64(0));
+    }
+
+    // The copies table against a plain map, over few rows in a small table so that probe runs
+    // meet and the removals have to close gaps in them.
+    void copiesTable()
+    {
+        RowMultiset copies;
+        std::map<quint64, quint64> expected;
+        quint64 state = 12345;
+        for (int step = 0; step < 40000; ++step) {
+            state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+            const int g = int(state >> 58); // 64 rows
+            const ScoreRow row(2, {g & 3, g >> 2 & 3, g >> 4 & 3, 0, 0, 0});
+            if (state >> 40 & 1) {
+                QCOMPARE(copies.add(row), ++expected[row.key()]);
+            } else {
+                const quint64 left = expected[row.key()] ? --expected[row.key()] : 0;
+                QCOMPARE(copies.remove(row), left);
+            }
+            if (step % 1000 == 0)
+                copies.clearFor(0), expected.clear(); // kept room, emptied
+        }
+        size_t distinct = 0;
+        for (const auto& [key, count] : expected) {
+            distinct += count > 0;
+            const ScoreRow row(2, {int(key & 3), int(key >> 8 & 3), int(key >> 16 & 3), 0, 0, 0});
+            QCOMPARE(copies.count(row), count);
+        }
+        QCOMPARE(copies.distinctCount(), distinct);
     }
 
     // Never 100 % or 0 % unless exact; small chances keep two significant digits.
