@@ -34,6 +34,8 @@ private slots:
         };
         // Line formats are replayed over the reader's fuzz corpus; here what needs a real file.
         row("binary", QByteArray("1-1 1-1\r\n\0\1\2", 12), Status::CannotOpen);
+        row("3 matches, then 2", "1-1 2-2 3-3\r\n1-1 2-2 3-3\r\n1-1 2-2\r\n", Status::BadData);
+        row("2 matches, last 3 without line end", "1-1 2-2\n1-1 2-2 3-3", Status::BadData);
         // The first 1 MiB read block ends between the CR and the LF of a line end.
         row("CR LF split by the block",
             QByteArray("10-1 1-1\r\n").repeated(5) + QByteArray("1-2 3-0\r\n").repeated(140000),
