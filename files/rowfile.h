@@ -57,6 +57,11 @@ namespace Testing {
 void setNoTemporaryFile(bool on);
 // Stands in for posix_fallocate while set: returns 0 or the errno value of the failure.
 void setReserve(std::function<int(int fd, qint64 bytes)> reserve);
+// Called with the descriptor of the new file made beside the target before anything is
+// written to it, e.g. to put /dev/full in its place.
+void setNewFileOpened(std::function<void(int fd)> opened);
+// Stands in for fsync while set: returns 0 or the errno value of the failure.
+void setSync(std::function<int(int fd)> sync);
 } // namespace Testing
 
 } // namespace RowFile
