@@ -42,12 +42,12 @@ inline constexpr qint64 BlockSize = 1 << 20;
 // be cut by any block boundary, so the rows read never depend on the block size.
 ReadResult read(QIODevice& device, const Progress& progress = {}, qint64 blockSize = BlockSize);
 
-// Writes every row followed by CR LF. The file is replaced only when everything was written,
-// so a failure leaves any old file as it was. Where no new file can be made beside an existing
-// writable one, that file is written in place, but only once room for the whole new content
-// is reserved; without room it is left untouched. Only a regular file (or a new one) is
-// written. On failure, errorText (if given) says why in the player's words: a full disk, a
-// folder without write access, a missing folder.
+// Writes every row followed by CR LF. The file is replaced only when everything was written
+// and synced, so a failure leaves any old file as it was. Where no new file can be made beside
+// an existing writable one, that file is written in place, but only once room for the whole
+// new content is reserved; without room it is left untouched. Only a regular file (or a new
+// one) is written. On failure, errorText (if given) says why in the player's words: a full
+// disk, a folder without write access, a missing folder.
 bool write(const QString& path, const std::vector<ScoreRow>& rows, QString* errorText = nullptr);
 
 // Seams for tests: the save in place is reached only where a folder refuses new files, which
