@@ -42,12 +42,12 @@ inline constexpr qint64 BlockSize = 1 << 20;
 // be cut by any block boundary, so the rows read never depend on the block size.
 ReadResult read(QIODevice& device, const Progress& progress = {}, qint64 blockSize = BlockSize);
 
-// Writes every row followed by CR LF. The file is replaced only when everything was written,
-// so a failure leaves any old file as it was. Where no new file can be made beside an existing
-// writable one, that file is written in place, but only once room for the whole new content
-// is reserved; without room it is left untouched. Only a regular file (or a new one) is
-// written. On failure, errorText (if given) says why in the player's words: a full disk, a
-// folder without write access, a missing folder.
+// Writes every row followed by CR LF. The file is replaced only when everything was written
+// and synced, so a failure leaves any old file as it was. Where no new file can be made beside
+// an existing writable one, that file is written in place, but only once room for the whole
+// new content is reserved; without room it is left untouched. Only a regular file (or a new
+// one) is written. On failure, errorText (if given) says why in the player's words: a full
+// disk, a folder without write access, a missing folder.
 bool write(const QString& path, const std::vector<ScoreRow>& rows, QString* errorText = nullptr);
 
 // Seams for tests: the save in place is reached only where a folder refuses new files, which
@@ -57,6 +57,11 @@ namespace Testing {
 void setNoTemporaryFile(bool on);
 // Stands in for posix_fallocate while set: returns 0 or the errno value of the failure.
 void setReserve(std::function<int(int fd, qint64 bytes)> reserve);
+// Called with the descriptor of the new file made beside the target before anything is
+// written to it, e.g. to put /dev/full in its place.
+void setNewFileOpened(std::function<void(int fd)> opened);
+// Stands in for fsync while set: returns 0 or the errno value of the failure.
+void setSync(std::function<int(int fd)> sync);
 } // namespace Testing
 
 } // namespace RowFile

@@ -17,6 +17,8 @@ constexpr size_t LineMax = ScoreRow::MaxTextLength + 2;
 
 bool noTemporaryFile = false;
 std::function<int(int, qint64)> reserveHook;
+std::function<void(int)> newFileHook;
+std::function<int(int)> syncHook;
 
 // Why a save failed, as the player reads it; fallback where the cause has no words of ours.
 QString reason(int code, const QString& fallback = {})
@@ -96,6 +98,14 @@ int reserve(int fd, qint64 bytes)
     return growth <= room ? 0 : ENOSPC;
 }
 
+// Everything written safely on the disk: 0, or the errno value of the failure. A file system
+// that cannot sync (EINVAL) has nothing held back to lose.
+int syncToDisk(int fd)
+{
+    const int code = syncHook ? syncHook(fd) : ::fsync(fd) == 0 ? 0 : errno;
+    return code == EINVAL ? 0 : code;
+}
+
 bool writeAll(int fd, const char* data, size_t size, qint64& offset)
 {
     while (size > 0) {
@@ -144,9 +154,10 @@ bool writeInPlace(const QString& path, const std::vector<ScoreRow>& rows, QStrin
     const bool written = formatRows(rows, [fd, &offset](const char* data, size_t used) {
         return writeAll(fd, data, used, offset);
     });
-    if (!written || ::ftruncate(fd, off_t(size)) != 0 || ::fsync(fd) != 0)
-        return failed(errno,
-                      reason(errno) + QStringLiteral(" Vanha tiedosto voi olla vioittunut."));
+    const bool cut = written && ::ftruncate(fd, off_t(size)) == 0;
+    const int code = cut ? syncToDisk(fd) : errno;
+    if (!cut || code != 0)
+        return failed(code, reason(code) + QStringLiteral(" Vanha tiedosto voi olla vioittunut."));
     if (::close(fd) != 0) {
         why = reason(errno);
         return false;
@@ -184,12 +195,19 @@ bool write(const QString& path, const std::vector<ScoreRow>& rows, QString* erro
             why = reason(code, file.errorString());
             return false;
         }
+        if (newFileHook)
+            newFileHook(file.handle());
         const bool written = formatRows(rows, [&file](const char* data, size_t used) {
             errno = 0;
             return file.write(data, qint64(used)) == qint64(used);
         });
         if (!written)
             return failed(errno);
+        // commit() syncs too but passes over a failure, and a disk that fills only while the
+        // written blocks go down (delayed allocation, network file systems) says so only here:
+        // the new file must not take the old one's place then.
+        if (const int code = syncToDisk(file.handle()))
+            return failed(code);
         errno = 0;
         if (!file.commit()) {
             const int code = errno;
@@ -212,6 +230,16 @@ void setNoTemporaryFile(bool on)
 void setReserve(std::function<int(int, qint64)> reserve)
 {
     reserveHook = std::move(reserve);
+}
+
+void setNewFileOpened(std::function<void(int fd)> opened)
+{
+    newFileHook = std::move(opened);
+}
+
+void setSync(std::function<int(int fd)> sync)
+{
+    syncHook = std::move(sync);
 }
 } // namespace Testing
 

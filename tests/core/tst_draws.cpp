@@ -187,6 +187,20 @@ private slots:
             QCOMPARE(draw.grid().rows(matches).size(), size_t(1) << 2 * matches);
         }
     }
+
+    // Generators seeded the program's way, made one right after the other within one clock
+    // tick, draw different rows: two windows opened together never show the same draw.
+    void seededFromTheSystem()
+    {
+        const ResultDrawer drawer(limitTexts({"9"}), 3);
+        for (int pair = 0; pair < 200; ++pair) {
+            GeneratorRandom first, second;
+            int same = 0;
+            for (int row = 0; row < 10; ++row)
+                same += drawer.rowOf(drawer.draw(first)) == drawer.rowOf(drawer.draw(second));
+            QVERIFY2(same < 2, qPrintable(QString::number(same)));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDraws)

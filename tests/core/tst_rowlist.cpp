@@ -78,7 +78,9 @@ class TestRowList : public QObject
     Q_OBJECT
 private slots:
     // Each change undone and redone. "+n,m" appends all, "n:n,m" the new ones, "s:n,m" stages
-    // and announces each, "c" clears, "x" removes the ticked.
+    // and announces each, "c" clears, "x" removes the ticked. Ticks, which undo leaves as they
+    // are, before any change: "t:0,0" ticks and "u:1" unticks positions one by one, "k:0,2,2"
+    // all at once.
     void undoRedo_data()
     {
         QTest::addColumn<QString>("listed");
@@ -95,6 +97,10 @@ private slots:
         QTest::newRow("remove, ticked again before the redo") << "1 2* 3* 4 5" << "x" << "1 4 5" << "0 4";
         QTest::newRow("remove first of a duplicate") << "1* 2 1" << "x" << "2 1" << "";
         QTest::newRow("remove, append, clear, append") << "1 2* 3" << "x +4,5 c n:6,1" << "6 1" << "";
+        QTest::newRow("unticked, then remove") << "1* 2* 3*" << "u:1,1 x" << "2" << "";
+        QTest::newRow("ticked twice, then remove") << "1* 2 3" << "t:0,2,2 x" << "2" << "";
+        QTest::newRow("ticked at once with repeats") << "1* 2 3 4" << "k:0,2,2,0 x" << "2 4" << "";
+        QTest::newRow("remove, one of the rest ticked before the redo") << "1* 2 3*" << "x" << "2" << "1";
         // clang-format on
     }
     void undoRedo()
@@ -108,10 +114,14 @@ private slots:
         list(model, listed);
         QVERIFY(listed.isEmpty() || model.contains(model.at(0))); // the index is built
         const QString everyRow = listed + ' ' + after;
+        // Every count of ticked rows against the ticks themselves.
+        auto ticked = [&model] { return int(shown(model).count('*')); };
         RowListChange recorded;
         model.recordInto(&recorded);
+        QString unchanged = shown(model); // what the undo brings back: the ticks stay
         for (const QString& step : change.split(' ')) {
             const std::vector<ScoreRow> batch = rows(numbers(step.section(':', 1)));
+            const Numbers positions = numbers(step.section(':', 1));
             if (step.startsWith('+')) {
                 model.appendAll(rows(numbers(step.mid(1))));
             } else if (step.startsWith("n:")) {
@@ -124,15 +134,25 @@ private slots:
             } else if (step == "c") {
                 model.clear();
             } else if (step == "x") {
-                model.removeChecked();
+                const int removing = ticked();
+                QCOMPARE(model.removeChecked(), removing);
+            } else if (step.startsWith("t:") || step.startsWith("u:")) {
+                for (int position : positions)
+                    model.setChecked(position, step.startsWith("t:"));
+            } else if (step.startsWith("k:")) {
+                model.checkPositions(std::vector<int>(positions.begin(), positions.end()));
             }
+            QCOMPARE(model.checkedCount(), ticked());
+            if (QString("tuk").contains(step[0]))
+                unchanged = shown(model);
         }
         model.recordInto(nullptr);
         QCOMPARE(shown(model), after);
 
         QSignalSpy counts(&model, &RowListModel::countChanged);
         recorded.undo(model);
-        QCOMPARE(shown(model), listed);
+        QCOMPARE(shown(model), unchanged);
+        QCOMPARE(model.checkedCount(), ticked());
         QCOMPARE(counts.isEmpty() ? -1 : counts.last()[0].toInt(), model.count());
         QCOMPARE(wronglyKnown(model, everyRow), QString());
 
@@ -143,6 +163,7 @@ private slots:
         recorded.redo(model);
         QCOMPARE(between.isEmpty() ? shown(model) : shown(model).remove('*'),
                  between.isEmpty() ? after : QString(after).remove('*'));
+        QCOMPARE(model.checkedCount(), ticked());
         QCOMPARE(counts.isEmpty() ? -1 : counts.last()[0].toInt(), model.count());
         QCOMPARE(wronglyKnown(model, everyRow), QString());
     }

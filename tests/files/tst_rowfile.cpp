@@ -3,6 +3,7 @@
 #include "tests/namedpipe.h"
 #include "tests/testfile.h"
 #include <QtTest>
+#include <fcntl.h>
 #include <unistd.h>
 
 using RowFile::Status;
@@ -20,6 +21,8 @@ private slots:
     {
         RowFile::Testing::setNoTemporaryFile(false);
         RowFile::Testing::setReserve({});
+        RowFile::Testing::setNewFileOpened({});
+        RowFile::Testing::setSync({});
     }
 
     void read_data()
@@ -34,6 +37,8 @@ private slots:
         };
         // Line formats are replayed over the reader's fuzz corpus; here what needs a real file.
         row("binary", QByteArray("1-1 1-1\r\n\0\1\2", 12), Status::CannotOpen);
+        row("3 matches, then 2", "1-1 2-2 3-3\r\n1-1 2-2 3-3\r\n1-1 2-2\r\n", Status::BadData);
+        row("2 matches, last 3 without line end", "1-1 2-2\n1-1 2-2 3-3", Status::BadData);
         // The first 1 MiB read block ends between the CR and the LF of a line end.
         row("CR LF split by the block",
             QByteArray("10-1 1-1\r\n").repeated(5) + QByteArray("1-2 3-0\r\n").repeated(140000),
@@ -67,7 +72,8 @@ private slots:
 
     // target: new, old N (rows), folder, pipe, locked new (folder takes no file),
     // read-only old N. seams: "in place" (no new file beside the target), reserve=full|grow|
-    // unsupported (how reserving room fails). why: empty when saved.
+    // unsupported (how reserving room fails), "write=full" (the new file beside the target is
+    // /dev/full), sync=full|io (how the last sync fails). why: empty when saved.
     void save_data()
     {
         QTest::addColumn<QString>("target");
@@ -76,6 +82,8 @@ private slots:
         QTest::addColumn<QString>("why");
         const QString full = "Levyllä ei ole tilaa tiedostolle.";
         const QString noAccess = "Kansioon tai tiedostoon ei ole kirjoitusoikeutta.";
+        const QString io = "Levyn lukeminen tai kirjoittaminen epäonnistui.";
+        const QString damaged = io + " Vanha tiedosto voi olla vioittunut.";
         // clang-format off
         QTest::newRow("new file") << "new" << "" << 3 << "";
         QTest::newRow("in place, shorter") << "old 100" << "in place" << 1 << "";
@@ -83,6 +91,11 @@ private slots:
         QTest::newRow("in place, no reserving, room enough") << "old 1" << "in place|reserve=unsupported" << 1000 << "";
         QTest::newRow("in place, disk full") << "old 1" << "in place|reserve=full" << 1000 << full;
         QTest::newRow("in place, full after growing") << "old 1" << "in place|reserve=grow" << 1000 << full;
+        QTest::newRow("new file, disk full while writing") << "new" << "write=full" << 3 << full;
+        QTest::newRow("over an old file, disk full while writing") << "old 2" << "write=full" << 3 << full;
+        QTest::newRow("new file, disk full on committing") << "new" << "sync=full" << 3 << full;
+        QTest::newRow("over an old file, error on committing") << "old 2" << "sync=io" << 3 << io;
+        QTest::newRow("in place, error on committing") << "old 9" << "in place|sync=io" << 3 << damaged;
         QTest::newRow("in place, no file to write over") << "new" << "in place" << 1 << noAccess;
         QTest::newRow("read-only file") << "read-only old 1" << "" << 3 << noAccess;
         QTest::newRow("locked folder, new file") << "locked new" << "" << 3 << noAccess;
@@ -131,6 +144,14 @@ private slots:
                         return errno;
                     return value == "unsupported" ? EOPNOTSUPP : ENOSPC;
                 });
+            } else if (seam == "write=full") {
+                RowFile::Testing::setNewFileOpened([](int fd) {
+                    const int full = open("/dev/full", O_WRONLY | O_CLOEXEC);
+                    QVERIFY(full >= 0 && dup2(full, fd) == fd);
+                    close(full);
+                });
+            } else if (seam.startsWith("sync=")) {
+                RowFile::Testing::setSync([value](int) { return value == "io" ? EIO : ENOSPC; });
             }
         }
         QString told;
@@ -140,7 +161,8 @@ private slots:
 
         QCOMPARE(told, why);
         QCOMPARE(saved, why.isEmpty());
-        if (saved || !before.isNull())
+        // Only a save in place that says so may have damaged the old file.
+        if (saved || (!before.isNull() && !why.endsWith("vioittunut.")))
             QCOMPARE(TestFile::read(path),
                      saved ? QByteArray("1-2 3-4\r\n").repeated(rows) : before);
         QVERIFY(!pipe || !pipe->waitedFor());

@@ -1,4 +1,5 @@
 #include "games/lottomachine.h"
+#include "games/vakio.h"
 #include <QtTest>
 
 // Gives the listed numbers in turn, as draws from 1 to highest.
@@ -8,6 +9,23 @@ struct ScriptedRandom : RandomSource
     double next() override { return (numbers.at(at++) - 0.5) / highest; }
     int highest;
     std::vector<int> numbers;
+    size_t at = 0;
+};
+
+// Pools draws as a script over the matches: "3 0:x" picks box 3, then box 0 with the mark "x".
+struct VakioScript : RandomSource
+{
+    VakioScript(int matches, const QString& script)
+    {
+        for (const QString& pick : script.split(' ', Qt::SkipEmptyParts)) {
+            parts.push_back((pick.section(':', 0, 0).toInt() + 0.5) / matches);
+            if (pick.contains(':'))
+                parts.push_back((QStringList{"x", "1", "2"}.indexOf(pick.section(':', 1)) + 0.5) /
+                                3);
+        }
+    }
+    double next() override { return parts.at(at++); }
+    std::vector<double> parts;
     size_t at = 0;
 };
 
@@ -102,6 +120,45 @@ private slots:
         machine.rankLeastFirst();
         for (int k = rules.highest; k < LottoMachine::Positions; ++k)
             QCOMPARE(machine.table()[size_t(k)].ball, k + 1);
+    }
+
+    // Covers over the drawn row "1 x 2 1 x 2 1 x 2 1": a half cover keeps the drawn mark and
+    // reads "1x", "12" or "x2" whichever came first; a box already covered or the same mark again
+    // is drawn anew.
+    void placeCovers_data()
+    {
+        QTest::addColumn<int>("full");
+        QTest::addColumn<int>("half");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("boxes");
+        // clang-format off
+        QTest::newRow("x after 1") << 0 << 1 << "0:x" << "1x x 2 1 x 2 1 x 2 1";
+        QTest::newRow("1 after x") << 0 << 1 << "1:1" << "1 1x 2 1 x 2 1 x 2 1";
+        QTest::newRow("x after 2") << 0 << 1 << "2:x" << "1 x x2 1 x 2 1 x 2 1";
+        QTest::newRow("1 after 2") << 0 << 1 << "2:1" << "1 x 12 1 x 2 1 x 2 1";
+        QTest::newRow("2 after 1") << 0 << 1 << "9:2" << "1 x 2 1 x 2 1 x 2 12";
+        QTest::newRow("2 after x") << 0 << 1 << "7:2" << "1 x 2 1 x 2 1 x2 2 1";
+        QTest::newRow("the same mark again") << 0 << 1 << "0:1 0:x" << "1x x 2 1 x 2 1 x 2 1";
+        QTest::newRow("half-covered box again") << 0 << 2 << "4:1 4:2 5:x" << "1 x 2 1 1x x2 1 x 2 1";
+        QTest::newRow("full cover not halved") << 1 << 1 << "3 3:x 6:x" << "1 x 2 1x2 x 2 1x x 2 1";
+        QTest::newRow("full cover twice") << 2 << 0 << "8 8 0" << "1x2 x 2 1 x 2 1 x 1x2 1";
+        // clang-format on
+    }
+    void placeCovers()
+    {
+        QFETCH(int, full);
+        QFETCH(int, half);
+        QFETCH(QString, script);
+        const QStringList drawn = QString("1 x 2 1 x 2 1 x 2 1").split(' ');
+        Vakio::Boxes boxes;
+        std::copy(drawn.begin(), drawn.end(), boxes.begin());
+        boxes[10] = boxes[11] = boxes[12] = "v"; // above the matches: never covered
+        VakioScript random(int(drawn.size()), script);
+        QCOMPARE(Vakio::placeCovers(boxes, int(drawn.size()), full, half, random),
+                 Vakio::CoverResult::Placed);
+        QCOMPARE(random.at, random.parts.size()); // every pick taken, no more
+        QCOMPARE(boxes[10] + boxes[11] + boxes[12], "vvv");
+        QTEST(QStringList(boxes.begin(), boxes.begin() + drawn.size()).join(' '), "boxes");
     }
 };
 

@@ -62,6 +62,8 @@ private slots:
         QTest::newRow("writable") << "file" << true;
         QTest::newRow("a folder in the store file's place") << "folder" << false;
         QTest::newRow("read-only store file") << "read-only" << false;
+        // Readable as a missing file, so only a synced store sees it cannot be written.
+        QTest::newRow("a file in the store folder's place") << "folder is a file" << false;
     }
     void writeReachesTheFile()
     {
@@ -73,6 +75,8 @@ private slots:
         const QString file = dir.filePath("SarVento/SarVento.ini");
         if (store == "folder")
             QVERIFY(QDir().mkpath(file));
+        else if (store == "folder is a file")
+            TestFile::write(dir, "SarVento", "");
         else
             QVERIFY(QDir().mkpath(dir.filePath("SarVento")));
         if (store == "read-only") {
@@ -97,6 +101,8 @@ private slots:
         // Once the file can be written, the next write takes the kept values along.
         QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
         QDir(file).removeRecursively();
+        if (store == "folder is a file")
+            QVERIFY(QFile::remove(dir.filePath("SarVento")));
         QVERIFY(SettingsStore::write(Rekisteri, Varoitus, "False"));
         const QSettings onDisk(file, QSettings::IniFormat);
         QCOMPARE(onDisk.value("Rekisteri/Hyvaksy").toString(), "True");
