@@ -2,7 +2,7 @@
 // "Kone pyörimään" to the ranking shown, beside a plain baseline of the same draws; then how
 // soon a click on "Stop" ends a long run.
 #include "baseline.h"
-#include "ui/frmRandom.h"
+#include "ui/games/frmRandom.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>

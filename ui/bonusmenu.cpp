@@ -1,9 +1,9 @@
 #include "ui/bonusmenu.h"
-#include "ui/frmKeno.h"
-#include "ui/frmLotot.h"
-#include "ui/frmRandom.h"
-#include "ui/frmVakio.h"
-#include "ui/frmVeto.h"
+#include "ui/games/frmKeno.h"
+#include "ui/games/frmLotot.h"
+#include "ui/games/frmRandom.h"
+#include "ui/games/frmVakio.h"
+#include "ui/games/frmVeto.h"
 #include "ui/sidewindows.h"
 
 BonusMenu::BonusMenu(QWidget& mainWindow, RandomSource& random)

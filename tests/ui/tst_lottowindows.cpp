@@ -1,10 +1,10 @@
 #include "liveobjects.h"
-#include "ui/frmKeno.h"
-#include "ui/frmLotot.h"
-#include "ui/frmRandom.h"
-#include "ui/frmVakio.h"
-#include "ui/frmVeto.h"
-#include "ui/lottocountchart.h"
+#include "ui/games/frmKeno.h"
+#include "ui/games/frmLotot.h"
+#include "ui/games/frmRandom.h"
+#include "ui/games/frmVakio.h"
+#include "ui/games/frmVeto.h"
+#include "ui/games/lottocountchart.h"
 #include "windowtest.h"
 #include <QtCharts/QBarSet>
 
@@ -57,6 +57,8 @@ private slots:
         QTest::newRow("then plain Lotto") << QStringList{"opt10", "Lotto", "Lotto"} << "7/7/7" << "6/0/0";
         QTest::newRow("Viking 9") << QStringList{"opt9", "Viking"} << "7/0/0" << "9/9/9";
         QTest::newRow("Viking 10 refused") << QStringList{"Viking", "opt10", "Viking"} << "7/0/0" << "6/6/6!";
+        QTest::newRow("Lotto clear") << QStringList{"opt8", "Lotto", "Viking", "cmdtyhjäälotto"} << "7/0/8" << "6/6/6";
+        QTest::newRow("clear drops the size") << QStringList{"opt9", "cmdtyhjäälotto", "Lotto"} << "7/7/7" << "6/0/0";
         QTest::newRow("clear keeps the row text") << QStringList{"opt8", "Viking", "Lotto", "opt9", "cmdTyhjaaViiking"} << "7/7/7" << "6/0/8";
         // clang-format on
     }

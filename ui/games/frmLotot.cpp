@@ -1,7 +1,7 @@
-#include "ui/frmLotot.h"
+#include "ui/games/frmLotot.h"
 #include "ui/dialogs.h"
+#include "ui/games/ui_frmLotot.h"
 #include "ui/texts.h"
-#include "ui/ui_frmLotot.h"
 #include "ui/wholetextfocus.h"
 #include <QClipboard>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "ui/inputbox.h"
+#include "ui/games/inputbox.h"
 #include <QInputDialog>
 
 QString QtInputBox::ask(QWidget* parent, const QString& title, const QString& prompt,

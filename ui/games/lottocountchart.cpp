@@ -1,4 +1,4 @@
-#include "ui/lottocountchart.h"
+#include "ui/games/lottocountchart.h"
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>

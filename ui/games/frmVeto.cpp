@@ -1,7 +1,7 @@
-#include "ui/frmVeto.h"
+#include "ui/games/frmVeto.h"
 #include "ui/dialogs.h"
+#include "ui/games/ui_frmVeto.h"
 #include "ui/texts.h"
-#include "ui/ui_frmVeto.h"
 #include <QCloseEvent>
 
 frmVeto::frmVeto(RandomSource& random, QWidget* parent)

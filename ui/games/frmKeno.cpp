@@ -1,6 +1,6 @@
-#include "ui/frmKeno.h"
+#include "ui/games/frmKeno.h"
 #include "games/lottery.h"
-#include "ui/ui_frmKeno.h"
+#include "ui/games/ui_frmKeno.h"
 #include "ui/wholetextfocus.h"
 #include <QCloseEvent>
 #include <QRadioButton>

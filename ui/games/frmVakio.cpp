@@ -1,6 +1,6 @@
-#include "ui/frmVakio.h"
+#include "ui/games/frmVakio.h"
 #include "ui/dialogs.h"
-#include "ui/ui_frmVakio.h"
+#include "ui/games/ui_frmVakio.h"
 #include <QCloseEvent>
 #include <QLineEdit>
 

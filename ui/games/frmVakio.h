@@ -3,7 +3,7 @@
 // ticked, widens it with the full and half covers the player asks for. Shows results only.
 #include "core/random.h"
 #include "games/vakio.h"
-#include "ui/inputbox.h"
+#include "ui/games/inputbox.h"
 #include <QWidget>
 #include <memory>
 

@@ -1,9 +1,9 @@
-#include "ui/frmRandom.h"
+#include "ui/games/frmRandom.h"
 #include "core/numbers.h"
 #include "ui/dialogs.h"
-#include "ui/lottocountchart.h"
+#include "ui/games/lottocountchart.h"
+#include "ui/games/ui_frmRandom.h"
 #include "ui/texts.h"
-#include "ui/ui_frmRandom.h"
 #include "ui/wholetextfocus.h"
 #include <QApplication>
 #include <QCloseEvent>
