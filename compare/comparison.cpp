@@ -1,18 +1,4 @@
 #include "compare/comparison.h"
-#include <algorithm>
-
-namespace {
-int tickRowsFoundIn(RowListModel& list, const RowListModel& other)
-{
-    std::vector<int> found = other.positionsListed(list.rows());
-    // Only the rows not ticked before count as newly ticked.
-    found.erase(std::remove_if(found.begin(), found.end(),
-                               [&list](int position) { return list.isChecked(position); }),
-                found.end());
-    list.checkPositions(found);
-    return int(found.size());
-}
-} // namespace
 
 namespace Comparison {
 
@@ -20,7 +6,12 @@ int tickShared(RowListModel& first, RowListModel& second)
 {
     if (&first == &second)
         return 0;
-    return tickRowsFoundIn(first, second) + tickRowsFoundIn(second, first);
+    // One index serves both ways; the smaller list's is the cheaper to build and to read.
+    const bool secondIndexed = second.count() <= first.count();
+    const RowListModel::Shared shared =
+        secondIndexed ? second.sharedWith(first) : first.sharedWith(second);
+    const int ticked1 = first.checkPositions(secondIndexed ? shared.inOther : shared.here);
+    return ticked1 + second.checkPositions(secondIndexed ? shared.here : shared.inOther);
 }
 
 MoveResult appendMissing(const std::vector<ScoreRow>& source, RowListModel& target,

@@ -1,6 +1,6 @@
 #pragma once
-// Comparing two row lists and moving a list into the main list. Both go through the lists'
-// hash indexes, so lists of millions of rows compare in one pass each instead of pair by pair.
+// Comparing two row lists and moving a list into the main list. Both go through a list's hash
+// index, so lists of millions of rows compare in a pass or two instead of pair by pair.
 
 #include "core/rowlistmodel.h"
 

@@ -52,15 +52,23 @@ void RowIndex::reserve(size_t rowCount)
         rehash(size);
 }
 
-void RowIndex::rebuild(const std::vector<ScoreRow>& rows, size_t extraRows)
+void RowIndex::rebuild(const std::vector<ScoreRow>& rows, size_t extraRows,
+                       std::vector<quint32>* slotOfRow)
 {
     clear();
     reserve(rows.size() + extraRows);
+    if (slotOfRow) {
+        slotOfRow->clear();
+        slotOfRow->reserve(rows.size());
+    }
     constexpr size_t Ahead = 8;
     const size_t count = rows.size();
     for (size_t i = 0; i < count; ++i) {
         if (i + Ahead < count)
             prefetch(rows[i + Ahead]);
-        insert(rows[i]);
+        bool added = false;
+        const size_t slot = place(rows[i], added);
+        if (slotOfRow)
+            slotOfRow->push_back(quint32(slot));
     }
 }

@@ -13,26 +13,39 @@ public:
     void clear();
     // Room for rowCount rows in all: inserting up to that many moves nothing.
     void reserve(size_t rowCount);
-    // Knows every row of rows, with room for extraRows more.
-    void rebuild(const std::vector<ScoreRow>& rows, size_t extraRows = 0);
+    // Knows every row of rows, with room for extraRows more; slotOfRow, if given, gets the slot
+    // of each row (rows equal to each other share one).
+    void rebuild(const std::vector<ScoreRow>& rows, size_t extraRows = 0,
+                 std::vector<quint32>* slotOfRow = nullptr);
     size_t size() const { return m_used; }
     size_t slotCount() const { return m_slots.size(); }
 
-    bool contains(ScoreRow row) const
+    static constexpr size_t NoSlot = ~size_t(0);
+
+    // The slot holding row, or NoSlot.
+    size_t find(ScoreRow row) const
     {
         if (m_slots.empty())
-            return false;
+            return NoSlot;
         const quint64 key = row.key();
         for (size_t slot = slotOf(key);; slot = (slot + 1) & m_mask) {
             if (m_slots[slot] == key)
-                return true;
+                return slot;
             if (m_slots[slot] == 0)
-                return false;
+                return NoSlot;
         }
     }
+    bool contains(ScoreRow row) const { return find(row) != NoSlot; }
 
     // Returns false when an equal row was already known.
     bool insert(ScoreRow row)
+    {
+        bool added = false;
+        place(row, added);
+        return added;
+    }
+    // The slot of row, where it goes unless an equal row is known: added tells which.
+    size_t place(ScoreRow row, bool& added)
     {
         if ((m_used + 1) * 4 > m_slots.size() * 3)
             grow(m_used + 1);
@@ -42,11 +55,13 @@ public:
             if (m_slots[slot] == 0) {
                 m_slots[slot] = key;
                 ++m_used;
-                return true;
+                added = true;
+                return slot;
             }
             slot = (slot + 1) & m_mask;
         }
-        return false;
+        added = false;
+        return slot;
     }
 
     // Starts reading the slot of a row that is inserted or looked up a few rows later, so that

@@ -58,19 +58,42 @@ bool RowListModel::contains(ScoreRow row) const
     return duplicateIndex().contains(row);
 }
 
-std::vector<int> RowListModel::positionsListed(const std::vector<ScoreRow>& rows) const
+RowListModel::Shared RowListModel::sharedWith(const RowListModel& other) const
 {
-    const RowIndex& index = duplicateIndex();
-    std::vector<int> found;
+    // Where each row here sits in the index: a rebuild tells it on the way, a fresh index is asked.
+    std::vector<quint32> slotHere;
     constexpr size_t Ahead = 8;
-    const size_t count = rows.size();
+    if (m_indexStale) {
+        m_index.rebuild(m_rows, 0, &slotHere);
+        m_indexStale = false;
+    } else {
+        slotHere.reserve(m_shown);
+        for (size_t i = 0; i < m_shown; ++i) {
+            if (i + Ahead < m_shown)
+                m_index.prefetch(m_rows[i + Ahead]);
+            slotHere.push_back(quint32(m_index.find(m_rows[i])));
+        }
+    }
+    // Other's rows mark the slots they find, so the rows here need no second hashing: each
+    // reads the mark on its own slot.
+    std::vector<bool> marked(m_index.slotCount(), false);
+    Shared shared;
+    const std::vector<ScoreRow>& rows = other.m_rows;
+    const size_t count = other.m_shown;
     for (size_t i = 0; i < count; ++i) {
         if (i + Ahead < count)
-            index.prefetch(rows[i + Ahead]);
-        if (index.contains(rows[i]))
-            found.push_back(int(i));
+            m_index.prefetch(rows[i + Ahead]);
+        const size_t slot = m_index.find(rows[i]);
+        if (slot != RowIndex::NoSlot) {
+            shared.inOther.push_back(int(i));
+            marked[slot] = true;
+        }
     }
-    return found;
+    if (!shared.inOther.empty())
+        for (size_t i = 0; i < m_shown; ++i)
+            if (marked[slotHere[i]])
+                shared.here.push_back(int(i));
+    return shared;
 }
 
 bool RowListModel::appendIfNew(ScoreRow row)
@@ -227,8 +250,9 @@ void RowListModel::checkAll()
     emit dataChanged(createIndex(0, 0), createIndex(count() - 1, 0), checkRole());
 }
 
-void RowListModel::checkPositions(const std::vector<int>& positions)
+int RowListModel::checkPositions(const std::vector<int>& positions)
 {
+    const int before = m_checkedCount;
     int first = count();
     int last = -1;
     for (int position : positions) {
@@ -241,6 +265,7 @@ void RowListModel::checkPositions(const std::vector<int>& positions)
     }
     if (last >= 0)
         emit dataChanged(createIndex(first, 0), createIndex(last, 0), checkRole());
+    return m_checkedCount - before;
 }
 
 int RowListModel::removeChecked()

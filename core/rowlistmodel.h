@@ -22,8 +22,15 @@ public:
     ScoreRow at(int position) const { return m_rows[size_t(position)]; }
     const std::vector<ScoreRow>& rows() const { return m_rows; }
     bool contains(ScoreRow row) const;
-    // The positions (in rows) of the rows that are listed here, in ascending order.
-    std::vector<int> positionsListed(const std::vector<ScoreRow>& rows) const;
+    // The rows this list and other have in common, found through this list's index alone:
+    // other's positions of its rows listed here, and the positions here of rows listed in other,
+    // both ascending.
+    struct Shared
+    {
+        std::vector<int> inOther;
+        std::vector<int> here;
+    };
+    Shared sharedWith(const RowListModel& other) const;
 
     // Appends unless an equal row is listed; returns whether it was appended.
     bool appendIfNew(ScoreRow row);
@@ -55,8 +62,9 @@ public:
     // The ticked rows in list order.
     std::vector<ScoreRow> checkedRows() const;
     void checkAll();
-    // Ticks the given positions (in any order, repeats allowed) with one change signal.
-    void checkPositions(const std::vector<int>& positions);
+    // Ticks the given positions (in any order, repeats allowed) with one change signal; returns
+    // how many were not ticked before.
+    int checkPositions(const std::vector<int>& positions);
     // Removes the ticked rows, keeping the order of the rest; returns how many went.
     int removeChecked();
 

@@ -25,14 +25,41 @@ class ComparisonTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // Either list may be the one looked up in (the smaller is), its index built for the
+    // comparison or already there.
+    void tickShared_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("indexedBefore");
+        QTest::addColumn<int>("newlyTicked");
+        QTest::addColumn<QString>("first after");
+        QTest::addColumn<QString>("second after");
+        const QString shorter = "1-1 1-1, 2-2 2-2+, 1-1 1-1, 5-5 5-5, 3-3 3-3";
+        const QString longer = "1-1 1-1, 3-3 3-3+, 1-1 1-1 0-0, 1-1 1-1, 5-5 5-5 5-5, 2-2 2-2";
+        const QString shorterAfter = "1-1 1-1*, 2-2 2-2*, 1-1 1-1*, 5-5 5-5, 3-3 3-3*";
+        const QString longerAfter =
+            "1-1 1-1*, 3-3 3-3*, 1-1 1-1 0-0, 1-1 1-1*, 5-5 5-5 5-5, 2-2 2-2*";
+        // clang-format off
+        QTest::newRow("first shorter") << shorter << longer << false << 6 << shorterAfter << longerAfter;
+        QTest::newRow("second shorter") << longer << shorter << false << 6 << longerAfter << shorterAfter;
+        QTest::newRow("indexed before") << shorter << longer << true << 6 << shorterAfter << longerAfter;
+        QTest::newRow("none shared") << "1-1 1-1" << "1-1 1-1 0-0+" << false << 0 << "1-1 1-1" << "1-1 1-1 0-0*";
+        // clang-format on
+    }
     void tickShared()
     {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
         RowListModel list1, list2;
-        fill(list1, "1-1 1-1, 2-2 2-2+, 1-1 1-1, 5-5 5-5, 3-3 3-3");
-        fill(list2, "1-1 1-1, 3-3 3-3+, 1-1 1-1 0-0, 1-1 1-1, 5-5 5-5 5-5, 2-2 2-2");
-        QCOMPARE(Comparison::tickShared(list1, list2), 6);
-        QCOMPARE(shown(list1), "1-1 1-1*, 2-2 2-2*, 1-1 1-1*, 5-5 5-5, 3-3 3-3*");
-        QCOMPARE(shown(list2), "1-1 1-1*, 3-3 3-3*, 1-1 1-1 0-0, 1-1 1-1*, 5-5 5-5 5-5, 2-2 2-2*");
+        fill(list1, first);
+        fill(list2, second);
+        QFETCH(bool, indexedBefore);
+        if (indexedBefore)
+            QVERIFY(list1.contains(list1.at(0)) && list2.contains(list2.at(0)));
+        QTEST(Comparison::tickShared(list1, list2), "newlyTicked");
+        QTEST(shown(list1), "first after");
+        QTEST(shown(list2), "second after");
     }
 };
 

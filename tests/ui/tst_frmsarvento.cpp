@@ -227,6 +227,7 @@ private slots:
         const QString open = "file %1; menu MnuAvaa";
         const QString compare = "draw 0 1; menu MnuVetaile; file %1; click cmdAvaa_1; ";
         const QString side2 = "menu MnuVetaile; file %1; click cmdAvaa_2";
+        const QString sides = "menu MnuVetaile; file %2; click cmdAvaa_1; file %1; click cmdAvaa_2";
         const QByteArray four("5-5 5-5 5-5\r\n1-1 1-1 1-1\r\n5-5 5-5 5-5\r\n6-6 6-6 6-6\r\n");
         // clang-format off
         QTest::newRow("two matches switch the mode") << two << "set txtMaali 0; " + open << "matches=2|rows=2-1 0-3, 1-1 1-1|lblArvottu=2|txtMaali=|lbl1_4?=0|FraPeli3?=0" << "" << QByteArray();
@@ -243,6 +244,8 @@ private slots:
         QTest::newRow("comparison moves no row of two matches") << two << compare + "click cmdListaa_1" << "rows=0-0 0-0 0-0|told=2 riviä jäi siirtämättä, koska niissä on 2 kohdetta, mutta pääikkunan listan riveissä on 3." << "" << QByteArray();
         QTest::newRow("comparison ticks and removes") << QByteArray("1-1 1-1\n2-2 2-2\n3-3 3-3\n2-2 2-2\n5-5 5-5\n4-4 4-4\n|4-4 4-4\r\n8-8 8-8\r\n2-2 2-2\r\n9-9 9-9\r\n7-7 7-7\r\n") << "menu MnuVetaile; file %1; click cmdAvaa_1; file %2; click cmdAvaa_2; check 0 Lista1; click cmdVertaa; click cmdPoista1_Samat; click cmdPoista2_Samat" << "Lista1=3-3 3-3, 5-5 5-5|lblRivit_1=2|Lista2=8-8 8-8, 9-9 9-9, 7-7 7-7|lblRivit_2=3" << "" << QByteArray("1-1 1-1\n2-2 2-2\n3-3 3-3\n2-2 2-2\n5-5 5-5\n4-4 4-4\n");
         QTest::newRow("comparison side saved") << QByteArray("3-0 0-0\n1-0 0-0\r") << side2 + "; file %1; click cmdTalleta2" << "told=" << "" << QByteArray("3-0 0-0\r\n1-0 0-0\r\n");
+        QTest::newRow("comparison side 1 saved") << QByteArray("3-0 0-0\n|2-2 2-2\n") << sides + "; file %1; click cmdTalleta1" << "told=" << "" << QByteArray("2-2 2-2\r\n");
+        QTest::newRow("comparison closed, main back") << two << "menu MnuVetaile; hide; close frmVertaile" << "visible=1" << "" << QByteArray();
         QTest::newRow("comparison side save fails") << QByteArray("3-0 0-0\n1-0 0-0\r") << side2 + "; file %1/x; click cmdTalleta2" << "told=Tallennus epäonnistui!" << "" << QByteArray();
         // clang-format on
     }

@@ -138,7 +138,8 @@ struct MainWindow : SeededRandom, frmSarvento
 // Plays "step; step; ..." on the main window: off (first only), draw MAXIMUM TIMES, set BOX
 // [TEXT], tick/untick BOX, click BUTTON, choose OPTION, dclick LABEL, menu ITEM, yes/no (the
 // next answer), file [PATH] (the next file dialog's), tab INDEX, add ROW, check ROW [LISTVIEW],
-// keys COMBOBOX TEXT, grid GOALS... (home 1, away 1, ... as "0,3"), drop PATH..., recent N.
+// keys COMBOBOX TEXT, grid GOALS... (home 1, away 1, ... as "0,3"), drop PATH..., recent N,
+// hide (the main window put away), close WINDOW (one of its own windows, by name).
 // Returns "", or the first step that could not run and why.
 [[nodiscard]] inline QString play(frmSarvento& w, const QString& script)
 {
@@ -200,6 +201,10 @@ struct MainWindow : SeededRandom, frmSarvento
                 files[name.toInt() - 1]->trigger();
             else
                 failed = "no such recent file";
+        } else if (words[0] == "hide") {
+            w.hide();
+        } else if (words[0] == "close") {
+            child<QWidget>(w, name)->close();
         } else if (words[0] == "grid") {
             QStringList ticks;
             for (int team = 1; team < words.size(); ++team)
