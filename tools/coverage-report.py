@@ -94,6 +94,9 @@ def main():
     def percent(total, unrun):
         return 100.0 * (total - unrun) / total if total else 100.0
 
+    def cover(total, unrun):
+        return f"{percent(total, unrun):>7.1f}%" if total else f"{'--':>8}"
+
     print(f"{'folder':<10}{'lines':>7}{'run':>7}{'cover':>8}{'unrun':>7}   most unrun lines")
     for folder in order:
         files = per_folder.get(folder, [])
@@ -101,9 +104,9 @@ def main():
         unrun = sum(f[2] for f in files)
         worst = sorted((f for f in files if f[2]), key=lambda f: (-f[2], f[0]))[:WORST_FILES]
         names = ", ".join(f"{f[0].split('/', 1)[1]} {f[2]}" for f in worst)
-        print(f"{folder:<10}{total:>7}{total - unrun:>7}{percent(total, unrun):>7.1f}%{unrun:>7}   {names}")
+        print(f"{folder:<10}{total:>7}{total - unrun:>7}{cover(total, unrun)}{unrun:>7}   {names}")
     print(f"{'total':<10}{all_total:>7}{all_total - all_unrun:>7}"
-          f"{percent(all_total, all_unrun):>7.1f}%{all_unrun:>7}")
+          f"{cover(all_total, all_unrun)}{all_unrun:>7}")
 
     with open(uncovered_path, "w", encoding="utf-8") as out:
         out.write(f"Lines no test runs: {all_unrun} of {all_total} "
@@ -115,6 +118,9 @@ def main():
                 continue
             out.write(f"\n== {folder}/ ==\n")
             for path, total, unrun, ranges, functions in files:
+                if unrun == total:
+                    out.write(f"{path}  all {total} lines unrun: no test reaches it\n")
+                    continue
                 out.write(f"{path}  {unrun} of {total} lines unrun\n")
                 for first, last in ranges:
                     span = str(first) if first == last else f"{first}-{last}"
