@@ -2,19 +2,22 @@
 # Installs what is missing, builds, then starts Sarvento ("run") or runs every test ("test").
 # "asan" builds into build-asan with the address and undefined-behaviour sanitizers and runs
 # every test with leak detection; "fuzz [seconds]" builds the fuzz programs with clang into
-# build-fuzz and runs each for the given time (60 s unless told).
+# build-fuzz and runs each for the given time (60 s unless told). "coverage" builds into
+# build-coverage with gcc's line counting, runs every test and prints the line coverage of each
+# folder; the lines no test runs go to build-coverage/uncovered.txt.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode="${1:-run}"
 case "$mode" in
-run | test | asan | fuzz) ;;
-*) echo "usage: $0 [run|test|asan|fuzz [seconds]]" >&2; exit 2 ;;
+run | test | asan | fuzz | coverage) ;;
+*) echo "usage: $0 [run|test|asan|fuzz [seconds]|coverage]" >&2; exit 2 ;;
 esac
 
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-charts-dev
           libgl-dev libxkbcommon-dev poppler-utils)
 [ "$mode" != fuzz ] || packages+=(clang libclang-rt-14-dev)
+[ "$mode" != coverage ] || packages+=(gcovr)
 tools/install-missing.sh "${packages[@]}"
 
 case "$mode" in
@@ -60,5 +63,34 @@ fuzz)
         fi
         grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$log"
     done
+    ;;
+coverage)
+    cmake -S . -B build-coverage -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=--coverage \
+        -DCMAKE_EXE_LINKER_FLAGS=--coverage >/dev/null
+    cmake --build build-coverage -j"$(nproc)"
+    # Counts left from an earlier run would be added to this one's.
+    find build-coverage -name '*.gcda' -delete
+    # Every test runs even when one fails; the failure is told after the figures.
+    tests_ok=true
+    (cd build-coverage && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)") ||
+        tests_ok=false
+    folders=(core files compare net games settings print ui)
+    filters=()
+    for folder in "${folders[@]}"; do filters+=(--filter "$folder/"); done
+    # Only the program's own folders count: not the tests, the benchmarks, main.cpp or the
+    # moc and uic files generated into the build.
+    gcovr --root . -j"$(nproc)" "${filters[@]}" \
+        --exclude 'tests/' --exclude 'bench/' --exclude '.*_autogen/' --exclude 'main\.cpp' \
+        --gcov-ignore-parse-errors --json build-coverage/coverage.json build-coverage
+    echo
+    tools/coverage-report.py build-coverage/coverage.json build-coverage/uncovered.txt \
+        "${folders[@]}"
+    echo
+    head -n 25 build-coverage/uncovered.txt
+    echo "... all of them in build-coverage/uncovered.txt"
+    if [ "$tests_ok" != true ]; then
+        echo "coverage: some tests failed (see above); the figures count what ran" >&2
+        exit 1
+    fi
     ;;
 esac
