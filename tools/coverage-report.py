@@ -39,15 +39,37 @@ def unrun_ranges(lines, starts):
     return ranges
 
 
+# Operators whose names hold brackets, kept whole while template arguments are taken out.
+OPERATORS = [(f"operator{symbol}", f"operator@{number}")
+             for number, symbol in enumerate(["()", "<<", ">>", "<=", ">=", "->", "<", ">"])]
+
+
 def short_name(name):
-    """Drops the parameters and namespace noise of a demangled name: a lambda is named by the
-    function that holds it."""
-    name = name.replace("(anonymous namespace)::", "").replace("operator()", "operator<call>")
-    lambda_inside = "{lambda" in name
-    cut = name.find("(")
-    if cut > 0:
-        name = name[:cut]
-    return name.replace("operator<call>", "operator()") + (" (lambda)" if lambda_inside else "")
+    """Drops the return type, template arguments and parameters of a demangled name: a lambda is
+    named by the function that holds it."""
+    name = name.replace("(anonymous namespace)::", "")
+    for operator, mark in OPERATORS:
+        name = name.replace(operator, mark)
+    depth, plain = 0, []
+    for char in name:
+        if char == "<":
+            depth += 1
+        elif char == ">":
+            depth -= 1
+        elif depth == 0:
+            plain.append(char)
+    name = "".join(plain)
+    # Past the parameters, "::{lambda" says the code is a lambda inside this function.
+    open_at, depth, lambda_inside = name.find("("), 0, False
+    for at in range(max(open_at, 0), len(name)):
+        depth += {"(": 1, ")": -1}.get(name[at], 0)
+        if open_at >= 0 and depth == 0:
+            lambda_inside = "{lambda" in name[at:]
+            break
+    name = name.split("(", 1)[0].rsplit(" ", 1)[-1]
+    for operator, mark in OPERATORS:
+        name = name.replace(mark, operator)
+    return name + (" (lambda)" if lambda_inside else "")
 
 
 def enclosing(functions, line):
@@ -113,7 +135,8 @@ def main():
                   f"({100.0 - percent(all_total, all_unrun):.1f} %), by folder, "
                   "files with the most first; each range names its function.\n")
         for folder in order:
-            files = sorted((f for f in per_folder.get(folder, []) if f[2]), key=lambda f: (-f[2], f[0]))
+            files = [f for f in per_folder.get(folder, []) if f[2]]
+            files.sort(key=lambda f: (-f[2], f[0]))
             if not files:
                 continue
             out.write(f"\n== {folder}/ ==\n")
