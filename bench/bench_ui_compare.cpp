@@ -4,6 +4,7 @@
 #include "baseline.h"
 #include "benchrows.h"
 #include "files/rowfile.h"
+#include "ui/betsettings.h"
 #include "ui/dialogs.h"
 #include "ui/frmVertaile.h"
 #include "ui/rowlisthistory.h"
@@ -43,10 +44,11 @@ int main(int argc, char* argv[])
 
     RowListModel mainList;
     RowListHistory history(mainList);
+    BetSettings settings;
     std::unique_ptr<frmVertaile> window;
     Baseline::compare("\"Vertaile 1 ja 2\" with 1,000,000 + 1,000,000 rows",
                       {[&] {
-                           window = std::make_unique<frmVertaile>(history, [] { return 3; });
+                           window = std::make_unique<frmVertaile>(history, settings);
                            window->show();
                            open(*window, "cmdAvaa_1", path1);
                            open(*window, "cmdAvaa_2", path2);
