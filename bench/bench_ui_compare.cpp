@@ -5,6 +5,7 @@
 #include "baseline.h"
 #include "benchrows.h"
 #include "files/rowfile.h"
+#include "ui/betsettings.h"
 #include "ui/dialogs.h"
 #include "ui/frmVertaile.h"
 #include "ui/rowlisthistory.h"
@@ -34,11 +35,12 @@ double compareFiles(const char* what, RowListHistory& history, const QString& pa
                     const QString& path2, std::vector<std::uint64_t> keys1,
                     std::vector<std::uint64_t> keys2)
 {
+    BetSettings settings;
     std::unique_ptr<frmVertaile> window;
     return Baseline::compare(
         what,
         {[&] {
-             window = std::make_unique<frmVertaile>(history, [] { return 3; });
+             window = std::make_unique<frmVertaile>(history, settings);
              window->show();
              open(*window, "cmdAvaa_1", path1);
              open(*window, "cmdAvaa_2", path2);

@@ -1,6 +1,7 @@
 #pragma once
 // The bet as the main window holds it at one moment: what coupon printing and net play read
-// when one of their commands runs.
+// when one of their commands runs. A copy taken as the command runs: the main window keeps the
+// state itself.
 
 #include "core/goalgrid.h"
 #include "core/rowlistmodel.h"
@@ -12,9 +13,8 @@ struct BetSnapshot
     int columnCount = 3;
     int gameNumber = 1;
     qint64 stakePerRowCents = 0;
-    std::array<bool, 12> stakeBoxes{}; // the ticked stake boxes, 0,2 to 100 €
-    QString priceText;                 // the price as the main window shows it
-    bool warningsOn = true;
+    std::array<bool, 12> stakeBoxes{};  // the ticked stake boxes, 0,2 to 100 €
+    QString priceText;                  // the price as the main window shows it
     const RowListModel* rows = nullptr; // the main list; null reads as empty
     GoalGrid grid;
     qint64 systemSize = 0; // the system count shown; 0 when there is none

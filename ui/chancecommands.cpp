@@ -1,5 +1,6 @@
 #include "ui/chancecommands.h"
 #include "core/bestrows.h"
+#include "ui/betsettings.h"
 #include "ui/dialogs.h"
 #include "ui/frmTarkista.h"
 #include "ui/frmTodennakoisyydet.h"
@@ -19,13 +20,16 @@ constexpr qint64 ProgressFrom = 200'000;
 } // namespace
 
 ChanceCommands::ChanceCommands(QWidget* window, RowListHistory& history, RowsTab& rowsTab,
-                               QLabel& chanceLabel, std::function<int()> columnCount,
+                               QLabel& chanceLabel, const BetSettings& settings,
                                std::function<qint64()> stakeCents)
     : QObject(window), m_window(window), m_history(history), m_rowsTab(rowsTab),
-      m_chanceLabel(chanceLabel), m_columnCount(std::move(columnCount))
+      m_chanceLabel(chanceLabel), m_settings(settings)
 {
     // Made at once, hidden: the chances stored at the last run are in use from the start.
-    m_chancesWindow = new frmTodennakoisyydet(m_columnCount(), std::move(stakeCents), window);
+    m_chancesWindow =
+        new frmTodennakoisyydet(m_settings.columnCount(), std::move(stakeCents), window);
+    connect(&m_settings, &BetSettings::columnCountChanged, m_chancesWindow,
+            &frmTodennakoisyydet::setColumnCount);
     connect(m_chancesWindow, &frmTodennakoisyydet::modelChanged, this, &ChanceCommands::setModel);
     connect(m_chancesWindow, &frmTodennakoisyydet::bestRowsWanted, this,
             &ChanceCommands::fillBestRows);
@@ -65,11 +69,6 @@ void ChanceCommands::takeMenuItems(QMenu& menu, QAction* chances, QAction* order
     connect(chances, &QAction::triggered, this, &ChanceCommands::MnuTodennakoisyydet_Click);
     connect(order, &QAction::triggered, this, &ChanceCommands::MnuJarjestaTod_Click);
     connect(check, &QAction::triggered, this, &ChanceCommands::MnuTarkistaTulos_Click);
-}
-
-void ChanceCommands::setColumnCount(int columnCount)
-{
-    m_chancesWindow->setColumnCount(columnCount);
 }
 
 void ChanceCommands::setModel(std::shared_ptr<const ScoreModel> model)
@@ -123,7 +122,7 @@ void ChanceCommands::fillBestRows(qint64 count)
     const std::optional<GoalLimitTexts> limits = m_rowsTab.checkedLimits();
     if (!limits)
         return;
-    const auto ranges = GoalRanges::fromLimits(*limits, m_columnCount());
+    const auto ranges = GoalRanges::fromLimits(*limits, m_settings.columnCount());
     if (!ranges || !ranges->fits(m_model->matchCount())) {
         MessageBox::show(m_window, Texts::AppTitle, Texts::CheckGoalNumbers);
         return;
@@ -154,7 +153,7 @@ void ChanceCommands::MnuJarjestaTod_Click()
 void ChanceCommands::MnuTarkistaTulos_Click()
 {
     SideWindows::showOnce(m_checkWindow, [this] {
-        auto* window = new frmTarkista(m_history.rows(), m_columnCount, m_window);
+        auto* window = new frmTarkista(m_history.rows(), m_settings, m_window);
         connect(window, &frmTarkista::winningRowFound, this, &ChanceCommands::showWinningRow);
         return window;
     });

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class BetSettings;
 class QAction;
 class QLabel;
 class QMenu;
@@ -24,8 +25,9 @@ class ChanceCommands : public QObject
     Q_OBJECT
 public:
     // window: the main window, the side windows' parent; chanceLabel shows the list's chance.
+    // The chances are made again for the match count whenever settings switch it.
     ChanceCommands(QWidget* window, RowListHistory& history, RowsTab& rowsTab, QLabel& chanceLabel,
-                   std::function<int()> columnCount, std::function<qint64()> stakeCents);
+                   const BetSettings& settings, std::function<qint64()> stakeCents);
     ~ChanceCommands() override;
 
     // The chances in use; null while none are set.
@@ -33,8 +35,6 @@ public:
     // The edit menu's items of the chances; ordering is enabled as the menu opens, when there
     // are chances and two rows.
     void takeMenuItems(QMenu& menu, QAction* chances, QAction* order, QAction* check);
-    // The match count changed: the chances are made again for that many matches.
-    void setColumnCount(int columnCount);
 
     void MnuTodennakoisyydet_Click();
     void MnuJarjestaTod_Click();
@@ -56,7 +56,7 @@ private:
     RowListHistory& m_history;
     RowsTab& m_rowsTab;
     QLabel& m_chanceLabel;
-    std::function<int()> m_columnCount;
+    const BetSettings& m_settings;
     frmTodennakoisyydet* m_chancesWindow;
     QPointer<frmTarkista> m_checkWindow;
     std::shared_ptr<const ScoreModel> m_model;

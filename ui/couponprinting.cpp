@@ -3,6 +3,7 @@
 #include "print/printoffset.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsstore.h"
+#include "ui/betsettings.h"
 #include "ui/dialogs.h"
 #include "ui/frmReunukset.h"
 #include "ui/printerchoice.h"
@@ -54,8 +55,9 @@ QString rowsLeftOutText(qint64 count)
 }
 } // namespace
 
-CouponPrinting::CouponPrinting(QWidget* parent, std::function<BetSnapshot()> bet)
-    : QObject(parent), m_parent(parent), m_bet(std::move(bet)),
+CouponPrinting::CouponPrinting(QWidget* parent, const BetSettings& settings,
+                               std::function<BetSnapshot()> bet)
+    : QObject(parent), m_parent(parent), m_settings(settings), m_bet(std::move(bet)),
       m_printers(std::make_unique<DialogPrinterChoice>())
 {
 }
@@ -90,7 +92,7 @@ bool CouponPrinting::stakeMissing(const BetSnapshot& bet)
 
 bool CouponPrinting::confirmed(const BetSnapshot& bet)
 {
-    if (!bet.warningsOn)
+    if (!m_settings.warningsOn())
         return true;
     const QString title = QStringLiteral("Tarkista, pelinumero on %1 ja panos %2 € !!!")
                               .arg(bet.gameNumber)

@@ -1,7 +1,8 @@
 #pragma once
 // The print menu's commands: coupons of the listed rows, the ticked rows or the goal system,
 // the paper listing, the coupon preview and the print position window. The main window
-// connects its menu items here and hands over its bet as it is when a command runs.
+// connects its menu items here and hands over its bet as it is when a command runs; the
+// warnings switch decides whether printing coupons is confirmed first.
 
 #include "core/betsnapshot.h"
 #include "print/coupon.h"
@@ -12,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class BetSettings;
 class PrinterChoice;
 class PrintTarget;
 class QPrinter;
@@ -28,7 +30,7 @@ public:
     static constexpr int PreviewPages = 500;
 
     // The print dialog chooses where each run goes, unless setPrinterChoice() says otherwise.
-    CouponPrinting(QWidget* parent, std::function<BetSnapshot()> bet);
+    CouponPrinting(QWidget* parent, const BetSettings& settings, std::function<BetSnapshot()> bet);
     ~CouponPrinting() override;
 
     // Where the coupons, listings and sheets go from now on.
@@ -65,6 +67,7 @@ private:
                   const QString& counted);
 
     QWidget* m_parent;
+    const BetSettings& m_settings;
     std::function<BetSnapshot()> m_bet;
     std::unique_ptr<PrinterChoice> m_printers;
 };

@@ -44,26 +44,24 @@ frmSarvento::~frmSarvento() = default;
 
 void frmSarvento::createAreas()
 {
-    const TabHost host{[this] { return ColumnCount(); }, [this] { return ui->txtMaali->text(); },
-                       [this] { return m_warningsOn; }, [this] { return m_chances->model(); }};
+    const TabHost host{[this] { return ui->txtMaali->text(); },
+                       [this] { return m_chances->model(); }};
     m_history = new RowListHistory(m_rows, this);
-    m_rowsTab = new RowsTab(*m_history, m_random, host, ui->tabRivit);
+    m_rowsTab = new RowsTab(*m_history, m_random, m_settings, host, ui->tabRivit);
     ui->rowsTabLayout->addWidget(m_rowsTab);
-    m_chances = new ChanceCommands(
-        this, *m_history, *m_rowsTab, *ui->lblVoittoTod, [this] { return ColumnCount(); },
-        [this] { return StakePerRowCents(); });
+    m_chances = new ChanceCommands(this, *m_history, *m_rowsTab, *ui->lblVoittoTod, m_settings,
+                                   [this] { return StakePerRowCents(); });
     // The tab key goes from the list to the maximum goal, then to the limit boxes.
     setTabOrder(m_rowsTab->listView(), ui->txtMaali);
-    m_gridTab = new GoalGridTab(*m_history, m_random, host, ui->tabJarjestelma);
+    m_gridTab = new GoalGridTab(*m_history, m_random, m_settings, host, ui->tabJarjestelma);
     ui->systemLayout->addWidget(m_gridTab);
     m_stakes = new StakeColumn(ui->rightColumn);
     ui->rightLayout->addWidget(m_stakes);
     connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
-    m_files = new RowFileCommands(
-        this, *m_history, ui->MnuViimeksiAvatut, [this] { return ColumnCount(); },
-        [this](int columns) { switchColumns(columns); });
+    m_files = new RowFileCommands(this, *m_history, ui->MnuViimeksiAvatut, m_settings,
+                                  [this](int columns) { switchColumns(columns); });
     m_files->openDropsOn(m_rowsTab->listView());
-    m_printing = new CouponPrinting(this, [this] { return bet(); });
+    m_printing = new CouponPrinting(this, m_settings, [this] { return bet(); });
     m_bonus = new BonusMenu(*this, m_random);
 }
 
@@ -139,8 +137,12 @@ void frmSarvento::connectMenus()
     connect(ui->MnuMuutaTulostusKohtaa, &QAction::triggered, m_printing,
             &CouponPrinting::MnuMuutaTulostusKohtaa_Click);
     connect(ui->MnuVaroitukset, &QAction::triggered, this, &frmSarvento::MnuVaroitukset_Click);
-    connect(ui->MnuSarake2, &QAction::triggered, this, &frmSarvento::MnuSarake2_Click);
-    connect(ui->MnuSarake3, &QAction::triggered, this, &frmSarvento::MnuSarake3_Click);
+    connect(ui->MnuSarake2, &QAction::triggered, this, [this] { askAndSwitchColumns(2); });
+    connect(ui->MnuSarake3, &QAction::triggered, this, [this] { askAndSwitchColumns(3); });
+    showColumnMarks(m_settings.columnCount());
+    ui->MnuVaroitukset->setChecked(m_settings.warningsOn());
+    connect(&m_settings, &BetSettings::columnCountChanged, this, &frmSarvento::showColumnMarks);
+    connect(&m_settings, &BetSettings::warningsOnChanged, ui->MnuVaroitukset, &QAction::setChecked);
     connect(ui->MnuInfo, &QAction::triggered, this, &frmSarvento::MnuInfo_Click);
 
     connect(ui->MnuLotto, &QAction::triggered, m_bonus, &BonusMenu::MnuLotto_Click);
@@ -153,8 +155,7 @@ void frmSarvento::connectMenus()
 bool frmSarvento::Form_Load()
 {
     m_stored = StartupSettings::load();
-    m_warningsOn = m_stored.warningsOn;
-    ui->MnuVaroitukset->setChecked(m_warningsOn);
+    m_settings.setWarningsOn(m_stored.warningsOn);
     m_rowsTab->resetDrawCount();
     ui->SSTab1->setCurrentIndex(0);
     if (m_stored.skipNotice)
@@ -163,11 +164,6 @@ bool frmSarvento::Form_Load()
     ModalRunner::exec(notice);
     // Without acceptance there is no way on, also when the notice was closed from its title bar.
     return !notice.refused() && m_stored.accepted;
-}
-
-int frmSarvento::ColumnCount() const
-{
-    return ui->MnuSarake2->isChecked() ? 2 : 3;
 }
 
 qint64 frmSarvento::StakePerRowCents() const
@@ -252,9 +248,9 @@ void frmSarvento::showPrintMenu()
 
 BetSnapshot frmSarvento::bet() const
 {
-    return {
-        ColumnCount(), GameNumber(), StakePerRowCents(), m_stakes->tickedBoxes(), PriceText(),
-        m_warningsOn,  &m_rows,      m_gridTab->grid(),  m_gridTab->shownSize(),  systemTabShown()};
+    return {ColumnCount(),   GameNumber(), StakePerRowCents(), m_stakes->tickedBoxes(),
+            PriceText(),     &m_rows,      m_gridTab->grid(),  m_gridTab->shownSize(),
+            systemTabShown()};
 }
 
 void frmSarvento::cmdOnNet_Click()
@@ -277,33 +273,29 @@ void frmSarvento::openNetPlay()
                               &frmOnNet::finished);
 }
 
-void frmSarvento::askAndSwitchColumns(QAction* clicked, int columns)
+void frmSarvento::showColumnMarks(int columns)
 {
-    // A checkable action flips its own mark on a click; the mark follows the mode only.
-    const bool wasChecked = !clicked->isChecked();
-    clicked->setChecked(wasChecked);
-    if (wasChecked)
+    ui->MnuSarake2->setChecked(columns == 2);
+    ui->MnuSarake3->setChecked(columns == 3);
+}
+
+void frmSarvento::askAndSwitchColumns(int columns)
+{
+    // A checkable action flips its own mark on a click; the marks follow the settings only.
+    showColumnMarks(m_settings.columnCount());
+    if (columns == m_settings.columnCount())
         return;
-    if (m_warningsOn && !MessageBox::ask(this, QStringLiteral("Tämä toiminto tyhjää kaikki!!!"),
-                                         Texts::ContinueQuestion, MessageBox::Exclamation))
+    if (m_settings.warningsOn() &&
+        !MessageBox::ask(this, QStringLiteral("Tämä toiminto tyhjää kaikki!!!"),
+                         Texts::ContinueQuestion, MessageBox::Exclamation))
         return;
     switchColumns(columns);
-}
-
-void frmSarvento::MnuSarake2_Click()
-{
-    askAndSwitchColumns(ui->MnuSarake2, 2);
-}
-
-void frmSarvento::MnuSarake3_Click()
-{
-    askAndSwitchColumns(ui->MnuSarake3, 3);
 }
 
 void frmSarvento::switchColumns(int columns)
 {
     ListCommand step(*m_history, QStringLiteral("Sarakemäärä %1").arg(columns));
-    const int before = ColumnCount();
+    const int before = m_settings.columnCount();
     setColumns(columns);
     step.addAction([this, before] { setColumns(before); },
                    [this, columns] { setColumns(columns); });
@@ -317,23 +309,15 @@ void frmSarvento::setColumns(int columns)
     m_rowsTab->resetDrawCount();
     ui->txtMaali->setFocus();
     Laske_Koko_Hinta();
-    ui->MnuSarake2->setChecked(columns == 2);
-    ui->MnuSarake3->setChecked(columns == 3);
-    setThirdMatchVisible(columns == 3);
-    m_chances->setColumnCount(columns);
+    // The menu's marks, the tabs' third match and the chances follow.
+    m_settings.setColumnCount(columns);
     m_rowsTab->blankRowCount();
     m_rowCountShown = false;
 }
 
-void frmSarvento::setThirdMatchVisible(bool visible)
-{
-    m_rowsTab->setThirdMatchVisible(visible);
-    m_gridTab->setThirdMatchVisible(visible);
-}
-
 void frmSarvento::closeEvent(QCloseEvent* event)
 {
-    if (!m_closingConfirmed && m_warningsOn &&
+    if (!m_closingConfirmed && m_settings.warningsOn() &&
         !MessageBox::ask(this, QStringLiteral("Oletko varma? "),
                          QStringLiteral("Pelimies ei lopeta   ;)"))) {
         event->ignore();
@@ -354,13 +338,14 @@ void frmSarvento::Lopeta_Kaikki()
 
 void frmSarvento::MnuVaroitukset_Click()
 {
-    // The action has already flipped its own check mark.
-    m_warningsOn = ui->MnuVaroitukset->isChecked();
-    const QString word = m_warningsOn ? QStringLiteral("päällä") : QStringLiteral("pois");
+    // The action has already flipped its own check mark: the settings take it.
+    m_settings.setWarningsOn(ui->MnuVaroitukset->isChecked());
+    const bool on = m_settings.warningsOn();
+    const QString word = on ? QStringLiteral("päällä") : QStringLiteral("pois");
     if (MessageBox::ask(this, QStringLiteral(" Varoitukset ") + word + QStringLiteral("!!"),
                         QStringLiteral("Asetetaanko tämä oletukseksi?")))
         SettingsStore::write(SettingsKeys::Rekisteri, SettingsKeys::Varoitus,
-                             SettingsStore::boolText(m_warningsOn));
+                             SettingsStore::boolText(on));
 }
 
 void frmSarvento::MnuInfo_Click()
@@ -399,9 +384,9 @@ void frmSarvento::MnuPoistavalitutListalta_Click()
 void frmSarvento::MnuTyhjennaLista_Click()
 {
     const ListCommand step(*m_history, QStringLiteral("Tyhjennä lista"));
-    if (!m_rows.isEmpty() &&
-        (!m_warningsOn || MessageBox::ask(this, QStringLiteral("Arvotut rivit katoo!!!"),
-                                          Texts::ContinueQuestion, MessageBox::Exclamation)))
+    if (!m_rows.isEmpty() && (!m_settings.warningsOn() ||
+                              MessageBox::ask(this, QStringLiteral("Arvotut rivit katoo!!!"),
+                                              Texts::ContinueQuestion, MessageBox::Exclamation)))
         m_rows.clear();
     onRowCountChanged(m_rows.count());
     m_rowsTab->focusDrawButton();

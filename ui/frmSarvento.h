@@ -1,9 +1,9 @@
 #pragma once
-// The main window. It owns the state the areas share (the row list, the match count, the
-// warnings switch), switches the match count, keeps the edit and settings menus and wires the
-// areas together. The rows tab (RowsTab), the goal-grid tab (GoalGridTab) and the stake column
-// (StakeColumn) do their own work and tell of changes by signals; the row-file commands
-// (RowFileCommands), the print commands (CouponPrinting), the chances of the scores
+// The main window. It owns the state the areas share (the row list, and in BetSettings the
+// match count and the warnings switch), switches the match count, keeps the edit and settings
+// menus and wires the areas together. The rows tab (RowsTab), the goal-grid tab (GoalGridTab) and
+// the stake column (StakeColumn) do their own work and tell of changes by signals; the row-file
+// commands (RowFileCommands), the print commands (CouponPrinting), the chances of the scores
 // (ChanceCommands), the undo history (RowListHistory) and the bonus menu (BonusMenu) take the
 // menu items connected to them. Every command that may
 // change the row list opens a ListCommand, its undo step. Long work (draws, file reads) runs in
@@ -13,6 +13,7 @@
 #include "core/random.h"
 #include "core/rowlistmodel.h"
 #include "settings/settingsstore.h"
+#include "ui/betsettings.h"
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -23,7 +24,6 @@ class CouponPrinting;
 class GoalGridTab;
 class InstanceCheck;
 class PrinterChoice;
-class QAction;
 class RowFileCommands;
 class RowListHistory;
 class RowsTab;
@@ -56,8 +56,8 @@ public:
     bool Form_Load();
 
     // Shared state read by other windows.
-    int ColumnCount() const;
-    bool WarningsOn() const { return m_warningsOn; }
+    int ColumnCount() const { return m_settings.columnCount(); }
+    bool WarningsOn() const { return m_settings.warningsOn(); }
     qint64 StakePerRowCents() const;
     QString PriceText() const { return m_priceText; }
     int GameNumber() const;
@@ -76,8 +76,6 @@ protected:
 
 private slots:
     void cmdOnNet_Click();
-    void MnuSarake2_Click();
-    void MnuSarake3_Click();
     void MnuVaroitukset_Click();
     void MnuInfo_Click();
     void MnuKomentoja_Click();
@@ -96,11 +94,12 @@ private:
     void Laske_Koko_Hinta();
     void Tarkista_Valinta();
     void showError(const QString& text);
-    void setThirdMatchVisible(bool visible);
+    // The menu's marks show the settings; a click only asks for a switch.
+    void showColumnMarks(int columns);
+    void askAndSwitchColumns(int columns);
     // The mode switch as a command, undone by switching back.
     void switchColumns(int columns);
     void setColumns(int columns);
-    void askAndSwitchColumns(QAction* clicked, int columns);
     void onRowCountChanged(int count);
     void onSystemSizeChanged(qint64 size);
     void showPrintMenu();
@@ -108,13 +107,13 @@ private:
 
     std::unique_ptr<Ui::frmSarvento> ui;
     RandomSource& m_random;
+    BetSettings m_settings;
     RowListModel m_rows;
     RowListHistory* m_history = nullptr;
     RowsTab* m_rowsTab = nullptr;
     GoalGridTab* m_gridTab = nullptr;
     StakeColumn* m_stakes = nullptr;
     StartupSettings m_stored;
-    bool m_warningsOn = true;
     bool m_closingConfirmed = false;
     // The row count label is blank after a mode switch until the list changes; while blank,
     // the rows are not priced.

@@ -1,33 +1,34 @@
 #include "ui/frmTarkista.h"
 #include "core/resultcheck.h"
+#include "ui/betsettings.h"
 #include "ui/dialogs.h"
 #include "ui/texts.h"
 #include "ui/ui_frmTarkista.h"
 #include "ui/wholetextfocus.h"
 
-frmTarkista::frmTarkista(const RowListModel& rows, std::function<int()> columnCount,
-                         QWidget* parent)
+frmTarkista::frmTarkista(const RowListModel& rows, const BetSettings& settings, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmTarkista>()), m_rows(rows),
-      m_columnCount(std::move(columnCount))
+      m_settings(settings)
 {
     ui->setupUi(this);
+    // The example follows the list's width, also when it switches while the window is open.
+    showExample(m_settings.columnCount());
+    connect(&m_settings, &BetSettings::columnCountChanged, this, &frmTarkista::showExample);
     connect(ui->cmdTarkista, &QPushButton::clicked, this, &frmTarkista::cmdTarkista_Click);
     connect(ui->txtTulos, &QLineEdit::returnPressed, this, &frmTarkista::cmdTarkista_Click);
 }
 
 frmTarkista::~frmTarkista() = default;
 
-void frmTarkista::showEvent(QShowEvent* event)
+void frmTarkista::showExample(int columns)
 {
-    // The example follows the list's width, which may have changed while the window was away.
-    ui->txtTulos->setPlaceholderText(m_columnCount() == 2 ? QStringLiteral("1-2 0-1")
-                                                          : QStringLiteral("1-2 0-1 2-0"));
-    QWidget::showEvent(event);
+    ui->txtTulos->setPlaceholderText(columns == 2 ? QStringLiteral("1-2 0-1")
+                                                  : QStringLiteral("1-2 0-1 2-0"));
 }
 
 void frmTarkista::cmdTarkista_Click()
 {
-    const int columns = m_columnCount();
+    const int columns = m_settings.columnCount();
     const std::optional<ScoreRow> finalScores = readFinalScores(ui->txtTulos->text(), columns);
     if (!finalScores) {
         // The counts beside a refused text would be read as its own.

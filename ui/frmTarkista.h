@@ -5,8 +5,9 @@
 
 #include "core/rowlistmodel.h"
 #include <QWidget>
-#include <functional>
 #include <memory>
+
+class BetSettings;
 
 namespace Ui {
 class frmTarkista;
@@ -16,9 +17,8 @@ class frmTarkista : public QWidget
 {
     Q_OBJECT
 public:
-    // columnCount gives the main window's number of matches (2 or 3).
-    frmTarkista(const RowListModel& rows, std::function<int()> columnCount,
-                QWidget* parent = nullptr);
+    // settings hold the main window's number of matches (2 or 3).
+    frmTarkista(const RowListModel& rows, const BetSettings& settings, QWidget* parent = nullptr);
     ~frmTarkista() override;
 
 signals:
@@ -26,13 +26,11 @@ signals:
     // and scrolls to it.
     void winningRowFound(int position);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
+    void showExample(int columns);
     void cmdTarkista_Click();
 
     std::unique_ptr<Ui::frmTarkista> ui;
     const RowListModel& m_rows;
-    std::function<int()> m_columnCount;
+    const BetSettings& m_settings;
 };

@@ -1,6 +1,7 @@
 #include "ui/frmVertaile.h"
 #include "compare/comparison.h"
 #include "files/rowfile.h"
+#include "ui/betsettings.h"
 #include "ui/dialogs.h"
 #include "ui/filedropfilter.h"
 #include "ui/rowfiledialogs.h"
@@ -20,10 +21,9 @@ QString initialName(int n)
 const QString openTitle = QStringLiteral("Tiedostoa ei voi avata tai peruutus");
 } // namespace
 
-frmVertaile::frmVertaile(RowListHistory& mainList, std::function<int()> mainColumnCount,
-                         QWidget* parent)
+frmVertaile::frmVertaile(RowListHistory& mainList, const BetSettings& mainSettings, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::frmVertaile>()), m_mainList(mainList),
-      m_mainColumnCount(std::move(mainColumnCount))
+      m_mainSettings(mainSettings)
 {
     ui->setupUi(this);
     m_side1.list = ui->Lista1;
@@ -147,7 +147,7 @@ void frmVertaile::Talleta(int n)
 void frmVertaile::Listaa(int n)
 {
     const ListCommand step(m_mainList, QStringLiteral("Listaa %1 rivit").arg(n));
-    const int columns = m_mainColumnCount();
+    const int columns = m_mainSettings.columnCount();
     Comparison::MoveResult moved;
     {
         BusyCursor busy;

@@ -1,9 +1,9 @@
 #pragma once
 #include "core/rowlistmodel.h"
 #include <QWidget>
-#include <functional>
 #include <memory>
 
+class BetSettings;
 class QLabel;
 class QListView;
 class RowListHistory;
@@ -20,9 +20,9 @@ class frmVertaile : public QWidget
 {
     Q_OBJECT
 public:
-    // Rows are moved into mainList as one undo step each time; mainColumnCount gives the main
-    // window's number of matches (2 or 3) when they are.
-    frmVertaile(RowListHistory& mainList, std::function<int()> mainColumnCount,
+    // Rows are moved into mainList as one undo step each time; mainSettings hold the main
+    // window's number of matches (2 or 3), read when they are.
+    frmVertaile(RowListHistory& mainList, const BetSettings& mainSettings,
                 QWidget* parent = nullptr);
     ~frmVertaile() override;
 
@@ -65,7 +65,7 @@ private:
 
     std::unique_ptr<Ui::frmVertaile> ui;
     RowListHistory& m_mainList;
-    std::function<int()> m_mainColumnCount;
+    const BetSettings& m_mainSettings;
     Side m_side1;
     Side m_side2;
 };

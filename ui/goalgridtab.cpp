@@ -1,5 +1,6 @@
 #include "ui/goalgridtab.h"
 #include "core/numbers.h"
+#include "ui/betsettings.h"
 #include "ui/dialogs.h"
 #include "ui/rowlisthistory.h"
 #include "ui/texts.h"
@@ -21,14 +22,18 @@ constexpr int SystemSizes[] = {
     2592, 2700, 2880, 3000, 3072, 3200, 3240, 3375, 3456, 3600, 3840, 4000, 4050, 4096};
 } // namespace
 
-GoalGridTab::GoalGridTab(RowListHistory& list, RandomSource& random, TabHost host, QWidget* parent)
+GoalGridTab::GoalGridTab(RowListHistory& list, RandomSource& random, const BetSettings& settings,
+                         TabHost host, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::GoalGridTab>()), m_list(list), m_grid(random),
-      m_host(std::move(host))
+      m_settings(settings), m_host(std::move(host))
 {
     ui->setupUi(this);
     ui->lblRivimaaraTitle->setObjectName(QStringLiteral("lblRivimäärä"));
     ui->lblRivimaaraTitle->installEventFilter(this);
     buildBoxes();
+    setThirdMatchVisible(m_settings.columnCount() == 3);
+    connect(&m_settings, &BetSettings::columnCountChanged, this,
+            [this](int columns) { setThirdMatchVisible(columns == 3); });
 
     ui->cboJarjestelma->addItem(QString());
     for (int size : SystemSizes)
@@ -97,7 +102,7 @@ void GoalGridTab::showSystemSize()
 
 void GoalGridTab::chkGrid_Click(int team, int goal, bool ticked)
 {
-    if (m_grid.setTicked(team, goal, ticked, m_host.columnCount()))
+    if (m_grid.setTicked(team, goal, ticked, m_settings.columnCount()))
         showSystemSize();
 }
 
@@ -122,7 +127,7 @@ void GoalGridTab::Systeemi()
                         QStringLiteral("Poistetaanko listalla jo olevat rivit? ")))
         rows.clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    rows.appendAll(m_grid.grid().rows(m_host.columnCount()));
+    rows.appendAll(m_grid.grid().rows(m_settings.columnCount()));
     QApplication::restoreOverrideCursor();
 }
 
@@ -152,7 +157,7 @@ bool GoalGridTab::checkMaxGoal()
 {
     if (!m_host.maxGoalText().isEmpty())
         return true;
-    if (m_host.warningsOn())
+    if (m_settings.warningsOn())
         MessageBox::show(this, Texts::WakeUpTitle, Texts::MaxGoalMissing);
     emit maxGoalMissing();
     return false;
@@ -168,14 +173,14 @@ void GoalGridTab::cmd_Arvo_Jarjestelma_Click()
         MessageBox::show(this, Texts::AppTitle, Texts::CheckGoalNumbers);
         return;
     }
-    m_grid.drawOnce(*maxGoal, ui->ChkArvo_Koko_Rivi->isChecked(), m_host.columnCount());
+    m_grid.drawOnce(*maxGoal, ui->ChkArvo_Koko_Rivi->isChecked(), m_settings.columnCount());
     syncGridBoxes();
     showSystemSize();
 }
 
 void GoalGridTab::cmdHaluttu_Jarjestelma_Click()
 {
-    const int columns = m_host.columnCount();
+    const int columns = m_settings.columnCount();
     const auto wanted = parseWholeNumber(ui->cboJarjestelma->currentText().trimmed());
     if (!wanted) {
         MessageBox::show(this, Texts::AppTitle,

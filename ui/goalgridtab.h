@@ -1,7 +1,8 @@
 #pragma once
 // The "Järjestelmä" tab: the goal grid of 72 boxes, its size, listing the system into the row
 // list, "Arvo" and the search for a system of a wanted size. It reads the main window's state
-// through TabHost at the moment of each click and tells of changes by signals.
+// through BetSettings and TabHost at the moment of each click, shows the third match as long as
+// the settings have three, and tells of changes by signals.
 
 #include "core/random.h"
 #include "core/systemdraw.h"
@@ -10,6 +11,7 @@
 #include <array>
 #include <memory>
 
+class BetSettings;
 class QCheckBox;
 class QLabel;
 class RowListHistory;
@@ -21,14 +23,13 @@ class GoalGridTab : public QWidget
 {
     Q_OBJECT
 public:
-    GoalGridTab(RowListHistory& list, RandomSource& random, TabHost host,
-                QWidget* parent = nullptr);
+    GoalGridTab(RowListHistory& list, RandomSource& random, const BetSettings& settings,
+                TabHost host, QWidget* parent = nullptr);
     ~GoalGridTab() override;
 
     // The size the tab shows; what the price of the system is counted from.
     qint64 shownSize() const { return m_grid.shownSize(); }
     const GoalGrid& grid() const { return m_grid.grid(); }
-    void setThirdMatchVisible(bool visible);
 
     void Systeemi_Tyhjaksi();
     void Systeemi();
@@ -61,6 +62,7 @@ protected:
 
 private:
     void buildBoxes();
+    void setThirdMatchVisible(bool visible);
     void chkGrid_Click(int team, int goal, bool ticked);
     void showSystemSize();
     void syncGridBoxes();
@@ -72,6 +74,7 @@ private:
     std::unique_ptr<Ui::GoalGridTab> ui;
     RowListHistory& m_list;
     GridDraw m_grid;
+    const BetSettings& m_settings;
     TabHost m_host;
     std::array<std::array<QCheckBox*, 12>, 6> m_boxes{};
 };

@@ -1,5 +1,6 @@
 #include "ui/rowfilecommands.h"
 #include "files/rowmerge.h"
+#include "ui/betsettings.h"
 #include "ui/dialogs.h"
 #include "ui/filedropfilter.h"
 #include "ui/frmSamaTulos.h"
@@ -15,9 +16,9 @@ const QString OpenStep = QStringLiteral("Avaa");
 } // namespace
 
 RowFileCommands::RowFileCommands(QWidget* window, RowListHistory& list, QMenu* recentMenu,
-                                 std::function<int()> columnCount,
+                                 const BetSettings& settings,
                                  std::function<void(int columns)> switchColumns)
-    : QObject(window), m_window(window), m_list(list), m_columnCount(std::move(columnCount)),
+    : QObject(window), m_window(window), m_list(list), m_settings(settings),
       m_switchColumns(std::move(switchColumns)),
       m_recentFiles(new RecentFilesMenu(recentMenu, window))
 {
@@ -73,7 +74,7 @@ void RowFileCommands::openRowFile(const QString& path)
     }
 
     bool skipDuplicates = false;
-    switch (RowMerge::plan(rows, m_columnCount(), file.columnCount)) {
+    switch (RowMerge::plan(rows, m_settings.columnCount(), file.columnCount)) {
     case RowMerge::Plan::SwitchModeThenAppend:
         m_switchColumns(file.columnCount);
         break;
@@ -103,7 +104,7 @@ void RowFileCommands::openRowFile(const QString& path)
 void RowFileCommands::MnuVetaile_Click()
 {
     if (!m_compareWindow) {
-        m_compareWindow = new frmVertaile(m_list, m_columnCount, m_window);
+        m_compareWindow = new frmVertaile(m_list, m_settings, m_window);
         m_compareWindow->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_compareWindow, &frmVertaile::mainListChanged, this,
                 &RowFileCommands::comparisonMoved);

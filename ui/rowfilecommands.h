@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <functional>
 
+class BetSettings;
 class QMenu;
 class QWidget;
 class RecentFilesMenu;
@@ -18,11 +19,10 @@ class RowFileCommands : public QObject
 {
     Q_OBJECT
 public:
-    // recentMenu lists the files used last; switchColumns puts the main window in the match
-    // count of a file opened into an empty list.
+    // recentMenu lists the files used last; settings hold the match count, which
+    // switchColumns switches (as the main window does) for a file opened into an empty list.
     RowFileCommands(QWidget* window, RowListHistory& list, QMenu* recentMenu,
-                    std::function<int()> columnCount,
-                    std::function<void(int columns)> switchColumns);
+                    const BetSettings& settings, std::function<void(int columns)> switchColumns);
 
     // Files dropped on widget open one after another, as one undo step.
     void openDropsOn(QWidget* widget);
@@ -42,7 +42,7 @@ signals:
 private:
     QWidget* m_window;
     RowListHistory& m_list;
-    std::function<int()> m_columnCount;
+    const BetSettings& m_settings;
     std::function<void(int columns)> m_switchColumns;
     RecentFilesMenu* m_recentFiles;
     QPointer<frmVertaile> m_compareWindow;

@@ -2,6 +2,7 @@
 #include "core/numbers.h"
 #include "core/resultdraw.h"
 #include "core/weighteddraw.h"
+#include "ui/betsettings.h"
 #include "ui/dialogs.h"
 #include "ui/goalbox.h"
 #include "ui/progresswindow.h"
@@ -33,13 +34,17 @@ QString indexed(const char* name, int index)
 }
 } // namespace
 
-RowsTab::RowsTab(RowListHistory& list, RandomSource& random, TabHost host, QWidget* parent)
+RowsTab::RowsTab(RowListHistory& list, RandomSource& random, const BetSettings& settings,
+                 TabHost host, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::RowsTab>()), m_list(list), m_random(random),
-      m_host(std::move(host))
+      m_settings(settings), m_host(std::move(host))
 {
     ui->setupUi(this);
     buildLimitBoxes();
     buildResultLabels();
+    setThirdMatchVisible(m_settings.columnCount() == 3);
+    connect(&m_settings, &BetSettings::columnCountChanged, this,
+            [this](int columns) { setThirdMatchVisible(columns == 3); });
     ui->lstLista->setModel(&m_list.rows());
     selectWholeTextOnClick(ui->txtKertaa);
     ui->lblArvottutxt->installEventFilter(this);
@@ -215,7 +220,7 @@ void RowsTab::cmdArvo_Tulokset_Click()
                             QStringLiteral("Keskeytä"), 300);
     const DrawOutcome outcome =
         weighted ? weighted->drawInto(m_list.rows(), count, m_random, progress.callback())
-                 : ResultDrawer(*limits, m_host.columnCount())
+                 : ResultDrawer(*limits, m_settings.columnCount())
                        .drawInto(m_list.rows(), count, m_random, progress.callback());
     showResult(outcome.lastGoals);
     if (count == 1 && !outcome.lastWasNew)
@@ -231,7 +236,7 @@ std::optional<GoalLimitTexts> RowsTab::checkedLimits()
         limits.teamMax[k] = txtMaaliEnint[k]->text();
         limits.teamMin[k] = txtMaalivah[k]->text();
     }
-    const LimitCheckResult check = ResultDrawer(limits, m_host.columnCount()).check();
+    const LimitCheckResult check = ResultDrawer(limits, m_settings.columnCount()).check();
     switch (check.status) {
     case LimitCheck::NotANumber:
         MessageBox::show(window(), Texts::AppTitle, Texts::CheckGoalNumbers);
@@ -257,7 +262,7 @@ std::optional<WeightedDrawer> RowsTab::weightedDrawer(const GoalLimitTexts& limi
         MessageBox::show(window(), Texts::AppTitle, Texts::NoChances);
         return std::nullopt;
     }
-    const auto ranges = GoalRanges::fromLimits(limits, m_host.columnCount());
+    const auto ranges = GoalRanges::fromLimits(limits, m_settings.columnCount());
     WeightedDrawer drawer(*model, ranges.value_or(GoalRanges()));
     if (!ranges || !drawer.isDrawable()) {
         MessageBox::show(window(), Texts::AppTitle,
@@ -276,7 +281,7 @@ void RowsTab::showResult(const std::array<std::optional<int>, 6>& goals)
 
 void RowsTab::showLimitError(int limitError)
 {
-    if (m_host.warningsOn())
+    if (m_settings.warningsOn())
         MessageBox::show(window(), Texts::WakeUpTitle, limitErrorText(limitError));
     else
         SuoritaVirhe(limitError);

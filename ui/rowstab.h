@@ -1,8 +1,9 @@
 #pragma once
 // The "Rivit" tab: the goal limits of each team, "Arvo lopputulokset" and how many draws a
 // click makes, the row list with its count, and the last drawn result. It reads the main
-// window's state through TabHost at the moment of each click, and tells by signals what the
-// labels below the tabs, which the main window keeps, should show.
+// window's state through BetSettings and TabHost at the moment of each click, shows the third
+// match as long as the settings have three, and tells by signals what the labels below the
+// tabs, which the main window keeps, should show.
 
 #include "core/random.h"
 #include "core/resultdraw.h"
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class BetSettings;
 class QAbstractItemView;
 class QLabel;
 class QLineEdit;
@@ -25,12 +27,12 @@ class RowsTab : public QWidget
 {
     Q_OBJECT
 public:
-    RowsTab(RowListHistory& list, RandomSource& random, TabHost host, QWidget* parent = nullptr);
+    RowsTab(RowListHistory& list, RandomSource& random, const BetSettings& settings, TabHost host,
+            QWidget* parent = nullptr);
     ~RowsTab() override;
 
     // The view of the row list, for the files dropped on it.
     QAbstractItemView* listView() const;
-    void setThirdMatchVisible(bool visible);
     // The row count label shows the count, or nothing after a mode switch.
     void showRowCount(int count);
     void blankRowCount();
@@ -71,6 +73,7 @@ protected:
 private:
     void buildLimitBoxes();
     void buildResultLabels();
+    void setThirdMatchVisible(bool visible);
     void cmdArvo_Tulokset_Click();
     // The draw by the chances of the scores, or nothing when it cannot be made (told).
     std::optional<WeightedDrawer> weightedDrawer(const GoalLimitTexts& limits);
@@ -82,6 +85,7 @@ private:
     std::unique_ptr<Ui::RowsTab> ui;
     RowListHistory& m_list;
     RandomSource& m_random;
+    const BetSettings& m_settings;
     TabHost m_host;
     std::array<QLineEdit*, 6> txtMaalivah{};
     std::array<QLineEdit*, 6> txtMaaliEnint{};

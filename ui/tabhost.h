@@ -1,5 +1,6 @@
 #pragma once
-// What the draws of the two tabs read from the main window, at the moment of each click.
+// What the draws of the two tabs read from the main window, at the moment of each click,
+// besides the match count and the warnings switch (BetSettings).
 #include <QString>
 #include <functional>
 #include <memory>
@@ -8,9 +9,7 @@ class ScoreModel;
 
 struct TabHost
 {
-    std::function<int()> columnCount;
     std::function<QString()> maxGoalText; // "Max Maalimäärä"
-    std::function<bool()> warningsOn;
     // The chances of the scores the player set; none (or null) when not set.
     std::function<std::shared_ptr<const ScoreModel>()> scoreModel;
 };

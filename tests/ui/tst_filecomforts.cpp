@@ -3,6 +3,7 @@
 #include "../testfile.h"
 #include "files/rowfile.h"
 #include "settings/recentfiles.h"
+#include "ui/betsettings.h"
 #include "ui/frmVertaile.h"
 #include "windowtest.h"
 #include <QProgressDialog>
@@ -152,7 +153,8 @@ private slots:
         NamedPipe pipe(path);
         QVERIFY(pipe.made());
         MainWindow w;
-        frmVertaile compare(w.listHistory(), [] { return 3; });
+        BetSettings settings;
+        frmVertaile compare(w.listHistory(), settings);
         if (way == "MnuAvaa" || way == "lstLista") {
             QCOMPARE(play(w, way == "MnuAvaa" ? "file " + path + "; menu MnuAvaa" : "drop " + path),
                      QString());

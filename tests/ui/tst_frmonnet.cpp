@@ -62,7 +62,7 @@ private slots:
         resetBetweenTests(m_settingsDir);
         m_opened.clear();
         m_browserOpens = true;
-        m_state = {3, 3, 100, {}, "5", true, &m_rows, {}, 0, false};
+        m_state = {3, 3, 100, {}, "5", &m_rows, {}, 0, false};
         step("rows=1-2 0-1 2-0;1-0 0-0 0-0;2-2 1-1 0-0;3-1 1-3 2-2;0-0 0-0 0-1");
     }
 

@@ -1,4 +1,5 @@
 // The result check window: the final scores typed, the list checked against them.
+#include "ui/betsettings.h"
 #include "ui/frmTarkista.h"
 #include "windowtest.h"
 
@@ -15,7 +16,8 @@ private slots:
 
     // A winning row is handed on by its place; scores that cannot be read are told, and the
     // last check's counts go, as they would be read as the refused text's. Rows staged by a
-    // running draw are not in the list yet.
+    // running draw are not in the list yet. The main window switches to two matches while the
+    // window is open: the check and the example follow.
     void check_data()
     {
         QTest::addColumn<QString>("staged");
@@ -40,9 +42,12 @@ private slots:
             list.appendAll({*ScoreRow::fromText(QString::fromUtf8(row))});
         if (!staged.isEmpty())
             QVERIFY(list.stageIfNew(*ScoreRow::fromText(staged)));
-        frmTarkista w(list, [] { return 2; });
+        BetSettings settings;
+        frmTarkista w(list, settings);
         w.show();
+        settings.setColumnCount(2);
         QLineEdit* tulos = child<QLineEdit>(w, "txtTulos");
+        QCOMPARE(tulos->placeholderText(), "1-2 0-1");
         tulos->setText("3-1 0-1"); // a check before
         QTest::keyClick(tulos, Qt::Key_Return);
         QSignalSpy found(&w, &frmTarkista::winningRowFound);

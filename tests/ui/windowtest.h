@@ -226,7 +226,8 @@ struct MainWindow : SeededRandom, frmSarvento
 // What the player sees under key: a label's or box's text, a list view's rows; a check box or
 // whether a button or menu item is enabled as 1/0; "NAME?" whether not hidden; or rows, ticked,
 // matches, told, titles, stake (cents a row), warnings, stored (the setting), visible, undo and
-// redo (the items' texts), steps (the list changes done).
+// redo (the items' texts), steps (the list changes done). Matches and warnings tell also when
+// the settings menu's marks show otherwise.
 inline QString observe(frmSarvento& w, const QString& key)
 {
     const QHash<QString, std::function<QString()>> state{
@@ -239,11 +240,21 @@ inline QString observe(frmSarvento& w, const QString& key)
                      ticked << QString::number(i);
              return ticked.join(',');
          }},
-        {"matches", [&] { return QString::number(w.ColumnCount()); }},
+        {"matches",
+         [&] {
+             const int n = w.ColumnCount();
+             const bool marked = child<QAction>(w, "MnuSarake2")->isChecked() == (n == 2) &&
+                                 child<QAction>(w, "MnuSarake3")->isChecked() == (n == 3);
+             return QString::number(n) + (marked ? "" : " (marks differ)");
+         }},
         {"told", [] { return MessageBox::shownTexts().join(" / "); }},
         {"titles", [] { return MessageBox::shownTitles().join(" / "); }},
         {"stake", [&] { return QString::number(w.StakePerRowCents()); }},
-        {"warnings", [&] { return QString::number(w.WarningsOn()); }},
+        {"warnings",
+         [&] {
+             const bool marked = child<QAction>(w, "MnuVaroitukset")->isChecked() == w.WarningsOn();
+             return QString::number(w.WarningsOn()) + (marked ? "" : " (mark differs)");
+         }},
         {"visible", [&] { return QString::number(w.isVisible()); }},
         {"stored", [] { return SettingsStore::read("Rekisteri", "Varoitus"); }},
         {"undo", [&] { return child<QAction>(w, "MnuKumoa")->text(); }},
