@@ -1,18 +1,7 @@
 #include "core/rowindex.h"
 #include <algorithm>
 
-namespace {
-constexpr size_t FewestSlots = 64;
-
-// The fewest slots (a power of two) that keep rowCount rows at most three quarters full.
-size_t slotsFor(size_t rowCount)
-{
-    size_t size = FewestSlots;
-    while (size / 4 * 3 < rowCount)
-        size *= 2;
-    return size;
-}
-} // namespace
+using RowSlots::slotsFor;
 
 void RowIndex::clear()
 {
@@ -27,9 +16,7 @@ void RowIndex::rehash(size_t slotCount)
     std::vector<quint64> old(slotCount, 0);
     old.swap(m_slots);
     m_mask = slotCount - 1;
-    m_shift = 64;
-    for (size_t s = slotCount; s > 1; s /= 2)
-        --m_shift;
+    m_shift = RowSlots::shiftFor(slotCount);
     for (quint64 key : old) {
         if (key == 0)
             continue;

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/rowslots.h"
 #include "core/scorerow.h"
 #include <vector>
 
@@ -79,7 +80,7 @@ public:
 private:
     size_t slotOf(quint64 key) const
     {
-        return size_t((key * 0x9e3779b97f4a7c15ULL) >> m_shift);
+        return RowSlots::slotOf(key, m_shift);
     }
     void grow(size_t rowCount);
     void rehash(size_t slotCount);

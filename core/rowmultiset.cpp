@@ -1,17 +1,7 @@
 #include "core/rowmultiset.h"
 #include <algorithm>
 
-namespace {
-constexpr size_t FewestSlots = 64;
-
-size_t slotsFor(size_t rowCount)
-{
-    size_t size = FewestSlots;
-    while (size / 4 * 3 < rowCount)
-        size *= 2;
-    return size;
-}
-} // namespace
+using RowSlots::slotsFor;
 
 void RowMultiset::clear()
 {
@@ -47,9 +37,7 @@ void RowMultiset::rehash(size_t slotCount)
     std::vector<quint64> old(slotCount, 0);
     old.swap(m_slots);
     m_mask = slotCount - 1;
-    m_shift = 64;
-    for (size_t s = slotCount; s > 1; s /= 2)
-        --m_shift;
+    m_shift = RowSlots::shiftFor(slotCount);
     for (quint64 slot : old)
         if (slot != 0)
             m_slots[find(slot & KeyMask)] = slot;
@@ -150,7 +138,7 @@ std::vector<ScoreRow> RowMultiset::inSlotOrder(const ScoreRow* rows, size_t coun
         ++bits;
     const int shift = 64 - bits;
     auto regionOf = [&](ScoreRow row) {
-        return bits == 0 ? size_t(0) : size_t((row.key() * 0x9e3779b97f4a7c15ULL) >> shift);
+        return bits == 0 ? size_t(0) : RowSlots::slotOf(row.key(), shift);
     };
     std::vector<size_t> start((size_t(1) << bits) + 1, 0);
     for (size_t i = 0; i < count; ++i)

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/rowslots.h"
 #include "core/scorerow.h"
 #include <unordered_map>
 #include <vector>
@@ -52,7 +53,7 @@ private:
 
     size_t slotOf(quint64 key) const
     {
-        return size_t((key * 0x9e3779b97f4a7c15ULL) >> m_shift);
+        return RowSlots::slotOf(key, m_shift);
     }
     // The slot holding the key, or the empty slot where it would go.
     size_t find(quint64 key) const;

@@ -1,0 +1,35 @@
+#pragma once
+// What the row hash tables (the list's duplicate index, the chance's copies table) share: tables
+// of a power of two of 8-byte slots, at most three quarters full, and a row's first slot taken
+// from the top bits of its key times the golden ratio, which spreads rows that differ in one goal.
+#include <QtGlobal>
+#include <cstddef>
+
+namespace RowSlots {
+
+constexpr size_t Fewest = 64;
+
+// The fewest slots that keep rowCount rows at most three quarters full.
+inline size_t slotsFor(size_t rowCount)
+{
+    size_t size = Fewest;
+    while (size / 4 * 3 < rowCount)
+        size *= 2;
+    return size;
+}
+
+// The shift that leaves as many top bits as a table of slotCount slots needs.
+inline int shiftFor(size_t slotCount)
+{
+    int shift = 64;
+    for (size_t s = slotCount; s > 1; s /= 2)
+        --shift;
+    return shift;
+}
+
+inline size_t slotOf(quint64 key, int shift)
+{
+    return size_t((key * 0x9e3779b97f4a7c15ULL) >> shift);
+}
+
+} // namespace RowSlots
