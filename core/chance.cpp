@@ -11,12 +11,18 @@ void ChanceTally::setModel(std::shared_ptr<const ScoreModel> model)
     m_rows = 0;
 }
 
-void ChanceTally::reset(const ScoreRow* rows, size_t count)
+void ChanceTally::reset(const ScoreRow* rows, size_t count, bool distinct)
 {
     m_sum.clear();
     m_rows = qint64(count);
+    m_countsCopies = !distinct;
     if (!m_model)
         return;
+    if (distinct) {
+        m_copies.clear();
+        m_sum.add(m_model->sum(rows, count));
+        return;
+    }
     m_copies.clearFor(count);
     m_copies.addAll(rows, count, [this](ScoreRow row) { m_sum.add(m_model->probability(row)); });
 }
@@ -24,7 +30,7 @@ void ChanceTally::reset(const ScoreRow* rows, size_t count)
 void ChanceTally::add(ScoreRow row)
 {
     ++m_rows;
-    if (m_model && m_copies.add(row) == 1)
+    if (m_model && (!m_countsCopies || m_copies.add(row) == 1))
         m_sum.add(m_model->probability(row));
 }
 
@@ -33,7 +39,9 @@ void ChanceTally::remove(ScoreRow row)
     if (m_rows == 0)
         return;
     --m_rows;
-    if (m_model && m_copies.count(row) == 1) {
+    if (m_model && !m_countsCopies) {
+        m_sum.add(-m_model->probability(row));
+    } else if (m_model && m_copies.count(row) == 1) {
         m_copies.remove(row);
         m_sum.add(-m_model->probability(row));
     } else if (m_model) {

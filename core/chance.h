@@ -24,14 +24,21 @@ public:
     bool hasModel() const { return m_model && !m_model->isEmpty(); }
     const ScoreModel* model() const { return m_model.get(); }
 
-    void reset(const ScoreRow* rows, size_t count);
-    void reset(const std::vector<ScoreRow>& rows) { reset(rows.data(), rows.size()); }
+    // distinct: the rows are known to hold no row twice, so no copies need counting until a
+    // reset says otherwise (a list of millions is then summed, not hashed).
+    void reset(const ScoreRow* rows, size_t count, bool distinct = false);
+    void reset(const std::vector<ScoreRow>& rows, bool distinct = false)
+    {
+        reset(rows.data(), rows.size(), distinct);
+    }
+    // Whether copies are counted; while not, add() must be given only rows not listed yet.
+    bool countsCopies() const { return m_countsCopies; }
     void add(ScoreRow row);
     void remove(ScoreRow row);
 
     qint64 rowCount() const { return m_rows; }
-    // How many times the row is listed.
-    qint64 copies(ScoreRow row) const { return qint64(m_copies.count(row)); }
+    // How many times the row is listed (1 for every row listed while copies are not counted).
+    qint64 copies(ScoreRow row) const { return m_countsCopies ? qint64(m_copies.count(row)) : 1; }
     // An emptied list is exactly 0, whatever rounding the removals left.
     double sum() const { return m_rows == 0 ? 0.0 : m_sum.value(); }
     // The sum kept within 0..1 against rounding.
@@ -40,7 +47,8 @@ public:
 private:
     std::shared_ptr<const ScoreModel> m_model;
     CompensatedSum m_sum;
-    RowMultiset m_copies; // kept only while there is a model
+    RowMultiset m_copies; // kept only while there is a model and copies may be listed
+    bool m_countsCopies = false;
     qint64 m_rows = 0;
 };
 

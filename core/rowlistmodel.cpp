@@ -48,9 +48,16 @@ const RowIndex& RowListModel::duplicateIndex() const
 {
     if (m_indexStale) {
         m_index.rebuild(m_rows);
-        m_indexStale = false;
+        indexRebuilt();
     }
     return m_index;
+}
+
+void RowListModel::indexRebuilt() const
+{
+    m_indexStale = false;
+    // A full index knows each different row once: as many as the list holds, no copies.
+    m_distinct = m_index.size() == m_rows.size();
 }
 
 bool RowListModel::contains(ScoreRow row) const
@@ -65,7 +72,7 @@ RowListModel::Shared RowListModel::sharedWith(const RowListModel& other) const
     constexpr size_t Ahead = 8;
     if (m_indexStale) {
         m_index.rebuild(m_rows, 0, &slotHere);
-        m_indexStale = false;
+        indexRebuilt();
     } else {
         slotHere.reserve(m_shown);
         for (size_t i = 0; i < m_shown; ++i) {
@@ -149,7 +156,7 @@ void RowListModel::reserveMore(size_t extraRows)
         m_rows.reserve(std::max(wanted, m_rows.size() + m_rows.size() / 2));
     if (m_indexStale) {
         m_index.rebuild(m_rows, extraRows);
-        m_indexStale = false;
+        indexRebuilt();
     } else {
         m_index.reserve(m_index.size() + extraRows);
     }
@@ -195,8 +202,10 @@ void RowListModel::appended(size_t first)
     logAppended(first, m_rows.size() - first);
     m_shown = m_rows.size();
     m_checked.resize(m_shown, false);
-    // Rows listed without the duplicate test are hashed only when a test needs them.
+    // Rows listed without the duplicate test are hashed only when a test needs them, and may
+    // copy each other or the list until then.
     m_indexStale = true;
+    m_distinct = false;
     endInsertRows();
     emit countChanged(count());
 }
@@ -215,6 +224,7 @@ void RowListModel::clear()
     std::vector<bool>().swap(m_checked);
     m_index.clear();
     m_indexStale = false;
+    m_distinct = true;
     m_checkedCount = 0;
     endResetModel();
     emit countChanged(0);
@@ -300,6 +310,7 @@ RowListModel::Slice RowListModel::takeAllRows()
     m_shown = 0;
     m_index.clear();
     m_indexStale = false;
+    m_distinct = true;
     m_checkedCount = 0;
     endResetModel();
     emit countChanged(0);
@@ -343,6 +354,7 @@ void RowListModel::resetTo(std::vector<ScoreRow>&& rows, std::vector<bool>&& che
     m_checkedCount = int(std::count(m_checked.begin(), m_checked.end(), true));
     m_index.clear();
     m_indexStale = true;
+    m_distinct = false; // rows put back are not tested again
     endResetModel();
     emit countChanged(count());
 }

@@ -22,6 +22,10 @@ public:
     ScoreRow at(int position) const { return m_rows[size_t(position)]; }
     const std::vector<ScoreRow>& rows() const { return m_rows; }
     bool contains(ScoreRow row) const;
+    // True when the list is known to hold no row twice: rows added with the duplicate test and
+    // removals keep it; rows listed without the test or put back by undo make it unknown (false)
+    // until the next duplicate test has hashed the whole list.
+    bool isDistinct() const { return m_distinct; }
     // The rows this list and other have in common, found through this list's index alone:
     // other's positions of its rows listed here, and the positions here of rows listed in other,
     // both ascending.
@@ -142,5 +146,7 @@ private:
     const RowIndex& duplicateIndex() const;
     mutable RowIndex m_index;
     mutable bool m_indexStale = false;
+    mutable bool m_distinct = true;
+    void indexRebuilt() const;
     int m_checkedCount = 0;
 };

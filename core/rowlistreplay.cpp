@@ -36,6 +36,7 @@ void RowListModel::Replay::putBackTail(Slice&& rows)
     l.m_shown = l.m_rows.size();
     l.m_checkedCount = int(std::count(l.m_checked.begin(), l.m_checked.end(), true));
     l.m_indexStale = true;
+    l.m_distinct = false; // rows put back are not tested again
     std::vector<ScoreRow>().swap(rows.rows);
     std::vector<bool>().swap(rows.checked);
     l.endInsertRows();

@@ -41,6 +41,12 @@ ChanceCommands::ChanceCommands(QWidget* window, RowListHistory& history, RowsTab
             [this](const QModelIndex&, int first, int last) {
                 if (!m_tally.hasModel())
                     return;
+                // Rows listed without the duplicate test may copy others: counted anew, with
+                // their copies, from the whole list.
+                if (!m_tally.countsCopies() && !m_history.rows().isDistinct()) {
+                    countAll();
+                    return;
+                }
                 for (int i = first; i <= last; ++i)
                     m_tally.add(m_history.rows().at(i));
                 showChance();
@@ -81,7 +87,8 @@ void ChanceCommands::setModel(std::shared_ptr<const ScoreModel> model)
 void ChanceCommands::countAll()
 {
     if (m_tally.hasModel())
-        m_tally.reset(m_history.rows().rows().data(), size_t(m_history.rows().count()));
+        m_tally.reset(m_history.rows().rows().data(), size_t(m_history.rows().count()),
+                      m_history.rows().isDistinct());
     showChance();
 }
 

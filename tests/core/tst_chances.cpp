@@ -168,6 +168,44 @@ private slots:
         QCOMPARE(tally.copies(first), qint64(0));
     }
 
+    // The list knows it holds no copies only when every row was tested or the whole list hashed;
+    // the chance trusts that and sums instead of counting copies.
+    void listKnowsItHoldsNoCopies_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // "test R", "all R", "clear", "hash"
+        QTest::addColumn<bool>("distinct");
+        const QString a = "test 1-0 0-0", b = "all 2-2 1-1", c = "all 1-0 0-0";
+        QTest::newRow("tested rows") << QStringList{a, "test 2-2 1-1", a} << true;
+        QTest::newRow("untested rows") << QStringList{a, b} << false;
+        QTest::newRow("untested, then hashed") << QStringList{a, b, "hash"} << true;
+        QTest::newRow("a copy, hashed") << QStringList{a, c, "hash"} << false;
+        QTest::newRow("a copy, cleared") << QStringList{a, c, "clear"} << true;
+    }
+    void listKnowsItHoldsNoCopies()
+    {
+        QFETCH(QStringList, steps);
+        RowListModel list;
+        for (const QString& step : steps) {
+            const QString verb = step.section(' ', 0, 0);
+            const auto row = ScoreRow::fromText(step.section(' ', 1));
+            if (verb == "test")
+                list.appendIfNew(*row);
+            else if (verb == "all")
+                list.appendAll(std::vector<ScoreRow>{*row});
+            else if (verb == "clear")
+                list.clear();
+            else
+                list.contains(ScoreRow());
+        }
+        QTEST(list.isDistinct(), "distinct");
+        const auto shared = std::make_shared<const ScoreModel>(model({{1.4, 1.1}, {0.9, 0.9}}));
+        ChanceTally counted(shared), trusted(shared);
+        counted.reset(list.rows());
+        trusted.reset(list.rows(), list.isDistinct());
+        QCOMPARE(trusted.sum(), counted.sum()); // trusting the list never counts a copy
+        QCOMPARE(trusted.countsCopies(), !list.isDistinct());
+    }
+
     // The copies table against a plain map, over few rows in a small table so that probe runs
     // meet and the removals have to close gaps in them.
     void copiesTable()

@@ -80,7 +80,11 @@ private slots:
         QTest::newRow("list cleared") << setChances() + "; " + rows + "; yes; menu MnuTyhjennäLista" << true;
         QTest::newRow("two matches") << setChances() + "; yes; menu MnuSarake2; add 0-0 1-0; add 2-1 0-0" << true;
         QTest::newRow("two matches, undone") << setChances() + "; " + rows + "; yes; menu MnuSarake2; menu MnuKumoa" << true;
-        QTest::newRow("a system listed twice") << setChances() + "; grid 0,1,2 0,1,2 0,1,2 0,1,2 0,1,2 0,1,2; click cmdListaa_Rivit; no; click cmdListaa_Rivit" << true;
+        const QString twice = setChances() + "; grid 0,1,2 0,1,2 0,1,2 0,1,2 0,1,2 0,1,2; click cmdListaa_Rivit; no; click cmdListaa_Rivit";
+        QTest::newRow("a system listed twice") << twice << true;
+        QTest::newRow("listed twice, undone, redone") << twice + "; menu MnuKumoa; menu MnuTeeUudelleen" << true;
+        QTest::newRow("listed twice, a removal undone") << twice + "; check 3; menu MnuPoistavalitutListalta; menu MnuKumoa" << true;
+        QTest::newRow("listed twice, then drawn") << twice + "; set txtMaali 3; draw 3 40" << true;
         QTest::newRow("chances emptied") << setChances() + "; " + rows + "; click cmdTyhjenna" << false;
         // clang-format on
     }
