@@ -310,6 +310,24 @@ private slots:
         QCOMPARE(texts(rows), texts(expected));
     }
 
+    // Other counts of matches than 2 or 3, and nothing asked, give nothing.
+    void nothingToGive()
+    {
+        const MatchScores one = *MatchScores::make({1, 1});
+        QVERIFY(ScoreModel({one}).isEmpty());
+        QVERIFY(!ScoreModel::make({{1, 1}}, 0));
+        const ScoreModel two = model({{1, 1}, {1, 1}});
+        QVERIFY(two.likeliestFirst(nullptr, 0).empty());
+        QCOMPARE(BestRows::combinations(two, GoalRanges::upTo(3, 2)), qint64(0));
+        QVERIFY(BestRows::find(two, GoalRanges::upTo(2, 2), 0).rows.empty());
+        ChanceTally none;
+        none.reset(std::vector<ScoreRow>(2, *ScoreRow::fromText(u"1-0 0-0")));
+        QCOMPARE(none.rowCount(), qint64(2));
+        QCOMPARE(none.chance(), 0.0);
+        RowMultiset empty;
+        QCOMPARE(empty.count(ScoreRow()) + empty.remove(ScoreRow()), quint64(0));
+    }
+
     void equalsBruteForce_data()
     {
         QTest::addColumn<QList<double>>("means"); // home, away of each match

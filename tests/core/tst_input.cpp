@@ -4,6 +4,7 @@
 #include "core/numbers.h"
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 const QLocale finnish(QLocale::Finnish, QLocale::Finland);
@@ -102,6 +103,25 @@ private slots:
             QVERIFY(qAbs(table->outcomes().draw - read.oddsOutcomes.draw) < 1e-9);
     }
 
+    // What the windows never pass is refused all the same.
+    void fitRefuses_data()
+    {
+        QTest::addColumn<QList<double>>("outcomes"); // 1, X, 2 and, when given, over
+        QTest::addColumn<double>("rho");
+        QTest::newRow("a zero") << QList<double>{0.5, 0.5, 0} << 0.0;
+        QTest::newRow("sum above 1") << QList<double>{0.5, 0.3, 0.3} << 0.0;
+        QTest::newRow("over of 1") << QList<double>{0.5, 0.3, 0.2, 1} << 0.0;
+        QTest::newRow("rho no number") << QList<double>{0.5, 0.3, 0.2} << std::nan("");
+    }
+    void fitRefuses()
+    {
+        QFETCH(QList<double>, outcomes);
+        QFETCH(double, rho);
+        const std::optional<double> over =
+            outcomes.size() > 3 ? std::optional<double>(outcomes[3]) : std::nullopt;
+        QVERIFY(!OddsFit::fit({outcomes[0], outcomes[1], outcomes[2]}, over, rho));
+    }
+
     // Odds taken with a warning: a book no bookmaker makes.
     void bookImplausible_data()
     {
@@ -121,9 +141,15 @@ private slots:
         QTEST(read.bookImplausible(), "implausible");
     }
 
-    // A rho that would make a low score negative is refused with the range the match allows.
+    // A rho that would make a low score negative is refused with the range the match allows;
+    // one that is no number is told after the matches.
     void rhoRange()
     {
+        ModelInputTexts letters;
+        letters.matches[0] = letters.matches[1] = match("|||||1,5|1");
+        letters.rho = "x";
+        QCOMPARE(readModelInput(letters, 2, finnish).error,
+                 QString("Dixon-Coles-korjaus (rho) ei ole luku."));
         ModelInputTexts texts;
         texts.matches[0] = match("|||||1,5|1");
         texts.matches[1] = match("|||||2|2,5");
@@ -148,6 +174,10 @@ private slots:
         QTest::newRow("over without under") << "2|3,4|3,6|1,9" << "alle 2,5 maalin kerroin puuttuu.";
         QTest::newRow("cannot fit") << "1,9|200|1,9" << "kertoimille ei löydy sopivia odotettuja maalimääriä.";
         QTest::newRow("nothing") << "" << "anna kertoimet 1, X ja 2 tai odotetut maalimäärät.";
+        QTest::newRow("over no number") << "2|3,4|3,6|x|1,9" << "yli 2,5 maalin kerroin ei ole luku.";
+        QTest::newRow("home goals 0") << "|||||0|1" << "kotijoukkueen odotettu maalimäärä on liian pieni.";
+        QTest::newRow("home goals below 0,001") << "|||||0,0001|1" << "kotijoukkueen odotettu maalimäärä on liian pieni.";
+        QTest::newRow("away goals missing") << "|||||1|" << "vierasjoukkueen odotettu maalimäärä puuttuu.";
         QTest::newRow("too many goals") << "|||||1|25,5" << "vierasjoukkueen odotettu maalimäärä saa olla enintään 25.";
         // clang-format on
     }
@@ -213,6 +243,10 @@ private slots:
         QTest::newRow("budget rounded down") << "" << "10,10" << 30LL << 33LL << "";
         QTest::newRow("budget below the stake") << "" << "0,1" << 20LL << -1LL << "Budjetilla 0,1 € ei saa yhtään riviä, kun panos on 0,2 € riviltä.";
         QTest::newRow("no stake") << "" << "10" << 0LL << -1LL << "Panos on 0 €, joten budjetista ei voi laskea rivimäärää. Valitse ensin panos.";
+        QTest::newRow("neither") << "" << "" << 20LL << -1LL << "Anna parhaiden rivien määrä tai budjetti euroina.";
+        QTest::newRow("count 0") << "0" << "" << 20LL << -1LL << "Rivimäärän pitää olla vähintään 1.";
+        QTest::newRow("budget no sum") << "" << "kymppi" << 20LL << -1LL << "Budjetti ei ole euromäärä (esimerkiksi 25 tai 12,50).";
+        QTest::newRow("budget 0") << "" << "0" << 20LL << -1LL << "Budjetin pitää olla suurempi kuin 0 €.";
         QTest::newRow("budget too large") << "" << "20000000,2" << 20LL << -1LL << tooMany;
         // clang-format on
     }
