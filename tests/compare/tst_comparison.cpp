@@ -44,6 +44,8 @@ private slots:
         QTest::newRow("first shorter") << shorter << longer << false << 6 << shorterAfter << longerAfter;
         QTest::newRow("second shorter") << longer << shorter << false << 6 << longerAfter << shorterAfter;
         QTest::newRow("indexed before") << shorter << longer << true << 6 << shorterAfter << longerAfter;
+        // "same": the first list against itself, which has nothing to tick.
+        QTest::newRow("itself") << "1-1 1-1, 2-2 2-2" << "same" << false << 0 << "1-1 1-1, 2-2 2-2" << "";
         QTest::newRow("none shared") << "1-1 1-1" << "1-1 1-1 0-0+" << false << 0 << "1-1 1-1" << "1-1 1-1 0-0*";
         // clang-format on
     }
@@ -53,11 +55,13 @@ private slots:
         QFETCH(QString, second);
         RowListModel list1, list2;
         fill(list1, first);
-        fill(list2, second);
+        if (second != "same")
+            fill(list2, second);
+        RowListModel& other = second == "same" ? list1 : list2;
         QFETCH(bool, indexedBefore);
         if (indexedBefore)
             QVERIFY(list1.contains(list1.at(0)) && list2.contains(list2.at(0)));
-        QTEST(Comparison::tickShared(list1, list2), "newlyTicked");
+        QTEST(Comparison::tickShared(list1, other), "newlyTicked");
         QTEST(shown(list1), "first after");
         QTEST(shown(list2), "second after");
     }
