@@ -80,7 +80,7 @@ private slots:
     // Each change undone and redone. "+n,m" appends all, "n:n,m" the new ones, "s:n,m" stages
     // and announces each, "c" clears, "x" removes the ticked. Ticks, which undo leaves as they
     // are, before any change: "t:0,0" ticks and "u:1" unticks positions one by one, "k:0,2,2"
-    // all at once.
+    // all at once, "a" every row.
     void undoRedo_data()
     {
         QTest::addColumn<QString>("listed");
@@ -99,6 +99,7 @@ private slots:
         QTest::newRow("remove, append, clear, append") << "1 2* 3" << "x +4,5 c n:6,1" << "6 1" << "";
         QTest::newRow("unticked, then remove") << "1* 2* 3*" << "u:1,1 x" << "2" << "";
         QTest::newRow("ticked twice, then remove") << "1* 2 3" << "t:0,2,2 x" << "2" << "";
+        QTest::newRow("all ticked, then remove") << "1 2* 3" << "a x" << "" << "";
         QTest::newRow("ticked at once with repeats") << "1* 2 3 4" << "k:0,2,2,0 x" << "2 4" << "";
         QTest::newRow("remove, one of the rest ticked before the redo") << "1* 2 3*" << "x" << "2" << "1";
         // clang-format on
@@ -139,11 +140,14 @@ private slots:
             } else if (step.startsWith("t:") || step.startsWith("u:")) {
                 for (int position : positions)
                     model.setChecked(position, step.startsWith("t:"));
+            } else if (step == "a") {
+                model.checkAll();
             } else if (step.startsWith("k:")) {
                 model.checkPositions(std::vector<int>(positions.begin(), positions.end()));
             }
             QCOMPARE(model.checkedCount(), ticked());
-            if (QString("tuk").contains(step[0]))
+            QCOMPARE(int(model.checkedRows().size()), ticked());
+            if (QString("tuka").contains(step[0]))
                 unchanged = shown(model);
         }
         model.recordInto(nullptr);

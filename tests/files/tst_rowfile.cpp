@@ -182,6 +182,11 @@ private slots:
         list.appendAll({ScoreRow(3, {1, 1, 1, 1, 1, 1})});
         QCOMPARE(RowMerge::plan(list, 3, 2), Plan::WidthMismatch);
         QCOMPARE(RowMerge::plan(list, 2, 3), Plan::AskAboutDuplicates);
+        // The answer: duplicates skipped and counted, or every row listed.
+        const ScoreRow listed(3, {1, 1, 1, 1, 1, 1}), other(3, {2, 1, 1, 1, 1, 1});
+        QCOMPARE(RowMerge::append(list, {listed, other, other}, true), 2);
+        QCOMPARE(RowMerge::append(list, {listed, other}, false), 0);
+        QCOMPARE(list.count(), 4);
     }
 };
 

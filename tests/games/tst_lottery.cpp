@@ -1,5 +1,6 @@
 #include "games/lottomachine.h"
 #include "games/vakio.h"
+#include "games/veto.h"
 #include <QtTest>
 
 // Gives the listed numbers in turn, as draws from 1 to highest.
@@ -120,6 +121,32 @@ private slots:
         machine.rankLeastFirst();
         for (int k = rules.highest; k < LottoMachine::Positions; ++k)
             QCOMPARE(machine.table()[size_t(k)].ball, k + 1);
+    }
+
+    // Long-odds outcomes from the draws 1: "X", 2: "1", 3: "2"; labels past the matches keep
+    // their text, and of repeated rounds the last stands.
+    void veto_data()
+    {
+        QTest::addColumn<int>("matches");
+        QTest::addColumn<qint64>("repetitions");
+        QTest::addColumn<std::vector<int>>("draws");
+        QTest::addColumn<QString>("labels");
+        QTest::newRow("three matches") << 3 << 0LL << std::vector<int>{2, 1, 3} << "1 X 2 v v v";
+        QTest::newRow("the last round stands")
+            << 2 << 1LL << std::vector<int>{1, 1, 3, 2} << "2 1 v v v v";
+        QTest::newRow("no round below zero") << 6 << -1LL << std::vector<int>{} << "v v v v v v";
+    }
+    void veto()
+    {
+        QFETCH(int, matches);
+        QFETCH(qint64, repetitions);
+        QFETCH(std::vector<int>, draws);
+        ScriptedRandom random(3, draws);
+        Veto::Outcomes labels;
+        labels.fill("v");
+        Veto::draw(labels, matches, repetitions, random);
+        QCOMPARE(random.at, draws.size());
+        QTEST(QStringList(labels.begin(), labels.end()).join(' '), "labels");
     }
 
     // Covers over the drawn row "1 x 2 1 x 2 1 x 2 1": a half cover keeps the drawn mark and
