@@ -95,6 +95,10 @@ private slots:
         QTest::newRow("over an old file, disk full while writing") << "old 2" << "write=full" << 3 << full;
         QTest::newRow("new file, disk full on committing") << "new" << "sync=full" << 3 << full;
         QTest::newRow("over an old file, error on committing") << "old 2" << "sync=io" << 3 << io;
+        QTest::newRow("too big on committing") << "new" << "sync=big" << 3 << "Tiedosto olisi suurempi kuin järjestelmä sallii.";
+        QTest::newRow("read-only disk on committing") << "new" << "sync=read-only" << 3 << "Levylle ei voi kirjoittaa: se on vain luettavissa.";
+        QTest::newRow("folder gone on committing") << "new" << "sync=gone" << 3 << "Kansiota ei löydy.";
+        QTest::newRow("name too long on committing") << "new" << "sync=long" << 3 << "Tiedoston nimi on liian pitkä.";
         QTest::newRow("in place, error on committing") << "old 9" << "in place|sync=io" << 3 << damaged;
         QTest::newRow("in place, no file to write over") << "new" << "in place" << 1 << noAccess;
         QTest::newRow("read-only file") << "read-only old 1" << "" << 3 << noAccess;
@@ -151,7 +155,11 @@ private slots:
                     close(full);
                 });
             } else if (seam.startsWith("sync=")) {
-                RowFile::Testing::setSync([value](int) { return value == "io" ? EIO : ENOSPC; });
+                const QHash<QString, int> codes{{"io", EIO},      {"full", ENOSPC},
+                                                {"big", EFBIG},   {"read-only", EROFS},
+                                                {"gone", ENOENT}, {"long", ENAMETOOLONG}};
+                const int code = codes.value(value);
+                RowFile::Testing::setSync([code](int) { return code; });
             }
         }
         QString told;
