@@ -1,9 +1,12 @@
+#include "files/pathkind.h"
 #include "files/rowfile.h"
 #include "files/rowmerge.h"
 #include "tests/namedpipe.h"
 #include "tests/testfile.h"
 #include <QtTest>
 #include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using RowFile::Status;
@@ -16,6 +19,41 @@ class RowFileTest : public QObject
     std::unique_ptr<NamedPipe> m_pipe;
 
 private slots:
+    // What a name is, in the words the recent list and the refusals use; only a file opens.
+    void kinds_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("file") << "file"
+                              << "tiedosto";
+        QTest::newRow("folder") << "."
+                                << "kansio";
+        QTest::newRow("device") << "/dev/null"
+                                << "laite";
+        QTest::newRow("socket") << "socket"
+                                << "pistoke";
+        QTest::newRow("missing") << "missing"
+                                 << "poissa";
+    }
+    void kinds()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        TestFile::write(dir, "file", "1-0 0-0\r\n");
+        const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray socketPath = QFile::encodeName(dir.filePath("socket"));
+        qstrncpy(address.sun_path, socketPath.constData(), sizeof address.sun_path);
+        QVERIFY(listening >= 0 &&
+                ::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+        const QString path = name.startsWith('/') ? name : dir.filePath(name);
+        QTEST(PathKind::describe(PathKind::of(path)), "kind");
+        QFile file;
+        QCOMPARE(PathKind::openRegularForReading(file, path), name == "file");
+        ::close(listening);
+    }
+
     // Also after a failed check: no later test may run with a seam of an earlier one.
     void cleanup()
     {
