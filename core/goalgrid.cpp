@@ -36,14 +36,6 @@ int GoalGrid::tickCount(int team) const
     return int(qPopulationCount(m_ticks[size_t(team)]));
 }
 
-bool GoalGrid::isEmpty() const
-{
-    for (quint16 ticks : m_ticks)
-        if (ticks)
-            return false;
-    return true;
-}
-
 qint64 GoalGrid::size(int columnCount) const
 {
     qint64 product = 1;

@@ -18,7 +18,6 @@ public:
     void setTicked(int team, int goal, bool ticked);
     void clear();
     int tickCount(int team) const;
-    bool isEmpty() const;
 
     // Product of the tick counts of the teams in use (4 with two matches, 6 with three);
     // 0 when any of them has no tick.

@@ -188,6 +188,30 @@ private slots:
         }
     }
 
+    // The size a wanted system is capped to by the maximum goal, and maxima that are read.
+    void wantedCap_data()
+    {
+        QTest::addColumn<QString>("maxGoal");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<qint64>("capped"); // of 5000 wanted
+        QTest::newRow("maximum 0") << "0" << 3 << qint64(1);
+        QTest::newRow("maximum 2, two matches") << "2" << 2 << qint64(81);
+        QTest::newRow("maximum 5, three matches") << "5" << 3 << qint64(5000);
+        QTest::newRow("two digits") << "12" << 2 << qint64(5000);
+    }
+    void wantedCap()
+    {
+        QFETCH(QString, maxGoal);
+        QFETCH(int, columns);
+        QTEST(GridDraw::cappedWanted(5000, maxGoal, columns), "capped");
+        QCOMPARE(GridDraw::readMaxGoal(maxGoal), std::optional<int>(maxGoal.toInt()));
+        QVERIFY(!GridDraw::readMaxGoal(u"") && !GridDraw::readMaxGoal(u"1a"));
+        GoalGrid grid; // boxes outside the grid are no boxes
+        grid.setTicked(6, 0, true);
+        grid.setTicked(0, 12, true);
+        QCOMPARE(grid.tickCount(0) + grid.tickCount(6) + grid.tickCount(-1), 0);
+    }
+
     // Generators seeded the program's way, made one right after the other within one clock
     // tick, the program-wide one among them, draw different rows.
     void seededFromTheSystem()
