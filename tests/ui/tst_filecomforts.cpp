@@ -20,20 +20,6 @@ private slots:
     void init() { resetBetweenTests(m_settings); }
     void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
-    // Every file of a drop opens in order and enters the recent list.
-    void dropOpensEach()
-    {
-        QTemporaryDir files;
-        const QString first = TestFile::write(files, "eka.txt", "1-2 3-4 5-6\r\n");
-        const QString second = TestFile::write(files, "toka.txt", "0-0 0-0 0-0\r\n");
-        MainWindow w;
-        w.show();
-        QCOMPARE(play(w, "no; drop " + first + ' ' + second), QString());
-        const QString dropped = "rows=1-2 3-4 5-6, 0-0 0-0 0-0|titles=Samat rivit pois ";
-        QCOMPARE(seen(w, dropped), dropped);
-        QCOMPARE(RecentFiles::load().paths(), QStringList({second, first}));
-    }
-
     // A file of 8 MiB or more opens under a progress window; stopped there, nothing of it is
     // opened. A file of more rows than a list holds is refused before it is read.
     void largeFile_data()
