@@ -43,22 +43,16 @@ void playHistory(RowListHistory& history, const QString& script)
 {
     std::vector<std::unique_ptr<ListCommand>> open;
     for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
-        if (step.startsWith('{')) {
+        if (step.startsWith('{'))
             open.push_back(std::make_unique<ListCommand>(history, step.mid(1)));
-        } else if (step == "}") {
-            open.pop_back();
-        } else if (step.startsWith('+')) {
+        else if (step.startsWith('+'))
             history.rows().appendAll({ScoreRow(2, {step.mid(1).toInt(), 0, 0, 0})});
-        } else if (step == "c") {
-            history.rows().clear();
-        } else if (step == "x") {
-            history.rows().checkAll();
-            history.rows().removeChecked();
-        } else if (step == "u") {
-            history.undo();
-        } else if (step == "r") {
-            history.redo();
-        }
+        else if (step == "x")
+            history.rows().checkAll(), history.rows().removeChecked();
+        else if (step == "}")
+            open.pop_back();
+        else
+            step == "c" ? history.rows().clear() : step == "u" ? history.undo() : history.redo();
     }
 }
 } // namespace
