@@ -1,9 +1,7 @@
 // Print runs into PDF files read back.
 #include "print/printrun.h"
 #include "tests/print/pdfreading.h"
-#include "tests/testfile.h"
 #include <QGuiApplication>
-#include <QtTest>
 
 using namespace PdfReading;
 

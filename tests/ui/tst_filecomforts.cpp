@@ -1,8 +1,6 @@
 // The main window's dropped and recent files, and the recent list.
 #include "../namedpipe.h"
-#include "../testfile.h"
 #include "files/rowfile.h"
-#include "settings/recentfiles.h"
 #include "ui/betsettings.h"
 #include "ui/frmVertaile.h"
 #include "windowtest.h"
@@ -44,10 +42,8 @@ private slots:
         QTemporaryDir files;
         QFile file(files.filePath("suuri.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        if (rows < 1 << 30)
-            QVERIFY(file.write(QByteArray("2-1 0-3\n").repeated(rows)) == rows * 8);
-        else
-            QVERIFY(file.resize(rows * 8)); // sparse: its size alone refuses it
+        QVERIFY(rows < 1 << 30 ? file.write(QByteArray("2-1 0-3\n").repeated(rows)) == rows * 8
+                               : file.resize(rows * 8)); // sparse: its size alone refuses it
         file.close();
         MainWindow w;
         w.show();

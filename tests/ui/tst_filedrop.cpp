@@ -1,6 +1,5 @@
 // Files dropped on the lists, and the recent files menu.
 #include "../namedpipe.h"
-#include "settings/recentfiles.h"
 #include "ui/filedropfilter.h"
 #include "ui/recentfilesmenu.h"
 #include "windowtest.h"

@@ -1,10 +1,7 @@
 // Undo and redo over every command that changes the row list: one step each, named as in the
 // menu, the list (and what "Tyhjennä kaikki" cleared) back exactly, and redone.
-#include "../testfile.h"
-#include "ui/rowlisthistory.h"
 #include "windowtest.h"
 #include <QMessageBox>
-#include <QUndoStack>
 #include <optional>
 
 using namespace WindowTest;
