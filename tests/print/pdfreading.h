@@ -86,6 +86,16 @@ inline void makeEarlier(const QTemporaryDir& folder, const QStringList& names)
                            : void(TestFile::write(folder, name, "old"));
 }
 
+// count distinct rows of the given matches, the n-th spelling n's digits.
+inline std::vector<ScoreRow> countingRows(int count, int matches = 3)
+{
+    std::vector<ScoreRow> rows;
+    for (int n = 0; n < count; ++n)
+        rows.push_back(
+            ScoreRow(matches, {n % 10, n / 10 % 10, n / 100 % 10, n / 1000 % 10, n / 10000}));
+    return rows;
+}
+
 inline QPageLayout a4()
 {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, Margins,

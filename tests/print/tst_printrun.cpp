@@ -1,21 +1,11 @@
 // Print runs into PDF files read back.
 #include "print/printrun.h"
 #include "tests/print/pdfreading.h"
-#include "tests/testfile.h"
 #include <QGuiApplication>
-#include <QtTest>
 
 using namespace PdfReading;
 
 namespace {
-std::vector<ScoreRow> rows(int count)
-{
-    std::vector<ScoreRow> made;
-    for (int n = 0; n < count; ++n)
-        made.push_back(ScoreRow(3, {n % 10, n / 10 % 10, n / 100 % 10, 1, 2, 3}));
-    return made;
-}
-
 // Each page's lines as (top in mm from the page's top, text), words of a line joined.
 QList<QList<std::pair<double, QString>>> lines(const QString& pdf)
 {
@@ -92,7 +82,7 @@ private slots:
         QFETCH(int, count);
         QTemporaryDir out;
         PdfWriterTarget target(out.filePath("lista.pdf"), false, layout);
-        const PrintRun::Result result = PrintRun::listing(target, rows(count));
+        const PrintRun::Result result = PrintRun::listing(target, countingRows(count));
         QCOMPARE(result.end, PrintRun::End::Done);
         QCOMPARE(result.printed, qint64(count));
         const auto pages = lines(out.filePath("lista.pdf"));
@@ -113,7 +103,7 @@ private slots:
                 printed << line.second;
         }
         QStringList expected;
-        for (ScoreRow row : rows(count))
+        for (ScoreRow row : countingRows(count))
             expected << row.text();
         QCOMPARE(printed, expected);
     }
@@ -179,13 +169,13 @@ private slots:
         CouponBet bet{{true}, 1, 3};
         PrintRun::Result result;
         if (kind.startsWith("rows"))
-            result = PrintRun::rowCoupons(target, bet, rows(3), offset);
+            result = PrintRun::rowCoupons(target, bet, countingRows(3), offset);
         else if (kind.startsWith("system"))
             result = PrintRun::systemCoupon(target, bet, GridTicks{{{true}}}, offset());
         else if (kind == "sheet")
             result = PrintRun::calibrationSheet(target, offset());
         else
-            result = PrintRun::listing(target, rows(3),
+            result = PrintRun::listing(target, countingRows(3),
                                        [&](qint64, qint64) { return !kind.startsWith("stopped"); });
         QTEST(result.end, "end");
         QTEST(result.printed, "printed");

@@ -1,8 +1,6 @@
 // The main window's dropped and recent files, and the recent list.
 #include "../namedpipe.h"
-#include "../testfile.h"
 #include "files/rowfile.h"
-#include "settings/recentfiles.h"
 #include "ui/betsettings.h"
 #include "ui/frmVertaile.h"
 #include "windowtest.h"
@@ -19,20 +17,6 @@ private slots:
     void initTestCase() { setUpHeadless(m_settings); }
     void init() { resetBetweenTests(m_settings); }
     void cleanup() { QCOMPARE(unusedQueues(), QString()); }
-
-    // Every file of a drop opens in order and enters the recent list.
-    void dropOpensEach()
-    {
-        QTemporaryDir files;
-        const QString first = TestFile::write(files, "eka.txt", "1-2 3-4 5-6\r\n");
-        const QString second = TestFile::write(files, "toka.txt", "0-0 0-0 0-0\r\n");
-        MainWindow w;
-        w.show();
-        QCOMPARE(play(w, "no; drop " + first + ' ' + second), QString());
-        const QString dropped = "rows=1-2 3-4 5-6, 0-0 0-0 0-0|titles=Samat rivit pois ";
-        QCOMPARE(seen(w, dropped), dropped);
-        QCOMPARE(RecentFiles::load().paths(), QStringList({second, first}));
-    }
 
     // A file of 8 MiB or more opens under a progress window; stopped there, nothing of it is
     // opened. A file of more rows than a list holds is refused before it is read.
@@ -58,10 +42,8 @@ private slots:
         QTemporaryDir files;
         QFile file(files.filePath("suuri.txt"));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        if (rows < 1 << 30)
-            QVERIFY(file.write(QByteArray("2-1 0-3\n").repeated(rows)) == rows * 8);
-        else
-            QVERIFY(file.resize(rows * 8)); // sparse: its size alone refuses it
+        QVERIFY(rows < 1 << 30 ? file.write(QByteArray("2-1 0-3\n").repeated(rows)) == rows * 8
+                               : file.resize(rows * 8)); // sparse: its size alone refuses it
         file.close();
         MainWindow w;
         w.show();

@@ -1,10 +1,7 @@
 // Undo and redo over every command that changes the row list: one step each, named as in the
 // menu, the list (and what "Tyhjennä kaikki" cleared) back exactly, and redone.
-#include "../testfile.h"
-#include "ui/rowlisthistory.h"
 #include "windowtest.h"
 #include <QMessageBox>
-#include <QUndoStack>
 #include <optional>
 
 using namespace WindowTest;
@@ -43,22 +40,16 @@ void playHistory(RowListHistory& history, const QString& script)
 {
     std::vector<std::unique_ptr<ListCommand>> open;
     for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
-        if (step.startsWith('{')) {
+        if (step.startsWith('{'))
             open.push_back(std::make_unique<ListCommand>(history, step.mid(1)));
-        } else if (step == "}") {
-            open.pop_back();
-        } else if (step.startsWith('+')) {
+        else if (step.startsWith('+'))
             history.rows().appendAll({ScoreRow(2, {step.mid(1).toInt(), 0, 0, 0})});
-        } else if (step == "c") {
-            history.rows().clear();
-        } else if (step == "x") {
-            history.rows().checkAll();
-            history.rows().removeChecked();
-        } else if (step == "u") {
-            history.undo();
-        } else if (step == "r") {
-            history.redo();
-        }
+        else if (step == "x")
+            history.rows().checkAll(), history.rows().removeChecked();
+        else if (step == "}")
+            open.pop_back();
+        else
+            step == "c" ? history.rows().clear() : step == "u" ? history.undo() : history.redo();
     }
 }
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Windows driven headless: controls by objectName, settings in a temporary folder, the main
 // window played from a script. Helpers return what went wrong for the test to check.
+#include "settings/recentfiles.h"
 #include "settings/settingsstore.h"
 #include "tests/testfile.h"
 #include "ui/dialogs.h"
@@ -225,8 +226,8 @@ struct MainWindow : SeededRandom, frmSarvento
 
 // What the player sees under key: a label's or box's text, a list view's rows; a check box or
 // whether a button or menu item is enabled as 1/0; "NAME?" whether not hidden; or rows, ticked,
-// matches, told, titles, stake (cents a row), warnings, stored (the setting), visible, undo and
-// redo (the items' texts), steps (the list changes done). Matches and warnings tell also when
+// matches, told, titles, stake (cents a row), warnings, stored (the setting), recent (files),
+// visible, undo and redo (the items' texts), steps (the list changes done). Matches and warnings tell also when
 // the settings menu's marks show otherwise.
 inline QString observe(frmSarvento& w, const QString& key)
 {
@@ -257,6 +258,7 @@ inline QString observe(frmSarvento& w, const QString& key)
          }},
         {"visible", [&] { return QString::number(w.isVisible()); }},
         {"stored", [] { return SettingsStore::read("Rekisteri", "Varoitus"); }},
+        {"recent", [] { return RecentFiles::load().paths().join(", "); }},
         {"undo", [&] { return child<QAction>(w, "MnuKumoa")->text(); }},
         {"redo", [&] { return child<QAction>(w, "MnuTeeUudelleen")->text(); }},
         {"steps", [&] { return QString::number(w.listHistory().stack().index()); }}};
