@@ -137,6 +137,8 @@ private slots:
         QTest::newRow("read-only disk on committing") << "new" << "sync=read-only" << 3 << "Levylle ei voi kirjoittaa: se on vain luettavissa.";
         QTest::newRow("folder gone on committing") << "new" << "sync=gone" << 3 << "Kansiota ei löydy.";
         QTest::newRow("name too long on committing") << "new" << "sync=long" << 3 << "Tiedoston nimi on liian pitkä.";
+        QTest::newRow("in place, a cause of no words of ours") << "old 9" << "in place|sync=other" << 3 << QString::fromLocal8Bit(strerror(EXDEV)) + " Vanha tiedosto voi olla vioittunut.";
+        QTest::newRow("in place, no rows") << "old 1" << "in place" << 0 << "";
         QTest::newRow("in place, error on committing") << "old 9" << "in place|sync=io" << 3 << damaged;
         QTest::newRow("in place, no file to write over") << "new" << "in place" << 1 << noAccess;
         QTest::newRow("read-only file") << "read-only old 1" << "" << 3 << noAccess;
@@ -193,9 +195,9 @@ private slots:
                     close(full);
                 });
             } else if (seam.startsWith("sync=")) {
-                const QHash<QString, int> codes{{"io", EIO},      {"full", ENOSPC},
-                                                {"big", EFBIG},   {"read-only", EROFS},
-                                                {"gone", ENOENT}, {"long", ENAMETOOLONG}};
+                const QHash<QString, int> codes{
+                    {"io", EIO},      {"full", ENOSPC},       {"big", EFBIG},  {"read-only", EROFS},
+                    {"gone", ENOENT}, {"long", ENAMETOOLONG}, {"other", EXDEV}};
                 const int code = codes.value(value);
                 RowFile::Testing::setSync([code](int) { return code; });
             }
