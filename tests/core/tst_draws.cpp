@@ -49,9 +49,8 @@ private slots:
         const auto read = GoalRanges::fromLimits(limitTexts(limits), columns);
         QStringList teams;
         for (int k = 0; read && k < 2 * read->matches; ++k)
-            teams << QStringLiteral("%1..%2")
-                         .arg(read->teams[size_t(k)].min)
-                         .arg(read->teams[size_t(k)].max);
+            teams << QString::number(read->teams[size_t(k)].min) + ".." +
+                         QString::number(read->teams[size_t(k)].max);
         QTEST(teams.join(u' '), "ranges");
     }
 

@@ -210,20 +210,16 @@ private slots:
     {
         QFETCH(QString, kind);
         QFETCH(QString, text);
-        QString read;
-        if (kind == "decimal") {
-            const auto value = parseDecimal(text, finnish);
-            read = value ? QString::number(*value) : QString();
-        } else if (kind == "cents") {
-            const auto cents = Money::parseCents(text, finnish);
-            read = cents ? QString::number(*cents) : QString();
-            QVERIFY(!cents || *cents % 100 ||
-                    Money::parseCents(Money::formatCents(*cents, finnish), finnish) == cents);
-        } else {
-            const auto value = parseWholeNumber(text, kind.toLongLong());
-            read = value ? QString::number(*value) : QString();
-        }
-        QTEST(read, "read");
+        const auto shown = [](auto value) { return value ? QString::number(*value) : QString(); };
+        const auto cents = Money::parseCents(text, finnish);
+        if (kind == "decimal")
+            QTEST(shown(parseDecimal(text, finnish)), "read");
+        else if (kind == "cents")
+            QTEST(shown(cents), "read");
+        else
+            QTEST(shown(parseWholeNumber(text, kind.toLongLong())), "read");
+        QVERIFY(kind != "cents" || !cents || *cents % 100 ||
+                Money::parseCents(Money::formatCents(*cents, finnish), finnish) == cents);
     }
 
     // A count typed, or the rows a budget buys at the stake per row.

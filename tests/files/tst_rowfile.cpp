@@ -24,16 +24,13 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("file") << "file"
-                              << "tiedosto";
-        QTest::newRow("folder") << "."
-                                << "kansio";
-        QTest::newRow("device") << "/dev/null"
-                                << "laite";
-        QTest::newRow("socket") << "socket"
-                                << "pistoke";
-        QTest::newRow("missing") << "missing"
-                                 << "poissa";
+        // clang-format off
+        QTest::newRow("file") << "file" << "tiedosto";
+        QTest::newRow("folder") << "." << "kansio";
+        QTest::newRow("device") << "/dev/null" << "laite";
+        QTest::newRow("socket") << "socket" << "pistoke";
+        QTest::newRow("missing") << "missing" << "poissa";
+        // clang-format on
     }
     void kinds()
     {
@@ -175,8 +172,8 @@ private slots:
             QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         if (readOnly)
             QFile::setPermissions(path, QFile::ReadOwner);
-        const QStringList entriesBefore =
-            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System;
+        const QStringList entriesBefore = QDir(dir.path()).entryList(all);
 
         for (const QString& seam : seams.split('|', Qt::SkipEmptyParts)) {
             const QString value = seam.section('=', 1);
@@ -218,8 +215,7 @@ private slots:
         QStringList entries = entriesBefore;
         if (saved && target == "new")
             entries << "rows.txt";
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
-                 entries);
+        QCOMPARE(QDir(dir.path()).entryList(all), entries);
     }
 
     // The list's rows decide, not the mode: after a mode switch with rows kept.

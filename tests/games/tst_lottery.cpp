@@ -21,8 +21,7 @@ struct VakioScript : RandomSource
         for (const QString& pick : script.split(' ', Qt::SkipEmptyParts)) {
             parts.push_back((pick.section(':', 0, 0).toInt() + 0.5) / matches);
             if (pick.contains(':'))
-                parts.push_back((QStringList{"x", "1", "2"}.indexOf(pick.section(':', 1)) + 0.5) /
-                                3);
+                parts.push_back((QString("x12").indexOf(pick.section(':', 1)) + 0.5) / 3);
         }
     }
     double next() override { return parts.at(at++); }
