@@ -65,23 +65,11 @@ public:
         return slot;
     }
 
-    // Starts reading the slot of a row that is inserted or looked up a few rows later, so that
-    // the waits of a batch overlap instead of following one another.
-    void prefetch(ScoreRow row) const
-    {
-#if defined(__GNUC__)
-        if (!m_slots.empty())
-            __builtin_prefetch(m_slots.data() + slotOf(row.key()));
-#else
-        (void)row;
-#endif
-    }
+    // Starts reading the row's slot ahead of its turn in a batch.
+    void prefetch(ScoreRow row) const { RowSlots::prefetch(m_slots, row.key(), m_shift); }
 
 private:
-    size_t slotOf(quint64 key) const
-    {
-        return RowSlots::slotOf(key, m_shift);
-    }
+    size_t slotOf(quint64 key) const { return RowSlots::slotOf(key, m_shift); }
     void grow(size_t rowCount);
     void rehash(size_t slotCount);
 

@@ -36,25 +36,15 @@ public:
                 onNew(row);
     }
 
-    void prefetch(ScoreRow row) const
-    {
-#if defined(__GNUC__)
-        if (!m_slots.empty())
-            __builtin_prefetch(m_slots.data() + slotOf(row.key()));
-#else
-        (void)row;
-#endif
-    }
+    // Starts reading the row's slot ahead of its turn in a batch.
+    void prefetch(ScoreRow row) const { RowSlots::prefetch(m_slots, row.key(), m_shift); }
 
 private:
     static constexpr int CopyShift = 56;
     static constexpr quint64 KeyMask = (quint64(1) << CopyShift) - 1;
     static constexpr quint64 MostInSlot = 0xff;
 
-    size_t slotOf(quint64 key) const
-    {
-        return RowSlots::slotOf(key, m_shift);
-    }
+    size_t slotOf(quint64 key) const { return RowSlots::slotOf(key, m_shift); }
     // The slot holding the key, or the empty slot where it would go.
     size_t find(quint64 key) const;
     std::vector<ScoreRow> inSlotOrder(const ScoreRow* rows, size_t count) const;

@@ -4,6 +4,7 @@
 // from the top bits of its key times the golden ratio, which spreads rows that differ in one goal.
 #include <QtGlobal>
 #include <cstddef>
+#include <vector>
 
 namespace RowSlots {
 
@@ -30,6 +31,18 @@ inline int shiftFor(size_t slotCount)
 inline size_t slotOf(quint64 key, int shift)
 {
     return size_t((key * 0x9e3779b97f4a7c15ULL) >> shift);
+}
+
+// Starts reading the slot of a row that is inserted or looked up a few rows later, so that the
+// waits of a batch overlap instead of following one another.
+inline void prefetch(const std::vector<quint64>& table, quint64 key, int shift)
+{
+#if defined(__GNUC__)
+    if (!table.empty())
+        __builtin_prefetch(table.data() + slotOf(key, shift));
+#else
+    (void)table, (void)key, (void)shift;
+#endif
 }
 
 } // namespace RowSlots
