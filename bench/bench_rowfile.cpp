@@ -10,15 +10,6 @@
 #include <memory>
 
 namespace {
-std::vector<std::uint64_t> keysOf(const std::vector<ScoreRow>& rows)
-{
-    std::vector<std::uint64_t> keys;
-    keys.reserve(rows.size());
-    for (ScoreRow row : rows)
-        keys.push_back(row.key());
-    return keys;
-}
-
 void compareSaveAndRead(const QString& path)
 {
     const std::vector<ScoreRow> rows = shiftedRows(3000000, 0);

@@ -21,15 +21,6 @@ void open(frmVertaile& window, const char* button, const QString& path)
     window.findChild<QPushButton*>(QLatin1String(button))->click();
 }
 
-std::vector<std::uint64_t> keysOf(const std::vector<ScoreRow>& rows)
-{
-    std::vector<std::uint64_t> keys;
-    keys.reserve(rows.size());
-    for (ScoreRow row : rows)
-        keys.push_back(row.key());
-    return keys;
-}
-
 // Times the click on "Vertaile 1 ja 2" with the two files opened fresh for every run.
 double compareFiles(const char* what, RowListHistory& history, const QString& path1,
                     const QString& path2, std::vector<std::uint64_t> keys1,

@@ -2,6 +2,7 @@
 // Rows the benchmarks fill their lists with, all different.
 #include "core/scorerow.h"
 #include <array>
+#include <cstdint>
 #include <vector>
 
 // Three matches counting through the goals 0..12 from first on: 13^6 rows are distinct, enough
@@ -24,6 +25,16 @@ inline std::vector<ScoreRow> countingRows(int count, int first = 0)
 
 // Three matches of goals 0..9, shifted into two-digit goals past the first million: the rows a
 // player's files hold, and two lists that overlap where their offsets do.
+// The rows' keys, what the plain baselines hash.
+inline std::vector<std::uint64_t> keysOf(const std::vector<ScoreRow>& rows)
+{
+    std::vector<std::uint64_t> keys;
+    keys.reserve(rows.size());
+    for (ScoreRow row : rows)
+        keys.push_back(row.key());
+    return keys;
+}
+
 inline std::vector<ScoreRow> shiftedRows(int count, int offset)
 {
     std::vector<ScoreRow> rows;
