@@ -82,6 +82,7 @@ void ChanceCommands::setModel(std::shared_ptr<const ScoreModel> model)
     m_model = model && !model->isEmpty() ? std::move(model) : nullptr;
     m_tally.setModel(m_model);
     countAll();
+    emit modelChanged();
 }
 
 void ChanceCommands::countAll()

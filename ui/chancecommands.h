@@ -43,6 +43,8 @@ public:
 signals:
     // The winning row was ticked and scrolled to: the rows tab is to be shown.
     void winningRowShown();
+    // The chances were set, changed or taken away; model() tells which.
+    void modelChanged();
 
 private:
     void setModel(std::shared_ptr<const ScoreModel> model);
