@@ -1,3 +1,4 @@
+#include "files/recoverystore.h"
 #include "ui/frmSarvento.h"
 #include "ui/instancecheck.h"
 #include "ui/urlopener.h"
@@ -22,8 +23,11 @@ int main(int argc, char* argv[])
     // Held for the whole run: the lock tells other copies that this one is running.
     LockFileInstanceCheck otherCopies;
     DesktopUrlOpener browser;
+    // This run's slot for the recovery copy of unsaved rows, and any copy a crash left there.
+    RecoveryStore recovery;
     frmSarvento window;
     window.setNetPlayServices(browser, otherCopies);
+    window.setRecovery(recovery);
     if (!window.Form_Load())
         return 0;
     window.show();

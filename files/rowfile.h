@@ -50,6 +50,9 @@ ReadResult read(QIODevice& device, const Progress& progress = {}, qint64 blockSi
 // disk, a folder without write access, a missing folder.
 bool write(const QString& path, const std::vector<ScoreRow>& rows, QString* errorText = nullptr);
 
+// The rows as write() puts them, into an open device; false when the device took a block short.
+bool writeRows(QIODevice& device, const std::vector<ScoreRow>& rows);
+
 // Seams for tests: the save in place is reached only where a folder refuses new files, which
 // no test running as root can arrange by permissions.
 namespace Testing {

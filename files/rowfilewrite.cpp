@@ -221,6 +221,13 @@ bool write(const QString& path, const std::vector<ScoreRow>& rows, QString* erro
     return saved;
 }
 
+bool writeRows(QIODevice& device, const std::vector<ScoreRow>& rows)
+{
+    return formatRows(rows, [&device](const char* data, size_t used) {
+        return device.write(data, qint64(used)) == qint64(used);
+    });
+}
+
 namespace Testing {
 void setNoTemporaryFile(bool on)
 {

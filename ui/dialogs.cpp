@@ -1,10 +1,12 @@
 #include "ui/dialogs.h"
 #include <QFileDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QQueue>
+#include <optional>
 
 namespace {
-QQueue<bool> answers;
+QQueue<QMessageBox::StandardButton> answers;
 QStringList texts;
 QStringList titles;
 QStringList details;
@@ -29,6 +31,19 @@ QMessageBox::Icon qtIcon(MessageBox::Icon icon)
 }
 
 const QString textFilter = QStringLiteral("Tekstitiedostot (*.txt)");
+
+// The answer queued for a question with these buttons. While headless, a question without one,
+// or with one it has no button for, goes to the handler (a test fails on it).
+std::optional<QMessageBox::StandardButton> queuedAnswer(const QString& text,
+                                                        QMessageBox::StandardButtons buttons)
+{
+    if (!answers.isEmpty() && buttons.testFlag(answers.head()))
+        return answers.dequeue();
+    if (headless && unansweredHandler)
+        unansweredHandler(answers.isEmpty() ? text
+                                            : text + QStringLiteral(" (wrong kind of answer)"));
+    return std::nullopt;
+}
 } // namespace
 
 std::unique_ptr<QMessageBox> MessageBox::build(QWidget* parent, const QString& title,
@@ -66,21 +81,47 @@ bool MessageBox::ask(QWidget* parent, const QString& title, const QString& text,
     texts << text;
     titles << title;
     details << QString();
-    if (!answers.isEmpty())
-        return answers.dequeue();
-    if (headless) {
-        if (unansweredHandler)
-            unansweredHandler(text);
+    if (const auto queued = queuedAnswer(text, QMessageBox::Yes | QMessageBox::No))
+        return *queued == QMessageBox::Yes;
+    if (headless)
         return false;
-    }
     const auto box = build(parent, title, text, icon, QMessageBox::Yes | QMessageBox::No);
     box->setDefaultButton(QMessageBox::No);
     return box->exec() == QMessageBox::Yes;
 }
 
+QMessageBox::StandardButton MessageBox::askToSave(QWidget* parent, const QString& title,
+                                                  const QString& text)
+{
+    texts << text;
+    titles << title;
+    details << QString();
+    const auto buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    if (const auto queued = queuedAnswer(text, buttons))
+        return *queued;
+    if (headless)
+        return QMessageBox::Cancel;
+    const auto box = build(parent, title, text, Exclamation, buttons);
+    // The translation's words for these differ; the program says what each one does.
+    box->button(QMessageBox::Save)->setText(QStringLiteral("Tallenna"));
+    box->button(QMessageBox::Discard)->setText(QStringLiteral("Älä tallenna"));
+    box->button(QMessageBox::Cancel)->setText(QStringLiteral("Peruuta"));
+    box->setDefaultButton(QMessageBox::Save);
+    box->setEscapeButton(QMessageBox::Cancel);
+    const int chosen = box->exec();
+    return chosen == QMessageBox::Save || chosen == QMessageBox::Discard
+               ? QMessageBox::StandardButton(chosen)
+               : QMessageBox::Cancel;
+}
+
 void MessageBox::setNextAnswer(bool yes)
 {
-    answers.enqueue(yes);
+    answers.enqueue(yes ? QMessageBox::Yes : QMessageBox::No);
+}
+
+void MessageBox::setNextAnswer(QMessageBox::StandardButton button)
+{
+    answers.enqueue(button);
 }
 
 int MessageBox::queuedAnswers()

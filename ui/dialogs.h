@@ -26,9 +26,14 @@ public:
                      const QString& detail = QString());
     // Yes / No question; returns true for Yes.
     static bool ask(QWidget* parent, const QString& title, const QString& text, Icon icon = NoIcon);
+    // Whether to save before going on: "Tallenna", "Älä tallenna" or "Peruuta" (Save, Discard
+    // or Cancel; Escape cancels).
+    static QMessageBox::StandardButton askToSave(QWidget* parent, const QString& title,
+                                                 const QString& text);
 
     // Test hooks: answers for the coming questions, and every text shown since the last reset.
     static void setNextAnswer(bool yes);
+    static void setNextAnswer(QMessageBox::StandardButton button); // for askToSave
     static int queuedAnswers(); // queued and not yet taken by a question
     static QStringList shownTexts();
     static QStringList shownTitles();
@@ -36,7 +41,7 @@ public:
     static void reset();                    // also forgets queued file names
     static void setHeadless(bool headless); // messages are recorded, never shown
     // While headless, a question no answer was queued for goes to handler (a test fails on it)
-    // and is answered No.
+    // and is answered No (Cancel where the question is whether to save).
     static void setUnansweredHandler(std::function<void(const QString& text)> handler);
 
     // The box as show() and ask() run it. Every text in it is plain: messages carry file

@@ -10,6 +10,7 @@
 #include "ui/frmTilastot.h"
 #include "ui/goalbox.h"
 #include "ui/goalgridtab.h"
+#include "ui/listdocument.h"
 #include "ui/printerchoice.h"
 #include "ui/rowfilecommands.h"
 #include "ui/rowlisthistory.h"
@@ -47,6 +48,7 @@ void frmSarvento::createAreas()
     const TabHost host{[this] { return ui->txtMaali->text(); },
                        [this] { return m_chances->model(); }};
     m_history = new RowListHistory(m_rows, this);
+    m_document = new ListDocument(this, *m_history);
     m_rowsTab = new RowsTab(*m_history, m_random, m_settings, host, ui->tabRivit);
     ui->rowsTabLayout->addWidget(m_rowsTab);
     m_chances = new ChanceCommands(this, *m_history, *m_rowsTab, *ui->lblVoittoTod, m_settings,
@@ -58,8 +60,9 @@ void frmSarvento::createAreas()
     m_stakes = new StakeColumn(ui->rightColumn);
     ui->rightLayout->addWidget(m_stakes);
     connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
-    m_files = new RowFileCommands(this, *m_history, ui->MnuViimeksiAvatut, m_settings,
+    m_files = new RowFileCommands(this, *m_history, *m_document, ui->MnuViimeksiAvatut, m_settings,
                                   [this](int columns) { switchColumns(columns); });
+    m_document->setSave([this] { return m_files->saveList(); });
     m_files->openDropsOn(m_rowsTab->listView());
     m_printing = new CouponPrinting(this, m_settings, [this] { return bet(); });
     m_bonus = new BonusMenu(*this, m_random);
@@ -156,6 +159,8 @@ bool frmSarvento::Form_Load()
 {
     m_stored = StartupSettings::load();
     m_settings.setWarningsOn(m_stored.warningsOn);
+    m_document->offerRecovery(m_settings.columnCount(),
+                              [this](int columns) { switchColumns(columns); });
     m_rowsTab->resetDrawCount();
     ui->SSTab1->setCurrentIndex(0);
     if (m_stored.skipNotice)
@@ -179,6 +184,11 @@ int frmSarvento::GameNumber() const
 bool frmSarvento::systemTabShown() const
 {
     return ui->SSTab1->currentIndex() == 1;
+}
+
+void frmSarvento::setRecovery(RecoveryStore& store)
+{
+    m_document->setRecovery(&store);
 }
 
 void frmSarvento::setPrinterChoice(std::unique_ptr<PrinterChoice> printers)
@@ -315,15 +325,22 @@ void frmSarvento::setColumns(int columns)
     m_rowCountShown = false;
 }
 
+// Unsaved rows are asked about whatever the warnings switch says; "Oletko varma?" only when
+// there were none, so that one question is asked.
 void frmSarvento::closeEvent(QCloseEvent* event)
 {
-    if (!m_closingConfirmed && m_settings.warningsOn() &&
-        !MessageBox::ask(this, QStringLiteral("Oletko varma? "),
-                         QStringLiteral("Pelimies ei lopeta   ;)"))) {
+    bool askedToSave = false;
+    const bool closing = m_document->askBeforeClosing(&askedToSave) &&
+                         (askedToSave || m_closingConfirmed || !m_settings.warningsOn() ||
+                          MessageBox::ask(this, QStringLiteral("Oletko varma? "),
+                                          QStringLiteral("Pelimies ei lopeta   ;)"))) &&
+                         m_files->sideListsMayClose();
+    if (!closing) {
         event->ignore();
         return;
     }
     event->accept();
+    m_document->closed();
     Lopeta_Kaikki();
 }
 
@@ -383,11 +400,14 @@ void frmSarvento::MnuPoistavalitutListalta_Click()
 
 void frmSarvento::MnuTyhjennaLista_Click()
 {
-    const ListCommand step(*m_history, QStringLiteral("Tyhjennä lista"));
+    ListCommand step(*m_history, QStringLiteral("Tyhjennä lista"));
     if (!m_rows.isEmpty() && (!m_settings.warningsOn() ||
                               MessageBox::ask(this, QStringLiteral("Arvotut rivit katoo!!!"),
-                                              Texts::ContinueQuestion, MessageBox::Exclamation)))
+                                              Texts::ContinueQuestion, MessageBox::Exclamation))) {
         m_rows.clear();
+        step.markSaved();
+        m_document->emptied();
+    }
     onRowCountChanged(m_rows.count());
     m_rowsTab->focusDrawButton();
 }

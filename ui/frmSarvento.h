@@ -23,6 +23,8 @@ class ChanceCommands;
 class CouponPrinting;
 class GoalGridTab;
 class InstanceCheck;
+class ListDocument;
+class RecoveryStore;
 class PrinterChoice;
 class RowFileCommands;
 class RowListHistory;
@@ -48,6 +50,8 @@ public:
         m_browser = &browser;
         m_otherCopies = &otherCopies;
     }
+    // Where the unsaved list's recovery copy is kept; none is kept unless set.
+    void setRecovery(RecoveryStore& store);
     // Where the print commands send their pages; the print dialog's choice unless set.
     void setPrinterChoice(std::unique_ptr<PrinterChoice> printers);
 
@@ -110,6 +114,7 @@ private:
     BetSettings m_settings;
     RowListModel m_rows;
     RowListHistory* m_history = nullptr;
+    ListDocument* m_document = nullptr;
     RowsTab* m_rowsTab = nullptr;
     GoalGridTab* m_gridTab = nullptr;
     StakeColumn* m_stakes = nullptr;

@@ -9,6 +9,7 @@
 #include "ui/texts.h"
 #include "ui_frmVertaile.h"
 #include <QCloseEvent>
+#include <QLocale>
 #include <QStyle>
 
 namespace {
@@ -60,6 +61,11 @@ frmVertaile::~frmVertaile() = default;
 
 void frmVertaile::closeEvent(QCloseEvent* event)
 {
+    if (!m_closeAgreed && !askBeforeClosing()) {
+        event->ignore();
+        return;
+    }
+    m_closeAgreed = false; // the window may be shown again
     QWidget::closeEvent(event);
     if (event->isAccepted())
         emit closed();
@@ -117,8 +123,16 @@ void frmVertaile::Avaa(int n)
 void frmVertaile::AvaaRivit(int n, const QString& path)
 {
     const RowFile::ReadResult file = RowFileDialogs::read(this, path);
-    if (file.status == RowFile::Status::Ok)
-        side(n).model.appendAll(file.rows);
+    Side& list = side(n);
+    if (file.status == RowFile::Status::Ok && !file.rows.empty()) {
+        if (list.model.isEmpty()) {
+            list.file = path;
+            list.changed = false;
+        } else {
+            list.changed = true;
+        }
+        list.model.appendAll(file.rows);
+    }
     RowFileDialogs::showReadFailure(this, file.status, openTitle);
 }
 
@@ -129,7 +143,8 @@ void frmVertaile::cmdVertaa_Click()
 
 void frmVertaile::Poista(int n)
 {
-    side(n).model.removeChecked();
+    if (side(n).model.removeChecked() > 0)
+        side(n).changed = true;
     showCount(n);
 }
 
@@ -139,9 +154,42 @@ void frmVertaile::Talleta(int n)
     if (model.isEmpty())
         return;
     const QString path = FileDialog::getSaveFileName(this, initialName(n), true);
-    if (path.isEmpty())
-        return;
-    RowFileDialogs::write(this, path, model.rows());
+    if (!path.isEmpty())
+        saveTo(n, path);
+}
+
+bool frmVertaile::saveTo(int n, const QString& path)
+{
+    if (!RowFileDialogs::write(this, path, side(n).model.rows()))
+        return false;
+    side(n).file = path;
+    side(n).changed = false;
+    emit saved(path);
+    return true;
+}
+
+bool frmVertaile::askBeforeClosing()
+{
+    for (int n : {1, 2}) {
+        const Side& list = side(n);
+        if (!list.changed || list.model.isEmpty())
+            continue;
+        const QString text =
+            QStringLiteral("Listalla on tallentamattomia rivejä (%1 riviä). Tallennetaanko ne?")
+                .arg(QLocale().toString(list.model.count()));
+        switch (MessageBox::askToSave(this, QStringLiteral("Lista %1").arg(n), text)) {
+        case QMessageBox::Save: // rows come only from files: the list has one of its own
+            if (!saveTo(n, list.file))
+                return false;
+            break;
+        case QMessageBox::Discard:
+            break;
+        default:
+            return false;
+        }
+    }
+    m_closeAgreed = true;
+    return true;
 }
 
 void frmVertaile::Listaa(int n)

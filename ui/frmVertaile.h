@@ -26,7 +26,13 @@ public:
                 QWidget* parent = nullptr);
     ~frmVertaile() override;
 
+    // Asks about each list with unsaved rows, saving it on "Tallenna"; false when the window is
+    // to stay. Once agreed, closing the window asks nothing more.
+    bool askBeforeClosing();
+
 signals:
+    // A list was saved to path.
+    void saved(const QString& path);
     // The window was closed; the main window shows itself again.
     void closed();
     // After every move into the main list, also when nothing moved: a mode switch of the main
@@ -53,12 +59,17 @@ private:
         RowListModel model;
         QListView* list = nullptr;
         QLabel* count = nullptr;
+        // The file the rows are, when opened alone into the empty list or saved; changed when
+        // rows were added or removed since.
+        QString file;
+        bool changed = false;
     };
 
     void Avaa(int n);
     void AvaaRivit(int n, const QString& path);
     void Poista(int n);
     void Talleta(int n);
+    bool saveTo(int n, const QString& path);
     void Listaa(int n);
     Side& side(int n) { return n == 1 ? m_side1 : m_side2; }
     void showCount(int n);
@@ -68,4 +79,5 @@ private:
     const BetSettings& m_mainSettings;
     Side m_side1;
     Side m_side2;
+    bool m_closeAgreed = false;
 };

@@ -5,6 +5,7 @@
 #include "ui/filedropfilter.h"
 #include "ui/frmSamaTulos.h"
 #include "ui/frmVertaile.h"
+#include "ui/listdocument.h"
 #include "ui/recentfilesmenu.h"
 #include "ui/rowfiledialogs.h"
 #include "ui/rowlisthistory.h"
@@ -15,10 +16,10 @@ const QString OpenFailedTitle = QStringLiteral("Tiedostoa ei voi avata");
 const QString OpenStep = QStringLiteral("Avaa");
 } // namespace
 
-RowFileCommands::RowFileCommands(QWidget* window, RowListHistory& list, QMenu* recentMenu,
-                                 const BetSettings& settings,
+RowFileCommands::RowFileCommands(QWidget* window, RowListHistory& list, ListDocument& document,
+                                 QMenu* recentMenu, const BetSettings& settings,
                                  std::function<void(int columns)> switchColumns)
-    : QObject(window), m_window(window), m_list(list), m_settings(settings),
+    : QObject(window), m_window(window), m_list(list), m_document(document), m_settings(settings),
       m_switchColumns(std::move(switchColumns)),
       m_recentFiles(new RecentFilesMenu(recentMenu, window))
 {
@@ -30,6 +31,8 @@ void RowFileCommands::openDropsOn(QWidget* widget)
     auto* drop = new FileDropFilter(this);
     drop->watch(widget);
     connect(drop, &FileDropFilter::filesDropped, this, [this](const QStringList& paths) {
+        if (paths.size() == 1)
+            return openRowFile(paths.front()); // as "&Avaa" opens it
         const ListCommand step(m_list, OpenStep);
         for (const QString& path : paths)
             openRowFile(path);
@@ -38,19 +41,40 @@ void RowFileCommands::openDropsOn(QWidget* widget)
 
 void RowFileCommands::MnuTallenna_Click()
 {
-    const RowListModel& rows = m_list.rows();
-    if (rows.isEmpty())
-        return;
+    if (!m_list.rows().isEmpty())
+        saveAs();
+}
+
+bool RowFileCommands::saveAs()
+{
     const QString path = FileDialog::getSaveFileName(m_window, QStringLiteral("Sarvento.txt"));
     if (path.isEmpty())
-        return;
+        return false;
     if (QFileInfo::exists(path) &&
         !MessageBox::ask(m_window, QStringLiteral("Tiedosto jo olemassa"),
                          QStringLiteral("Talletetaanko olemassa olevan tiedoston päälle"),
                          MessageBox::Exclamation))
-        return;
-    if (RowFileDialogs::write(m_window, path, rows.rows()))
-        m_recentFiles->noteUsed(path);
+        return false;
+    return saveTo(path);
+}
+
+bool RowFileCommands::saveTo(const QString& path)
+{
+    if (!RowFileDialogs::write(m_window, path, m_list.rows().rows()))
+        return false;
+    m_recentFiles->noteUsed(path);
+    m_document.saved(path);
+    return true;
+}
+
+bool RowFileCommands::saveList()
+{
+    return m_document.fileName().isEmpty() ? saveAs() : saveTo(m_document.fileName());
+}
+
+bool RowFileCommands::sideListsMayClose()
+{
+    return !m_compareWindow || m_compareWindow->askBeforeClosing();
 }
 
 void RowFileCommands::MnuAvaa_Click()
@@ -65,8 +89,10 @@ void RowFileCommands::MnuAvaa_Click()
 
 void RowFileCommands::openRowFile(const QString& path)
 {
-    const ListCommand step(m_list, OpenStep);
     RowListModel& rows = m_list.rows();
+    // Opened alone into an empty list, the list is that file's rows.
+    const bool ownFile = rows.isEmpty() && !m_list.commandOpen();
+    ListCommand step(m_list, OpenStep);
     RowFile::ReadResult file = RowFileDialogs::read(m_window, path);
     if (file.status != RowFile::Status::Ok) {
         RowFileDialogs::showReadFailure(m_window, file.status, OpenFailedTitle);
@@ -97,6 +123,10 @@ void RowFileCommands::openRowFile(const QString& path)
         skipped = RowMerge::append(rows, std::move(file.rows), skipDuplicates);
     }
     m_recentFiles->noteUsed(path);
+    if (ownFile && !rows.isEmpty()) {
+        step.markSaved();
+        m_document.named(path);
+    }
     if (skipped > 0)
         frmSamaTulos::ShowSamaLuku(skipped, m_window);
 }
@@ -105,6 +135,8 @@ void RowFileCommands::MnuVetaile_Click()
 {
     if (!m_compareWindow) {
         m_compareWindow = new frmVertaile(m_list, m_settings, m_window);
+        // Its saves are files used, as the main window's are.
+        connect(m_compareWindow, &frmVertaile::saved, m_recentFiles, &RecentFilesMenu::noteUsed);
         m_compareWindow->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_compareWindow, &frmVertaile::mainListChanged, this,
                 &RowFileCommands::comparisonMoved);

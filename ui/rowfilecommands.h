@@ -9,6 +9,7 @@
 #include <functional>
 
 class BetSettings;
+class ListDocument;
 class QMenu;
 class QWidget;
 class RecentFilesMenu;
@@ -19,13 +20,22 @@ class RowFileCommands : public QObject
 {
     Q_OBJECT
 public:
-    // recentMenu lists the files used last; settings hold the match count, which
-    // switchColumns switches (as the main window does) for a file opened into an empty list.
-    RowFileCommands(QWidget* window, RowListHistory& list, QMenu* recentMenu,
-                    const BetSettings& settings, std::function<void(int columns)> switchColumns);
+    // document is told of opens and saves; recentMenu lists the files used last; settings
+    // hold the match count, which switchColumns switches (as the main window does) for a file
+    // opened into an empty list.
+    RowFileCommands(QWidget* window, RowListHistory& list, ListDocument& document,
+                    QMenu* recentMenu, const BetSettings& settings,
+                    std::function<void(int columns)> switchColumns);
 
     // Files dropped on widget open one after another, as one undo step.
     void openDropsOn(QWidget* widget);
+
+    // The list saved to its own file, or as "&Tallenna" saves it where it has none. True when
+    // saved.
+    bool saveList();
+    // Before the program ends: the comparison window's lists that are not saved are asked
+    // about. False when the program is to go on.
+    bool sideListsMayClose();
 
 public slots:
     void MnuAvaa_Click();
@@ -40,8 +50,12 @@ signals:
     void comparisonMoved();
 
 private:
+    bool saveAs();
+    bool saveTo(const QString& path);
+
     QWidget* m_window;
     RowListHistory& m_list;
+    ListDocument& m_document;
     const BetSettings& m_settings;
     std::function<void(int columns)> m_switchColumns;
     RecentFilesMenu* m_recentFiles;

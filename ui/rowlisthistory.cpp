@@ -1,6 +1,7 @@
 #include "ui/rowlisthistory.h"
 #include <QAction>
 #include <QUndoStack>
+#include <utility>
 
 namespace {
 // One step of the history. The change is already done when the step is pushed, so its first
@@ -44,6 +45,7 @@ RowListHistory::RowListHistory(RowListModel& rows, QObject* parent)
 {
     m_stack->setUndoLimit(Steps);
     m_rows.recordInto(this);
+    connect(m_stack, &QUndoStack::indexChanged, this, &RowListHistory::listChanged);
 }
 
 // The list may be gone already (it outlives no window that owns both), so it is not touched.
@@ -83,11 +85,18 @@ void RowListHistory::open(const QString& name)
 
 void RowListHistory::close()
 {
-    if (--m_depth > 0 || m_pending.isEmpty())
+    if (--m_depth > 0)
+        return;
+    const bool saved = std::exchange(m_savedAfter, false);
+    if (m_pending.isEmpty())
         return;
     RowListChange done;
     std::swap(done, m_pending);
     m_stack->push(new ListStep(m_rows, std::move(done), m_name));
+    if (saved)
+        m_stack->setClean();
+    // Told here too: at the undo limit a push leaves the index as it was.
+    emit listChanged();
 }
 
 void RowListHistory::appended(size_t from, size_t count)
@@ -116,6 +125,11 @@ ListCommand::ListCommand(RowListHistory& history, const QString& name) : m_histo
 ListCommand::~ListCommand()
 {
     m_history.close();
+}
+
+void ListCommand::markSaved()
+{
+    m_history.m_savedAfter = true;
 }
 
 void ListCommand::addAction(std::function<void()> undo, std::function<void()> redo)

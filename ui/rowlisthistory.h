@@ -39,6 +39,10 @@ public:
     // triggering undo() and redo().
     void drive(QAction* undoItem, QAction* redoItem);
 
+signals:
+    // After each step done, undone or done again.
+    void listChanged();
+
 private:
     friend class ListCommand;
     void open(const QString& name);
@@ -53,6 +57,7 @@ private:
     RowListChange m_pending;
     QString m_name;
     int m_depth = 0;
+    bool m_savedAfter = false;
 };
 
 // The scope of one command's changes to the list (see RowListHistory).
@@ -67,6 +72,9 @@ public:
     // Something besides the list that the step also takes back and does again, at this point
     // among its changes of the list.
     void addAction(std::function<void()> undo, std::function<void()> redo);
+    // The list is as saved once the step is done (the undo stack's clean state), if the
+    // command changed it at all.
+    void markSaved();
 
 private:
     RowListHistory& m_history;

@@ -167,7 +167,7 @@ private slots:
         QTest::newRow("Lopeta, warnings off") << "off; menu MnuLopeta" << "told=|visible=0";
         QTest::newRow("Tilastot beside the list") << rows3 + "menu MnuTilastot" << "frmTilastot?=1|visible=1";
         QTest::newRow("Todennäköisyydet") << "menu MnuTodennakoisyydet" << "frmTodennakoisyydet?=1|visible=1";
-        QTest::newRow("notice refused with rows, no") << rows3 + "no; menu MnuInfo" << "told=Pelimies ei lopeta   ;)|visible=1";
+        QTest::newRow("notice refused with unsaved rows, cancelled") << rows3 + "cancel; menu MnuInfo" << "told=Listalla on tallentamattomia rivejä (3 riviä). Tallennetaanko ne?|visible=1";
         // clang-format on
     }
     void playing()

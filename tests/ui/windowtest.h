@@ -138,10 +138,10 @@ struct MainWindow : SeededRandom, frmSarvento
 
 // Plays "step; step; ..." on the main window: off (first only), draw MAXIMUM TIMES, set BOX
 // [TEXT], tick/untick BOX, click BUTTON, choose OPTION, dclick LABEL, menu ITEM, yes/no (the
-// next answer), file [PATH] (the next file dialog's), tab INDEX, add ROW, check ROW [LISTVIEW],
-// keys COMBOBOX TEXT, grid GOALS... (home 1, away 1, ... as "0,3"), drop PATH..., recent N,
-// hide (the main window put away), close WINDOW (one of its own windows, by name).
-// Returns "", or the first step that could not run and why.
+// next answer), save/discard/cancel (the next answer to whether to save), file [PATH] (the next
+// file dialog's), tab INDEX, add ROW, check ROW [LISTVIEW], keys COMBOBOX TEXT, grid GOALS... (home
+// 1, away 1, ... as "0,3"), drop PATH..., recent N, hide (the main window put away), close WINDOW
+// (one of its own windows, by name). Returns "", or the first step that could not run and why.
 [[nodiscard]] inline QString play(frmSarvento& w, const QString& script)
 {
     const bool failedBefore = QTest::currentTestFailed();
@@ -179,6 +179,10 @@ struct MainWindow : SeededRandom, frmSarvento
                 failed = "the item is disabled";
         } else if (words[0] == "yes" || words[0] == "no") {
             MessageBox::setNextAnswer(words[0] == "yes");
+        } else if (words[0] == "save" || words[0] == "discard" || words[0] == "cancel") {
+            MessageBox::setNextAnswer(words[0] == "save"      ? QMessageBox::Save
+                                      : words[0] == "discard" ? QMessageBox::Discard
+                                                              : QMessageBox::Cancel);
         } else if (words[0] == "tab") {
             child<QTabWidget>(w, "SSTab1")->setCurrentIndex(name.toInt());
         } else if (words[0] == "check") { // a row of the main list, or of the named list view
@@ -227,8 +231,9 @@ struct MainWindow : SeededRandom, frmSarvento
 // What the player sees under key: a label's or box's text, a list view's rows; a check box or
 // whether a button or menu item is enabled as 1/0; "NAME?" whether not hidden; or rows, ticked,
 // matches, told, titles, stake (cents a row), warnings, stored (the setting), recent (files),
-// visible, undo and redo (the items' texts), steps (the list changes done). Matches and warnings tell also when
-// the settings menu's marks show otherwise.
+// visible, title (a * where the title marks unsaved rows), undo and redo (the items' texts), steps
+// (the list changes done). Matches and warnings tell also when the settings menu's marks show
+// otherwise.
 inline QString observe(frmSarvento& w, const QString& key)
 {
     const QHash<QString, std::function<QString()>> state{
@@ -257,6 +262,7 @@ inline QString observe(frmSarvento& w, const QString& key)
              return QString::number(w.WarningsOn()) + (marked ? "" : " (mark differs)");
          }},
         {"visible", [&] { return QString::number(w.isVisible()); }},
+        {"title", [&] { return w.windowTitle().replace("[*]", w.isWindowModified() ? "*" : ""); }},
         {"stored", [] { return SettingsStore::read("Rekisteri", "Varoitus"); }},
         {"recent", [] { return RecentFiles::load().paths().join(", "); }},
         {"undo", [&] { return child<QAction>(w, "MnuKumoa")->text(); }},
