@@ -41,7 +41,12 @@ frmSarvento::frmSarvento(RandomSource& random, QWidget* parent)
     Laske_Koko_Hinta();
 }
 
-frmSarvento::~frmSarvento() = default;
+// The document goes first: the list's history empties itself on the way out, which is no
+// change for the recovery copy to follow.
+frmSarvento::~frmSarvento()
+{
+    delete m_document;
+}
 
 void frmSarvento::createAreas()
 {

@@ -25,6 +25,8 @@ ListDocument::ListDocument(QWidget* window, RowListHistory& history)
 {
     m_copyTimer.setSingleShot(true);
     connect(&m_copyTimer, &QTimer::timeout, this, &ListDocument::writeCopy);
+    m_partTimer.setSingleShot(true);
+    connect(&m_partTimer, &QTimer::timeout, this, &ListDocument::takeCopyPart);
     connect(&m_history, &RowListHistory::listChanged, this, &ListDocument::onListChanged);
     connect(&m_history.stack(), &QUndoStack::cleanChanged, this, &ListDocument::onListChanged);
     // A change made outside any command is a step before the list counts its rows.
@@ -97,6 +99,7 @@ bool ListDocument::askBeforeClosing(bool* asked)
 void ListDocument::closed()
 {
     m_copyTimer.stop();
+    m_taking = false;
     if (!m_store)
         return;
     m_store->discard();
@@ -109,6 +112,9 @@ void ListDocument::onListChanged()
     showTitle();
     if (!m_store)
         return;
+    // A copy half taken is of rows no longer there: the next one is taken from the start.
+    m_taking = false;
+    m_taken = {};
     if (!hasUnsavedRows()) {
         m_copyTimer.stop();
         if (std::exchange(m_copyKept, false))
@@ -125,16 +131,35 @@ void ListDocument::writeCopy()
 {
     if (!hasUnsavedRows())
         return;
+    m_taking = true;
+    m_taken.reserve(size_t(m_history.rows().count()));
+    m_sinceCopy.start();
+    takeCopyPart();
+}
+
+void ListDocument::takeCopyPart()
+{
+    if (!m_taking)
+        return;
     // A command still under way (a long draw showing its progress) is copied once it is done.
     if (m_history.commandOpen()) {
+        m_taking = false;
+        m_taken = {};
         m_copyTimer.start(CopySettleMs);
         return;
     }
-    const RowListModel& list = m_history.rows();
-    m_store->save(std::vector<ScoreRow>(list.rows().begin(), list.rows().begin() + list.count()),
-                  m_fileName);
+    const std::vector<ScoreRow>& rows = m_history.rows().rows();
+    const size_t count = size_t(m_history.rows().count());
+    const size_t end = std::min(m_taken.size() + CopyPart, count);
+    m_taken.insert(m_taken.end(), rows.begin() + qsizetype(m_taken.size()),
+                   rows.begin() + qsizetype(end));
+    if (end < count) {
+        m_partTimer.start(0);
+        return;
+    }
+    m_taking = false;
+    m_store->save(std::exchange(m_taken, {}), m_fileName);
     m_copyKept = true;
-    m_sinceCopy.start();
 }
 
 void ListDocument::copyFailed(const QString& why)

@@ -6,10 +6,12 @@
 // Saved means the undo history's clean state: opening a file into an empty list, saving and
 // emptying the list mark it (ListCommand::markSaved for a command's step), and undoing back
 // there makes the list saved again.
+#include "core/scorerow.h"
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 class QWidget;
 class RecoveryStore;
@@ -23,6 +25,9 @@ public:
     // after the one before.
     static constexpr int CopySettleMs = 500;
     static constexpr int CopyGapMs = 2000;
+    // The rows are taken for a copy this many at a turn of the window, so that taking millions
+    // makes no pause a player would feel.
+    static constexpr size_t CopyPart = 1 << 17;
 
     // window shows the title.
     ListDocument(QWidget* window, RowListHistory& history);
@@ -63,6 +68,7 @@ private:
     void onListChanged();
     void showTitle();
     void writeCopy();
+    void takeCopyPart();
     void copyFailed(const QString& why);
 
     QWidget* m_window;
@@ -71,6 +77,9 @@ private:
     std::function<bool()> m_save;
     QString m_fileName;
     QTimer m_copyTimer;
+    QTimer m_partTimer;
+    std::vector<ScoreRow> m_taken; // of the copy being taken
+    bool m_taking = false;
     QElapsedTimer m_sinceCopy;
     bool m_copyKept = false;
     bool m_failureTold = false;

@@ -7,6 +7,26 @@
 using namespace WindowTest;
 
 namespace {
+// The program as main() makes it: past the notice, its recovery copies kept in store's slot.
+struct Program : SeededRandom, frmSarvento
+{
+    explicit Program(RecoveryStore& store) : frmSarvento(random)
+    {
+        SettingsStore::write("Rekisteri", "AlaNaytaInfoa", "True");
+        SettingsStore::write("Rekisteri", "Varoitus", "False");
+        setRecovery(store);
+        if (!Form_Load())
+            QTest::qFail("the main window did not start", __FILE__, __LINE__);
+    }
+    ListDocument& document() { return *findChild<ListDocument*>(); }
+    // True once a copy was written, within the time it may take.
+    bool copied()
+    {
+        QSignalSpy written(&document(), &ListDocument::copyWritten);
+        return written.wait(ListDocument::CopyGapMs + 3000);
+    }
+};
+
 const QString Question = "Listalla on tallentamattomia rivejä (%1 riviä). Tallennetaanko ne?";
 const QByteArray FileRows("2-1 0-3 1-1\r\n1-1 1-1 0-0\r\n");
 } // namespace
@@ -120,6 +140,95 @@ private slots:
         QFETCH(QByteArray, saved);
         QCOMPARE(TestFile::read(QFile::exists(made) ? made : m_files.filePath("lista.txt")),
                  saved.isEmpty() ? FileRows : saved);
+    }
+
+    // Rows a run left unsaved come back at the next start when the player wants them, as one
+    // undo step, with their file's name and the match count; otherwise the copy goes.
+    void recovery_data()
+    {
+        QTest::addColumn<QByteArray>("damage"); // written over the copy before the start
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("copyKept");
+        const QString restored = "rows=2-1 0-3 1-1, 1-1 1-1 0-0, 3-3 3-3 3-3|title=lista.txt* - "
+                                 "Sarvento|undo=Kumoa: Palautus";
+        // clang-format off
+        QTest::newRow("restored") << QByteArray() << "yes" << restored + "|told=Edellinen istunto päättyi odottamatta. Palautetaanko lista (3 riviä)?" << true;
+        QTest::newRow("declined") << QByteArray() << "no" << "rows=|title=Nimetön - Sarvento|steps=0" << false;
+        QTest::newRow("damaged") << QByteArray("SARVENTO-PALAUTUS 1 9 \r\n1-1 1-1\r\n") << "" << "told=Edellisen istunnon palautuskopio on vioittunut, eikä sitä voi palauttaa.|rows=" << false;
+        QTest::newRow("of two matches") << QByteArray("SARVENTO-PALAUTUS 1 1 \r\n1-1 1-1\r\n") << "yes" << "rows=1-1 1-1|matches=2|title=Nimetön* - Sarvento|steps=1" << true;
+        // clang-format on
+    }
+    void recovery()
+    {
+        QFETCH(QByteArray, damage);
+        QFETCH(QString, answers);
+        QTemporaryDir folder;
+        QString copyPath;
+        {
+            RecoveryStore store(folder.path());
+            Program crashed(store);
+            QCOMPARE(play(crashed, prepared("file %1; menu MnuAvaa; add 3-3 3-3 3-3")), QString());
+            QVERIFY(crashed.copied());
+            copyPath = store.copyPath();
+        } // gone without closing
+        if (!damage.isEmpty())
+            TestFile::write(folder, QFileInfo(copyPath).fileName(), damage);
+        RecoveryStore store(folder.path());
+        for (const QString& answer : answers.split(' ', Qt::SkipEmptyParts))
+            MessageBox::setNextAnswer(answer == "yes");
+        Program restarted(store);
+        store.waitUntilDone();
+        QFETCH(QString, expected);
+        QCOMPARE(seenHere(restarted, expected), expected);
+        QTEST(QFile::exists(copyPath), "copyKept");
+        QCOMPARE(QFile::exists(copyPath.chopped(4) + "-vioittunut.txt"),
+                 !damage.isEmpty() && answers.isEmpty());
+    }
+
+    // The copy is kept while there are unsaved rows, written soon after a change also while
+    // changes go on; it goes when the rows are saved or the program ends as asked.
+    void copyFollowsTheRows_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("saved") << "file %2/uusi.txt; menu MnuTallenna" << false;
+        QTest::newRow("emptied") << "menu MnuTyhjennäLista" << false;
+        QTest::newRow("ended") << "discard; menu MnuLopeta" << false;
+        QTest::newRow("ending cancelled") << "cancel; menu MnuLopeta" << true;
+    }
+    void copyFollowsTheRows()
+    {
+        QFETCH(QString, script);
+        QTemporaryDir folder;
+        RecoveryStore store(folder.path());
+        Program w(store);
+        QElapsedTimer changing;
+        changing.start();
+        QSignalSpy written(&w.document(), &ListDocument::copyWritten);
+        while (written.isEmpty() && changing.elapsed() < ListDocument::CopyGapMs + 3000) {
+            QCOMPARE(play(w, "add 1-1 1-1 1-1"), QString());
+            QTest::qWait(50);
+        }
+        QVERIFY(QFile::exists(store.copyPath()));
+        QCOMPARE(play(w, prepared(script)), QString());
+        store.waitUntilDone();
+        QTEST(QFile::exists(store.copyPath()), "kept");
+    }
+
+    // A copy that cannot be written is told once a run, and the list goes on.
+    void copyFailureToldOnce()
+    {
+        RecoveryStore nowhere("/dev/null/palautus");
+        Program w(nowhere);
+        QCOMPARE(play(w, "add 1-1 1-1 1-1"), QString());
+        QSignalSpy failed(&nowhere, &RecoveryStore::saveFailed);
+        QVERIFY(failed.wait(ListDocument::CopyGapMs + 3000));
+        QCOMPARE(play(w, "add 2-2 2-2 2-2"), QString());
+        QVERIFY(failed.wait(ListDocument::CopyGapMs + 3000));
+        QCOMPARE(MessageBox::shownTexts().size(), 1);
+        QVERIFY(MessageBox::shownTexts().front().startsWith("Tallentamattomista riveistä ei voi"));
+        QCOMPARE(observe(w, "rows"), "1-1 1-1 1-1, 2-2 2-2 2-2");
     }
 };
 
