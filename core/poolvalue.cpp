@@ -40,6 +40,43 @@ PoolRead readPool(const PoolTexts& texts, const QLocale& locale)
     return read;
 }
 
+DistributionRead readDistribution(const DistributionTexts& texts, int matches,
+                                  const QLocale& locale)
+{
+    DistributionRead read;
+    Distribution distribution;
+    for (int m = 0; m < std::clamp(matches, 0, 3); ++m) {
+        ShareTableRead table = StakeShares::readTable(texts.tables[size_t(m)], locale);
+        if (!table.table) {
+            read.error = QStringLiteral("Kohteen %1 pelijakauma: ").arg(m + 1) + table.error;
+            read.errorMatch = m + 1;
+            return read;
+        }
+        distribution.tables.push_back(std::move(*table.table));
+    }
+    PoolRead pool = readPool(texts.pool, locale);
+    if (!pool.pool) {
+        read.error = pool.error;
+        read.poolField = pool.field;
+        return read;
+    }
+    distribution.pool = *pool.pool;
+    read.distribution = std::move(distribution);
+    return read;
+}
+
+std::shared_ptr<const PoolValue> PoolValue::make(std::shared_ptr<const ScoreModel> model,
+                                                 const Distribution& distribution,
+                                                 qint64 stakeCents)
+{
+    if (!model || int(distribution.tables.size()) != model->matchCount())
+        return nullptr;
+    std::vector<std::vector<double>> shares;
+    for (int m = 0; m < model->matchCount(); ++m)
+        shares.push_back(StakeShares::shareCells(distribution.tables[size_t(m)], model->match(m)));
+    return make(std::move(model), shares, distribution.pool, stakeCents);
+}
+
 std::shared_ptr<const PoolValue> PoolValue::make(std::shared_ptr<const ScoreModel> model,
                                                  const std::vector<std::vector<double>>& shares,
                                                  const Pool& pool, qint64 stakeCents)

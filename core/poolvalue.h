@@ -13,6 +13,7 @@
 #include "core/scoremodel.h"
 #include "core/stakeshares.h"
 #include <QLocale>
+#include <array>
 #include <memory>
 
 struct PoolTexts
@@ -40,6 +41,32 @@ struct PoolRead
 // allowed), R above 0 and at most 100 per cent. R has no default: the operator's share varies.
 PoolRead readPool(const PoolTexts& texts, const QLocale& locale = QLocale());
 
+// Everything the player gives of the pool: each match's stake table and the pool's figures,
+// as typed.
+struct DistributionTexts
+{
+    std::array<QString, 3> tables;
+    PoolTexts pool;
+};
+
+struct Distribution
+{
+    std::vector<ShareTable> tables; // one a match
+    Pool pool;
+};
+
+struct DistributionRead
+{
+    std::optional<Distribution> distribution;
+    QString error;
+    int errorMatch = 0; // 1..3 when a match's table is at fault
+    int poolField = -1; // as PoolRead::field
+};
+
+// The tables of the first matches matches and the pool; the first fault found is told.
+DistributionRead readDistribution(const DistributionTexts& texts, int matches,
+                                  const QLocale& locale = QLocale());
+
 class PoolValue : public RowValue
 {
 public:
@@ -49,6 +76,10 @@ public:
     static std::shared_ptr<const PoolValue> make(std::shared_ptr<const ScoreModel> model,
                                                  const std::vector<std::vector<double>>& shares,
                                                  const Pool& pool, qint64 stakeCents);
+    // The shares made from the tables by the model's chances.
+    static std::shared_ptr<const PoolValue> make(std::shared_ptr<const ScoreModel> model,
+                                                 const Distribution& distribution,
+                                                 qint64 stakeCents);
 
     double value(ScoreRow row) const override { return valueOf(row); }
     // The same without the virtual call, for millions of rows.

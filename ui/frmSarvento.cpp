@@ -19,6 +19,7 @@
 #include "ui/stakecolumn.h"
 #include "ui/texts.h"
 #include "ui/ui_frmSarvento.h"
+#include "ui/valuecommands.h"
 #include "ui/wholetextfocus.h"
 #include <QAbstractItemView>
 #include <QApplication>
@@ -57,6 +58,8 @@ void frmSarvento::createAreas()
     ui->systemLayout->addWidget(m_gridTab);
     m_stakes = new StakeColumn(ui->rightColumn);
     ui->rightLayout->addWidget(m_stakes);
+    m_values = new ValueCommands(this, *m_history, *m_rowsTab, *ui->lblOdotettuPalautus, m_settings,
+                                 *m_chances, [this] { return StakePerRowCents(); });
     connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
     m_files = new RowFileCommands(this, *m_history, ui->MnuViimeksiAvatut, m_settings,
                                   [this](int columns) { switchColumns(columns); });
@@ -77,6 +80,7 @@ void frmSarvento::connectAreas()
     connect(m_gridTab, &GoalGridTab::maxGoalMissing, this, [this] { ui->txtMaali->setFocus(); });
     connect(m_gridTab, &GoalGridTab::fillStakesWanted, m_stakes, &StakeColumn::tickFirstTen);
     connect(m_stakes, &StakeColumn::stakeChanged, this, &frmSarvento::Laske_Koko_Hinta);
+    connect(m_stakes, &StakeColumn::stakeChanged, m_values, &ValueCommands::stakeChanged);
     connect(m_stakes, &StakeColumn::onNetClicked, this, &frmSarvento::cmdOnNet_Click);
     connect(ui->SSTab1, &QTabWidget::currentChanged, this, &frmSarvento::SSTab1_Click);
     // Also a move that added nothing shows the count again (blank after a mode switch).
@@ -121,6 +125,7 @@ void frmSarvento::connectMenus()
     connect(ui->MnuTilastot, &QAction::triggered, this, &frmSarvento::MnuTilastot_Click);
     m_chances->takeMenuItems(*ui->MnuKomentoja, ui->MnuTodennakoisyydet, ui->MnuJarjestaTod,
                              ui->MnuTarkistaTulos);
+    m_values->takeMenuItems(*ui->MnuKomentoja, ui->MnuPelijakauma, ui->MnuJarjestaArvo);
 
     connect(ui->MnuTulosta, &QMenu::aboutToShow, this, &frmSarvento::showPrintMenu);
     connect(ui->MnuTulostaKupongille, &QAction::triggered, m_printing,

@@ -47,6 +47,8 @@ signals:
     void modelChanged(std::shared_ptr<const ScoreModel> model);
     // "Parhaat rivit": the list is to hold the count most likely rows within the goal limits.
     void bestRowsWanted(qint64 count);
+    // "Parhaat arvorivit": the count rows of highest value, each at least leastChance likely.
+    void bestValueRowsWanted(qint64 count, double leastChance);
 
 private:
     struct MatchControls
@@ -73,6 +75,7 @@ private:
     void cmdKayta_Click();
     void cmdTyhjenna_Click();
     void cmdParhaatRivit_Click();
+    void cmdArvorivit_Click();
 
     std::unique_ptr<Ui::frmTodennakoisyydet> ui;
     std::function<qint64()> m_stakeCents;
