@@ -73,6 +73,7 @@ public:
             m_leastFrom[size_t(m)] *= m_leastFrom[size_t(m) + 1];
         }
         m_total = qint64(m_lists[0].scores.size()) * qint64(m_lists[1].scores.size());
+        m_room = m_count + std::min(m_count, size_t(1) << 20);
     }
 
     Result run()
@@ -80,7 +81,8 @@ public:
         Result result;
         if (m_count > 0 && m_total > 0)
             visit<0>(1, 1, 0);
-        std::sort_heap(m_kept.begin(), m_kept.end(), comesFirst);
+        pickBest();
+        std::sort(m_kept.begin(), m_kept.end(), comesFirst);
         result.rows.reserve(m_kept.size());
         for (const Kept& kept : m_kept) {
             std::array<int, ScoreRow::MaxTeams> goals{};
@@ -93,7 +95,7 @@ public:
     }
 
 private:
-    double threshold() const { return m_kept.size() < m_count ? 0 : m_kept.front().value; }
+    double threshold() const { return m_threshold; }
 
     // The most any row can be worth whose chance is at most p and share at least share.
     double bound(double p, double share) const
@@ -101,17 +103,26 @@ private:
         return p * m_value.payout() / (m_value.total() * share + m_value.stake()) * Slack;
     }
 
+    // Rows at least as good as the worst of the best count kept are gathered unsorted; when
+    // the room is full, the best count are picked out and the worst of them raises the bar.
+    // Each row costs a constant on average, where a heap of millions would cost a climb.
     void keep(double value, quint64 goals)
     {
-        const Kept kept{value, goals};
-        if (m_kept.size() < m_count) {
-            m_kept.push_back(kept);
-            std::push_heap(m_kept.begin(), m_kept.end(), comesFirst);
-        } else if (comesFirst(kept, m_kept.front())) {
-            std::pop_heap(m_kept.begin(), m_kept.end(), comesFirst);
-            m_kept.back() = kept;
-            std::push_heap(m_kept.begin(), m_kept.end(), comesFirst);
-        }
+        if (value < m_threshold)
+            return;
+        m_kept.push_back({value, goals});
+        if (m_kept.size() == m_room)
+            pickBest();
+    }
+
+    void pickBest()
+    {
+        if (m_kept.size() <= m_count)
+            return;
+        std::nth_element(m_kept.begin(), m_kept.begin() + qsizetype(m_count) - 1, m_kept.end(),
+                         comesFirst);
+        m_kept.resize(m_count);
+        m_threshold = m_kept.back().value;
     }
 
     bool goOn(qint64 done)
@@ -167,7 +178,9 @@ private:
     std::array<MatchList, 3> m_lists;
     std::array<double, 4> m_bestFrom{};  // the best chance of the matches from m on
     std::array<double, 4> m_leastFrom{}; // the least share of the matches from m on
-    std::vector<Kept> m_kept;            // the worst kept on top
+    std::vector<Kept> m_kept;            // unsorted; past m_count only rows not below m_threshold
+    size_t m_room = 0;
+    double m_threshold = 0; // the worst of the best m_count once that many were met
     qint64 m_total = 0;
     qint64 m_work = 0;
     qint64 m_nextReport = ReportEvery;
