@@ -55,7 +55,7 @@ FileRead readFile(const QString& content, const QLocale& locale = QLocale());
 
 // The public's share of every score 0..Goals-1 each way, as fractions laid out as the match's
 // own table (home goals major). The listed shares are scaled to a sum of 100 % when the table
-// has a "muu" line or lists more than 100 %; the part left to the scores not listed ("muu",
+// has a "muu" line or lists more than 100 %; the share left to the scores not listed ("muu",
 // or without it what the listed leave) goes to them in proportion to the scores' chances.
 std::vector<double> shareCells(const ShareTable& table, const MatchScores& scores);
 

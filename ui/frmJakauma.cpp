@@ -55,7 +55,11 @@ void frmJakauma::buildMatch(int match)
     controls.sum = new QLabel(controls.frame);
     controls.sum->setObjectName(numbered("lblJakaumaSumma", match));
     controls.sum->setTextFormat(Qt::PlainText);
+    controls.sum->setWordWrap(true);
     layout->addWidget(controls.sum);
+    // The sum follows the typing, so a pasted table is checked before it is put in use.
+    connect(controls.table, &QPlainTextEdit::textChanged, this,
+            [this, match] { showSum(match - 1); });
 
     auto* map = new QTableWidget(MapGoals, MapGoals, controls.frame);
     map->setObjectName(numbered("tblArvo", match));
@@ -113,7 +117,7 @@ void frmJakauma::showMatch(int match)
     MatchControls& controls = m_matches[size_t(match)];
     const Distribution* in = m_read.distribution ? &*m_read.distribution : nullptr;
     const bool listed = in && match < int(in->tables.size());
-    controls.sum->setText(listed ? StakeShares::sumText(in->tables[size_t(match)]) : QString());
+    showSum(match);
     const bool shown = listed && m_model && match < m_model->matchCount();
     std::vector<double> shares;
     if (shown)
@@ -141,6 +145,18 @@ void frmJakauma::showMatch(int match)
             cell->setData(Qt::BackgroundRole,
                           ratio > 1 ? QVariant(QColor(190, 235, 190)) : QVariant());
         }
+}
+
+void frmJakauma::showSum(int match)
+{
+    MatchControls& controls = m_matches[size_t(match)];
+    const QString typed = controls.table->toPlainText();
+    if (typed.trimmed().isEmpty()) {
+        controls.sum->clear();
+        return;
+    }
+    const ShareTableRead read = StakeShares::readTable(typed);
+    controls.sum->setText(read.table ? StakeShares::sumText(*read.table) : read.error);
 }
 
 void frmJakauma::focusFault(const DistributionRead& read)

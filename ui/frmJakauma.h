@@ -47,7 +47,7 @@ private:
     {
         QGroupBox* frame = nullptr;
         QPlainTextEdit* table = nullptr; // txtJakauma_k
-        QLabel* sum = nullptr;           // lblJakaumaSumma_k
+        QLabel* sum = nullptr;           // lblJakaumaSumma_k: of the table as typed
         QTableWidget* map = nullptr;     // tblArvo_k
     };
 
@@ -56,6 +56,7 @@ private:
     void showTexts(const DistributionTexts& texts);
     void reread();
     void showMatch(int match);
+    void showSum(int match);
     void focusFault(const DistributionRead& read);
 
     void cmdKaytaJakauma_Click();

@@ -41,7 +41,7 @@ public:
     void MnuJarjestaArvo_Click();
 
 public slots:
-    // The stake per row changed: a row's own stake is part of its value.
+    // The stake per row changed: a row's own stake goes into its value.
     void stakeChanged();
 
 signals:

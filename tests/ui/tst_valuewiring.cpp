@@ -199,6 +199,13 @@ private slots:
         QCOMPARE(map->item(1, 0)->background() != QBrush(), oneNil > 1);
         const double nilNil = scores.match(0).at(0, 0) / 0.09;
         QCOMPARE(map->item(0, 0)->background() != QBrush(), nilNil > 1);
+        // The sum follows the typing; the map keeps the table in use until "Käytä".
+        child<QPlainTextEdit>(w, "txtJakauma_1")->setPlainText("1-0 50\n1-0 50");
+        QCOMPARE(labelText(w, "lblJakaumaSumma_1"),
+                 QString("Rivillä 2 tulos 1-0 on toiseen kertaan; ensimmäinen on rivillä 1."));
+        child<QPlainTextEdit>(w, "txtJakauma_1")->setPlainText("1-0 50\nmuu 51");
+        QCOMPARE(labelText(w, "lblJakaumaSumma_1"), QString("Summa 101,0 %, skaalattu 100 %:iin"));
+        QCOMPARE(map->item(1, 0)->text(), QLocale().toString(oneNil, 'f', 1));
     }
 
     // "Avaa": every match's table from one file into the boxes; a faulty file changes none.
@@ -233,6 +240,7 @@ private slots:
         QTest::newRow("budget, least chance") << "set txtMaali 5; tick Chk2Markka; set txtArvoBudjetti 9; set txtMinTod 0,05" << -2 << 0.0005 << "";
         QTest::newRow("one already listed") << "set txtMaali 3; add 0-0 0-0 0-0; set txtArvoLkm 300" << 300 << 0.0 << "";
         QTest::newRow("least chance no number") << "set txtMaali 3; set txtArvoLkm 5; set txtMinTod x" << -1 << 0.0 << "Pienin todennäköisyys annetaan prosentteina väliltä 0–100; tyhjä ei rajaa rivejä.";
+        QTest::newRow("no chances") << "click cmdTyhjenna; set txtMaali 3; set txtArvoLkm 5" << -1 << 0.0 << "Rivien arvo lasketaan todennäköisyyksistä: anna ensin kertoimet tai odotetut maalimäärät ja paina Käytä.";
         QTest::newRow("max goal missing") << "set txtArvoLkm 5" << -1 << 0.0 << "Max. maalimäärä puuttuu";
         // clang-format on
     }
