@@ -59,7 +59,7 @@ void frmSarvento::createAreas()
     m_stakes = new StakeColumn(ui->rightColumn);
     ui->rightLayout->addWidget(m_stakes);
     m_values = new ValueCommands(this, *m_history, *m_rowsTab, *ui->lblOdotettuPalautus, m_settings,
-                                 *m_chances, [this] { return StakePerRowCents(); });
+                                 *m_chances, *m_stakes);
     connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
     m_files = new RowFileCommands(this, *m_history, ui->MnuViimeksiAvatut, m_settings,
                                   [this](int columns) { switchColumns(columns); });
@@ -80,7 +80,6 @@ void frmSarvento::connectAreas()
     connect(m_gridTab, &GoalGridTab::maxGoalMissing, this, [this] { ui->txtMaali->setFocus(); });
     connect(m_gridTab, &GoalGridTab::fillStakesWanted, m_stakes, &StakeColumn::tickFirstTen);
     connect(m_stakes, &StakeColumn::stakeChanged, this, &frmSarvento::Laske_Koko_Hinta);
-    connect(m_stakes, &StakeColumn::stakeChanged, m_values, &ValueCommands::stakeChanged);
     connect(m_stakes, &StakeColumn::onNetClicked, this, &frmSarvento::cmdOnNet_Click);
     connect(ui->SSTab1, &QTabWidget::currentChanged, this, &frmSarvento::SSTab1_Click);
     // Also a move that added nothing shows the count again (blank after a mode switch).

@@ -8,6 +8,7 @@
 #include "ui/rowlisthistory.h"
 #include "ui/rowstab.h"
 #include "ui/sidewindows.h"
+#include "ui/stakecolumn.h"
 #include "ui/texts.h"
 #include <QAction>
 #include <QLabel>
@@ -22,10 +23,9 @@ constexpr qint64 ProgressCombinations = 3'000'000;
 
 ValueCommands::ValueCommands(QWidget* window, RowListHistory& history, RowsTab& rowsTab,
                              QLabel& returnLabel, const BetSettings& settings,
-                             ChanceCommands& chances, std::function<qint64()> stakeCents)
+                             ChanceCommands& chances, const StakeColumn& stakes)
     : QObject(window), m_window(window), m_history(history), m_rowsTab(rowsTab),
-      m_returnLabel(returnLabel), m_settings(settings), m_chances(chances),
-      m_stakeCents(std::move(stakeCents))
+      m_returnLabel(returnLabel), m_settings(settings), m_chances(chances), m_stakes(stakes)
 {
     // Made at once, hidden: the distribution stored at the last run is in use from the start.
     m_distributionWindow = new frmJakauma(m_settings.columnCount(), window);
@@ -40,6 +40,8 @@ ValueCommands::ValueCommands(QWidget* window, RowListHistory& history, RowsTab& 
     connect(&m_chances, &ChanceCommands::bestValueRowsWanted, this,
             &ValueCommands::fillBestValueRows);
     m_chances.setRowNote([this](ScoreRow row) { return rowNote(row); });
+    // A row's own stake goes into its value.
+    connect(&m_stakes, &StakeColumn::stakeChanged, this, &ValueCommands::remake);
 
     // As the chance: appends and an undone append move the sum row by row, anything else is
     // summed again over the whole list.
@@ -74,16 +76,12 @@ void ValueCommands::takeMenuItems(QMenu& menu, QAction* distribution, QAction* o
     connect(order, &QAction::triggered, this, &ValueCommands::MnuJarjestaArvo_Click);
 }
 
-void ValueCommands::stakeChanged()
-{
-    remake();
-}
-
 void ValueCommands::remake()
 {
     const std::optional<Distribution>& distribution = m_distributionWindow->distribution();
-    m_value =
-        distribution ? PoolValue::make(m_chances.model(), *distribution, m_stakeCents()) : nullptr;
+    m_value = distribution
+                  ? PoolValue::make(m_chances.model(), *distribution, m_stakes.stakePerRowCents())
+                  : nullptr;
     m_tally.setValue(m_value);
     countAll();
     emit rowValueChanged();

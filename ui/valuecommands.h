@@ -8,7 +8,6 @@
 
 #include "core/poolvalue.h"
 #include <QObject>
-#include <functional>
 #include <memory>
 
 class BetSettings;
@@ -18,6 +17,7 @@ class QLabel;
 class QMenu;
 class RowListHistory;
 class RowsTab;
+class StakeColumn;
 class frmJakauma;
 
 class ValueCommands : public QObject
@@ -25,10 +25,9 @@ class ValueCommands : public QObject
     Q_OBJECT
 public:
     // window: the main window, the distribution window's parent; returnLabel shows the list's
-    // expected return; stakeCents: the stake per row, read again on stakeChanged().
+    // expected return; stakes: the stake per row, followed as it changes.
     ValueCommands(QWidget* window, RowListHistory& history, RowsTab& rowsTab, QLabel& returnLabel,
-                  const BetSettings& settings, ChanceCommands& chances,
-                  std::function<qint64()> stakeCents);
+                  const BetSettings& settings, ChanceCommands& chances, const StakeColumn& stakes);
     ~ValueCommands() override;
 
     // The rows' values in use; null while the chances or the distribution are missing.
@@ -39,10 +38,6 @@ public:
 
     void MnuPelijakauma_Click();
     void MnuJarjestaArvo_Click();
-
-public slots:
-    // The stake per row changed: a row's own stake goes into its value.
-    void stakeChanged();
 
 signals:
     // The values were set, changed or taken away; rowValue() tells which.
@@ -62,7 +57,7 @@ private:
     QLabel& m_returnLabel;
     const BetSettings& m_settings;
     ChanceCommands& m_chances;
-    std::function<qint64()> m_stakeCents;
+    const StakeColumn& m_stakes;
     frmJakauma* m_distributionWindow;
     std::shared_ptr<const PoolValue> m_value;
     ValueTally m_tally;
