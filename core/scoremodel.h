@@ -86,3 +86,7 @@ private:
     std::vector<double> m_cells; // the matches' tables one after another
     int m_count = -1;
 };
+
+// The positions 0..size-1 of the keys (each 0 or more), highest first; equal keys keep their
+// order.
+std::vector<int> highestFirst(const std::vector<double>& keys);

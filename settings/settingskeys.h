@@ -33,4 +33,12 @@ inline constexpr QLatin1String Alle{"Alle"};
 inline constexpr QLatin1String OdotusKoti{"OdotusKoti"};
 inline constexpr QLatin1String OdotusVieras{"OdotusVieras"};
 inline constexpr QLatin1String Rho{"Rho"};
+
+// The stake distribution window's inputs as typed: each match's table ("Jakauma_2") and the
+// pool's stakes, return per cent and jackpot.
+inline constexpr QLatin1String Pelijakauma{"Pelijakauma"};
+inline constexpr QLatin1String Jakauma{"Jakauma"};
+inline constexpr QLatin1String Vaihto{"Vaihto"};
+inline constexpr QLatin1String Palautus{"Palautus"};
+inline constexpr QLatin1String Potti{"Potti"};
 } // namespace SettingsKeys

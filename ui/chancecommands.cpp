@@ -33,6 +33,8 @@ ChanceCommands::ChanceCommands(QWidget* window, RowListHistory& history, RowsTab
     connect(m_chancesWindow, &frmTodennakoisyydet::modelChanged, this, &ChanceCommands::setModel);
     connect(m_chancesWindow, &frmTodennakoisyydet::bestRowsWanted, this,
             &ChanceCommands::fillBestRows);
+    connect(m_chancesWindow, &frmTodennakoisyydet::bestValueRowsWanted, this,
+            &ChanceCommands::bestValueRowsWanted);
 
     // Appends and the removal of a tail (an undone append) move the sum row by row; anything
     // else the list does as a reset, and the sum is taken again over the whole list.
@@ -112,6 +114,8 @@ QString ChanceCommands::rowToolTip(int position) const
         text += QStringLiteral("\nRivi on listalla %1 kertaa; voittotodennäköisyyteen se "
                                "lasketaan kerran.")
                     .arg(m_tally.copies(row));
+    if (const QString note = m_rowNote ? m_rowNote(row) : QString(); !note.isEmpty())
+        text += u'\n' + note;
     return text;
 }
 

@@ -36,6 +36,9 @@ public:
     // are chances and two rows.
     void takeMenuItems(QMenu& menu, QAction* chances, QAction* order, QAction* check);
 
+    // More about a row for its tooltip, below its chance ("" for nothing).
+    void setRowNote(std::function<QString(ScoreRow)> note) { m_rowNote = std::move(note); }
+
     void MnuTodennakoisyydet_Click();
     void MnuJarjestaTod_Click();
     void MnuTarkistaTulos_Click();
@@ -45,6 +48,9 @@ signals:
     void winningRowShown();
     // The chances were set, changed or taken away; model() tells which.
     void modelChanged();
+    // "Parhaat arvorivit" in the chances window: count rows of highest value, each at least
+    // leastChance likely.
+    void bestValueRowsWanted(qint64 count, double leastChance);
 
 private:
     void setModel(std::shared_ptr<const ScoreModel> model);
@@ -63,4 +69,5 @@ private:
     QPointer<frmTarkista> m_checkWindow;
     std::shared_ptr<const ScoreModel> m_model;
     ChanceTally m_tally;
+    std::function<QString(ScoreRow)> m_rowNote;
 };

@@ -20,6 +20,7 @@
 #include "ui/stakecolumn.h"
 #include "ui/texts.h"
 #include "ui/ui_frmSarvento.h"
+#include "ui/valuecommands.h"
 #include "ui/wholetextfocus.h"
 #include <QAbstractItemView>
 #include <QApplication>
@@ -64,6 +65,8 @@ void frmSarvento::createAreas()
     ui->systemLayout->addWidget(m_gridTab);
     m_stakes = new StakeColumn(ui->rightColumn);
     ui->rightLayout->addWidget(m_stakes);
+    m_values = new ValueCommands(this, *m_history, *m_rowsTab, *ui->lblOdotettuPalautus, m_settings,
+                                 *m_chances, *m_stakes);
     connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
     m_files = new RowFileCommands(this, *m_history, *m_document, ui->MnuViimeksiAvatut, m_settings,
                                   [this](int columns) { switchColumns(columns); });
@@ -129,6 +132,7 @@ void frmSarvento::connectMenus()
     connect(ui->MnuTilastot, &QAction::triggered, this, &frmSarvento::MnuTilastot_Click);
     m_chances->takeMenuItems(*ui->MnuKomentoja, ui->MnuTodennakoisyydet, ui->MnuJarjestaTod,
                              ui->MnuTarkistaTulos);
+    m_values->takeMenuItems(*ui->MnuKomentoja, ui->MnuPelijakauma, ui->MnuJarjestaArvo);
 
     connect(ui->MnuTulosta, &QMenu::aboutToShow, this, &frmSarvento::showPrintMenu);
     connect(ui->MnuTulostaKupongille, &QAction::triggered, m_printing,

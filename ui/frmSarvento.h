@@ -31,6 +31,7 @@ class RowListHistory;
 class RowsTab;
 class StakeColumn;
 class UrlOpener;
+class ValueCommands;
 class frmTilastot;
 namespace Ui {
 class frmSarvento;
@@ -70,6 +71,8 @@ public:
     RowListHistory& listHistory() { return *m_history; }
     // Whether the "Järjestelmä" tab is shown.
     bool systemTabShown() const;
+    // The rows' values (rowValue(), rowValueChanged()) for the windows that use them.
+    ValueCommands& valueCommands() { return *m_values; }
     // The bet as it stands, as printing and net play read it.
     BetSnapshot bet() const;
 
@@ -131,4 +134,5 @@ private:
     CouponPrinting* m_printing = nullptr;
     RowFileCommands* m_files = nullptr;
     ChanceCommands* m_chances = nullptr;
+    ValueCommands* m_values = nullptr;
 };

@@ -94,6 +94,8 @@ frmTodennakoisyydet::frmTodennakoisyydet(int columnCount, std::function<qint64()
     connect(ui->cmdTyhjenna, &QPushButton::clicked, this, &frmTodennakoisyydet::cmdTyhjenna_Click);
     connect(ui->cmdParhaatRivit, &QPushButton::clicked, this,
             &frmTodennakoisyydet::cmdParhaatRivit_Click);
+    connect(ui->cmdArvorivit, &QPushButton::clicked, this,
+            &frmTodennakoisyydet::cmdArvorivit_Click);
 
     m_inUse = ModelSettings::load();
     showTexts(m_inUse);
@@ -301,4 +303,33 @@ void frmTodennakoisyydet::cmdParhaatRivit_Click()
         return;
     }
     emit bestRowsWanted(*wanted.count);
+}
+
+void frmTodennakoisyydet::cmdArvorivit_Click()
+{
+    if (!m_input.ok()) {
+        MessageBox::show(this, Texts::AppTitle,
+                         QStringLiteral("Rivien arvo lasketaan todennäköisyyksistä: anna ensin "
+                                        "kertoimet tai odotetut maalimäärät ja paina Käytä."),
+                         MessageBox::Exclamation);
+        return;
+    }
+    const BestRowsCount wanted =
+        readBestRowsCount(ui->txtArvoLkm->text(), ui->txtArvoBudjetti->text(), m_stakeCents());
+    if (!wanted.count) {
+        MessageBox::show(this, Texts::AppTitle, wanted.error, MessageBox::Exclamation);
+        return;
+    }
+    const QString leastText = ui->txtMinTod->text().trimmed();
+    const std::optional<double> least =
+        leastText.isEmpty() ? 0.0 : parseDecimal(leastText, QLocale());
+    if (!least || !(*least >= 0 && *least <= 100)) {
+        MessageBox::show(this, Texts::AppTitle,
+                         QStringLiteral("Pienin todennäköisyys annetaan prosentteina väliltä "
+                                        "0–100; tyhjä ei rajaa rivejä."),
+                         MessageBox::Exclamation);
+        focusWholeText(ui->txtMinTod);
+        return;
+    }
+    emit bestValueRowsWanted(*wanted.count, *least / 100);
 }

@@ -2,9 +2,9 @@
 // The chances of the final scores: per match the bookmaker's odds or the expected goals, the
 // fitted goals and the model's 1/X/2 beside the odds' own, and a heat map of the scores 0..9.
 // "Käytä" sets the model the main window uses; "Parhaat rivit" asks it to fill the list with
-// the most likely rows. Not modal. The inputs in use are kept in the settings store, and the
-// model is made from them again when the window is made, so the main window can make the
-// window at its start and take model() without showing it.
+// the most likely rows, "Parhaat arvorivit" with those of highest value. Not modal. The inputs in
+// use are kept in the settings store, and the model is made from them again when the window is
+// made, so the main window can make the window at its start and take model() without showing it.
 
 #include "core/modelinput.h"
 #include <QWidget>
@@ -47,6 +47,8 @@ signals:
     void modelChanged(std::shared_ptr<const ScoreModel> model);
     // "Parhaat rivit": the list is to hold the count most likely rows within the goal limits.
     void bestRowsWanted(qint64 count);
+    // "Parhaat arvorivit": the count rows of highest value, each at least leastChance likely.
+    void bestValueRowsWanted(qint64 count, double leastChance);
 
 private:
     struct MatchControls
@@ -73,6 +75,7 @@ private:
     void cmdKayta_Click();
     void cmdTyhjenna_Click();
     void cmdParhaatRivit_Click();
+    void cmdArvorivit_Click();
 
     std::unique_ptr<Ui::frmTodennakoisyydet> ui;
     std::function<qint64()> m_stakeCents;
