@@ -295,6 +295,22 @@ int RowListModel::removeChecked()
     return removed;
 }
 
+int RowListModel::removeMarked(const std::vector<bool>& remove, size_t removing)
+{
+    announceStaged();
+    if (removing == 0)
+        return 0;
+    Q_ASSERT(remove.size() == m_shown);
+    if (m_recorder) {
+        Removed taken;
+        takeMarked(remove, removing, &taken);
+        m_recorder->removed(std::move(taken));
+    } else {
+        takeMarked(remove, removing, nullptr);
+    }
+    return int(removing);
+}
+
 void RowListModel::logAppended(size_t from, size_t count)
 {
     if (m_recorder && count > 0)
@@ -323,6 +339,7 @@ void RowListModel::takeMarked(const std::vector<bool>& remove, size_t removing, 
     if (removed) {
         removed->positions.reserve(removing);
         removed->rows.reserve(removing);
+        removed->checked.reserve(removing);
     }
     size_t kept = 0;
     const size_t total = m_rows.size();
@@ -333,6 +350,7 @@ void RowListModel::takeMarked(const std::vector<bool>& remove, size_t removing, 
         } else if (removed) {
             removed->positions.push_back(quint32(i));
             removed->rows.push_back(m_rows[i]);
+            removed->checked.push_back(m_checked[i]);
         }
     }
     m_rows.resize(kept);

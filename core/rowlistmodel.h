@@ -71,6 +71,10 @@ public:
     int checkPositions(const std::vector<int>& positions);
     // Removes the ticked rows, keeping the order of the rest; returns how many went.
     int removeChecked();
+    // Removes the rows at the marked positions (one mark a listed row; removing of them marked),
+    // ticked or not, keeping the order of the rest and every tick with its row; returns how
+    // many went.
+    int removeMarked(const std::vector<bool>& remove, size_t removing);
 
     // Rows with their ticks, taken out of the list or to be put back: a cleared list hands its
     // storage over in one.
@@ -80,11 +84,12 @@ public:
         std::vector<bool> checked;
     };
     // Rows removed from among others: where each stood (ascending) and, while removed, the
-    // rows themselves. Every one of them was ticked.
+    // rows themselves with their ticks.
     struct Removed
     {
         std::vector<quint32> positions;
         std::vector<ScoreRow> rows;
+        std::vector<bool> checked;
     };
 
     // Told of every change of the rows as it happens (ticks alone are not), with what a
@@ -116,7 +121,8 @@ public:
         // A clear: every row taken out with its storage, and put back into the empty list.
         Slice takeAll();
         void putBackAll(Slice&& rows);
-        // A removal: the rows put back at their places, ticked, keeping the positions; and
+        // A removal: the rows put back at their places with their ticks, keeping the
+        // positions; and
         // exactly the rows at those places taken again, whatever is ticked by then.
         void putBack(Removed& removed);
         void takeAgain(Removed& removed);

@@ -71,13 +71,14 @@ void RowListModel::Replay::putBack(Removed& removed)
             checked.push_back(l.m_checked[kept++]);
         }
         rows.push_back(removed.rows[k]);
-        checked.push_back(true);
+        checked.push_back(removed.checked[k]);
     }
     for (; kept < l.m_shown; ++kept) {
         rows.push_back(l.m_rows[kept]);
         checked.push_back(l.m_checked[kept]);
     }
     std::vector<ScoreRow>().swap(removed.rows); // the positions stay for the redo
+    std::vector<bool>().swap(removed.checked);
     l.resetTo(std::move(rows), std::move(checked));
 }
 
