@@ -150,11 +150,9 @@ RowFilterInput readRowFilter(const RowFilterTexts& texts, int matchCount, bool w
 
 RowFilter::RowFilter(const RowFilterConditions& conditions, const ScoreModel* chances,
                      const RowValue* value)
-    : m_matches(conditions.matches == 2 ? 2 : 3), m_keep(conditions.keep),
-      m_plain(!conditions.chanceMin && !conditions.valueMin), m_chanceMin(conditions.chanceMin),
-      m_valueMin(conditions.valueMin), m_chances(chances), m_value(value)
+    : m_matches(conditions.matches == 2 ? 2 : 3), m_chances(chances), m_value(value)
 {
-    m_cells.resize(size_t(3 * Goals * Goals), 0);
+    m_cells.assign(3 * MatchCells, 0);
     for (int m = 0; m < m_matches; ++m) {
         const RowFilterConditions::Match& match = conditions.match[size_t(m)];
         for (int h = 0; h < Goals; ++h)
@@ -162,27 +160,49 @@ RowFilter::RowFilter(const RowFilterConditions& conditions, const ScoreModel* ch
                 const int outcome = h > a ? 0 : h == a ? 1 : 2;
                 const bool passes = match.outcomes[size_t(outcome)] &&
                                     match.goals.contains(h + a) && match.difference.contains(h - a);
-                quint32 cell = (1u << (4 * outcome)) | (quint32(h + a) << GoalsShift);
+                quint32 cell = (1u << (2 * outcome)) | (quint32(h + a) << GoalsShift);
                 if (!passes)
-                    cell |= 0x2000'0000u << m;
-                m_cells[size_t((m * Goals + h) * Goals + a)] = cell;
+                    cell |= RefusedCell;
+                m_cells[size_t(m) * MatchCells + size_t(a) * 256 + size_t(h)] = cell;
             }
     }
-    m_outcomeCounts.resize(CountsMask + 1);
-    for (quint32 n = 0; n <= CountsMask; ++n)
-        m_outcomeCounts[n] = conditions.homeWins.contains(int(n & 15)) &&
-                             conditions.draws.contains(int((n >> 4) & 15)) &&
-                             conditions.awayWins.contains(int(n >> 8));
-    m_rowGoals.resize(GoalsMask + 1);
-    for (quint32 g = 0; g <= GoalsMask; ++g)
-        m_rowGoals[g] = conditions.rowGoals.contains(int(g));
+    // Only sums without a refusal pass: those are below RefusedCell.
+    m_rowPasses.assign(RowTable, 0);
+    for (quint32 sum = 0; sum < RefusedCell; ++sum)
+        m_rowPasses[sum] = conditions.homeWins.contains(int(sum & 3)) &&
+                           conditions.draws.contains(int((sum >> 2) & 3)) &&
+                           conditions.awayWins.contains(int((sum >> 4) & 3)) &&
+                           conditions.rowGoals.contains(int(sum >> GoalsShift));
+
+    m_judge.cells = m_cells.data();
+    m_judge.rowPasses = m_rowPasses.data();
+    m_judge.keep = conditions.keep;
+    if (conditions.chanceMin) {
+        // Chances of another match count give every row 0, as ScoreModel does.
+        m_chanceCells.assign(3 * MatchCells, 0.0);
+        if (chances && chances->matchCount() == m_matches)
+            for (int m = 0; m < m_matches; ++m)
+                for (int h = 0; h < Goals; ++h)
+                    for (int a = 0; a < Goals; ++a)
+                        m_chanceCells[size_t(m) * MatchCells + size_t(a) * 256 + size_t(h)] =
+                            chances->match(m).at(h, a);
+        m_judge.chanceCells = m_chanceCells.data();
+        m_judge.chanceMin = *conditions.chanceMin;
+    }
+    if (conditions.valueMin) {
+        // Without a value no row has one: a value condition then takes nothing.
+        static const struct NoValue : RowValue
+        {
+            double value(ScoreRow) const override { return -1; }
+        } none;
+        m_judge.value = value ? value : &none;
+        m_judge.valueMin = *conditions.valueMin;
+    }
 }
 
-bool RowFilter::takesByChance(ScoreRow row) const
+double RowFilter::Judge::valueOf(ScoreRow row) const
 {
-    if (m_chanceMin && (!m_chances || !(m_chances->probability(row) >= *m_chanceMin)))
-        return false;
-    return !m_valueMin || (m_value && m_value->value(row) >= *m_valueMin);
+    return value->value(row);
 }
 
 RowFilter::Remaining RowFilter::remaining(const ScoreRow* rows, size_t count,
@@ -191,64 +211,73 @@ RowFilter::Remaining RowFilter::remaining(const ScoreRow* rows, size_t count,
     Remaining left;
     // The plain count first: it is what is wanted while typing, and the cheapest loop.
     if (!m_chances && !m_value) {
-        qint64 kept = 0;
-        for (size_t i = 0; i < count; ++i)
-            kept += keeps(rows[i]);
-        left.rows = kept;
+        left.rows = withJudge([rows, count](const Judge judge, auto matches) {
+            qint64 kept = 0;
+            for (size_t i = 0; i < count; ++i)
+                kept += judge.takes<matches()>(rows[i]) == judge.keep;
+            return kept;
+        });
         return left;
     }
     CompensatedSum chance;
     double valueSum = 0;
     const bool copies = !firstCopy.empty();
-    for (size_t i = 0; i < count; ++i) {
-        const ScoreRow row = rows[i];
-        if (!keeps(row))
-            continue;
-        ++left.rows;
-        if (m_chances && (!copies || firstCopy[i]))
-            chance.add(m_chances->probability(row));
-        if (m_value)
-            valueSum += m_value->value(row);
-    }
+    withJudge([&](const Judge judge, auto matches) {
+        for (size_t i = 0; i < count; ++i) {
+            const ScoreRow row = rows[i];
+            if (judge.takes<matches()>(row) != judge.keep)
+                continue;
+            ++left.rows;
+            if (m_chances && (!copies || firstCopy[i]))
+                chance.add(m_chances->probability(row));
+            if (m_value)
+                valueSum += m_value->value(row);
+        }
+        return 0;
+    });
     left.chance = left.rows == 0 ? 0.0 : std::clamp(chance.value(), 0.0, 1.0);
     if (m_value && left.rows > 0)
         left.meanValue = valueSum / double(left.rows);
     return left;
 }
 
-std::optional<RowFilter::Marked>
-RowFilter::mark(const ScoreRow* rows, size_t count,
-                const std::function<bool(qint64, qint64)>& progress) const
-{
-    // A block between reports: a few milliseconds of work.
-    constexpr size_t Block = size_t(1) << 18;
-    Marked marked;
-    marked.remove.resize(count);
-    size_t removing = 0;
-    for (size_t from = 0; from < count; from += Block) {
-        if (progress && !progress(qint64(from), qint64(count)))
-            return std::nullopt;
-        const size_t to = std::min(count, from + Block);
-        for (size_t i = from; i < to; ++i)
-            if (!keeps(rows[i])) {
-                marked.remove[i] = true;
-                ++removing;
-            }
-    }
-    if (progress && !progress(qint64(count), qint64(count)))
-        return std::nullopt;
-    marked.count = removing;
-    return marked;
-}
-
 std::optional<int> RowFilter::apply(RowListModel& list,
                                     const std::function<bool(qint64, qint64)>& progress) const
 {
     list.announceStaged();
-    const std::optional<Marked> marked = mark(list.rows().data(), size_t(list.count()), progress);
-    if (!marked)
+    const ScoreRow* rows = list.rows().data();
+    const size_t count = size_t(list.count());
+    // The positions of the fewer, rows kept or rows removed, are collected and the list cut by
+    // them: a cut down to a few rows then writes little more than the few, and so does one
+    // that removes a few. A sample tells which are fewer.
+    const size_t sample = std::min<size_t>(count, 1024);
+    size_t keptInSample = 0;
+    for (size_t s = 0; s < sample; ++s)
+        keptInSample += keeps(rows[s * count / sample]);
+    const bool collectKept = keptInSample * 2 < sample;
+    const size_t expected = (collectKept ? keptInSample : sample - keptInSample) *
+                            (count / std::max<size_t>(sample, 1));
+    std::vector<quint32> positions;
+    positions.reserve(expected + expected / 8 + 1024);
+    // A block between reports: a few milliseconds of work.
+    constexpr size_t Block = size_t(1) << 18;
+    for (size_t from = 0; from < count; from += Block) {
+        if (progress && (!progress(qint64(from), qint64(count)) || list.rows().data() != rows ||
+                         size_t(list.count()) != count))
+            return std::nullopt;
+        const size_t to = std::min(count, from + Block);
+        withJudge([&](const Judge judge, auto matches) {
+            const bool taken = judge.keep == collectKept;
+            for (size_t i = from; i < to; ++i)
+                if (judge.takes<matches()>(rows[i]) == taken)
+                    positions.push_back(quint32(i));
+            return 0;
+        });
+    }
+    if (progress && (!progress(qint64(count), qint64(count)) || list.rows().data() != rows ||
+                     size_t(list.count()) != count))
         return std::nullopt;
-    return list.removeMarked(marked->remove, marked->count);
+    return collectKept ? list.keepOnly(std::move(positions)) : list.removeAt(std::move(positions));
 }
 
 namespace RowFilterCopies {

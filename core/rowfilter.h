@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 class RowListModel;
@@ -99,19 +100,10 @@ public:
     // Whether the row meets every condition.
     bool takes(ScoreRow row) const
     {
-        const quint64 key = row.key();
-        if (int((key >> 48) & 0xff) != m_matches)
-            return false;
-        quint32 sum = m_cells[cellOf(key, 0)] + m_cells[cellOf(key, 1)];
-        if (m_matches == 3)
-            sum += m_cells[cellOf(key, 2)];
-        if ((sum & Refused) || !m_outcomeCounts[sum & CountsMask] ||
-            !m_rowGoals[(sum >> GoalsShift) & GoalsMask])
-            return false;
-        return m_plain || takesByChance(row);
+        return m_matches == 2 ? m_judge.takes<2>(row) : m_judge.takes<3>(row);
     }
     // Whether the row stays when the filter is applied.
-    bool keeps(ScoreRow row) const { return takes(row) == m_keep; }
+    bool keeps(ScoreRow row) const { return takes(row) == m_judge.keep; }
 
     // What would remain of rows: how many, and when chances (or a value) are given, the chance
     // of winning of the rows remaining (each different row once: firstCopy, when not empty,
@@ -125,48 +117,78 @@ public:
     Remaining remaining(const ScoreRow* rows, size_t count,
                         const std::vector<bool>& firstCopy = {}) const;
 
-    // The positions of rows to remove, and how many; nothing when stopped. progress gets
-    // (done, total) now and then and stops the work by returning false.
-    struct Marked
-    {
-        std::vector<bool> remove;
-        size_t count = 0;
-    };
-    std::optional<Marked> mark(const ScoreRow* rows, size_t count,
-                               const std::function<bool(qint64, qint64)>& progress = {}) const;
-
     // Removes the rows not kept from the list as one removal, each remaining row keeping its
-    // tick; returns how many went, or nothing when stopped (the list then unchanged).
+    // tick; returns how many went, or nothing when stopped (the list then unchanged). progress
+    // gets (done, total) now and then and stops the work by returning false; the list must not
+    // change meanwhile (if it does, the work stops).
     std::optional<int> apply(RowListModel& list,
                              const std::function<bool(qint64, qint64)>& progress = {}) const;
 
 private:
-    // A cell of a match's table: the outcome counted in one of three nibbles, the goals above
-    // them, and the match's own refusal bit when its conditions fail. A row's cells add up to
-    // its outcome counts and goals in all, with no carry between the parts.
-    static constexpr quint32 Refused = 0xe000'0000u; // one bit a match
-    static constexpr int GoalsShift = 12;
-    static constexpr quint32 CountsMask = 0xfff;
-    static constexpr quint32 GoalsMask = 0x3ff;
+    // A cell of a match's table: the outcome counted in one of three two-bit fields, the goals
+    // above them, and a refusal above those when the match's own conditions fail. A row's
+    // cells add up, with no carry between the parts, to one index of a table of whether the
+    // row passes: its outcome counts, goals in all and whether any match refused.
     static constexpr int Goals = ScoreRow::MaxGoal + 1;
+    static constexpr int GoalsShift = 6;
+    static constexpr quint32 RefusedCell = 1u << 16;
+    static constexpr size_t RowTable = size_t(1) << 18;
+    // A match's cells by its 16 bits of the key (home goals low, away high): no multiplying.
+    static constexpr size_t MatchCells = size_t(1) << 16;
 
     static size_t cellOf(quint64 key, int match)
     {
-        const unsigned pair = unsigned(key >> (16 * match));
-        return size_t(match) * Goals * Goals + (pair & 0xff) * Goals + ((pair >> 8) & 0xff);
+        return size_t(match) * MatchCells + size_t((key >> (16 * match)) & 0xffff);
     }
-    bool takesByChance(ScoreRow row) const;
+
+    // What judging a row reads, copied out of the filter so that a loop over millions of rows
+    // keeps it in registers; the match count is the loop's own constant.
+    struct Judge
+    {
+        const quint32* cells = nullptr;
+        const quint8* rowPasses = nullptr;
+        const double* chanceCells = nullptr; // null without a chance condition
+        double chanceMin = 0;
+        const RowValue* value = nullptr; // null without a value condition
+        double valueMin = 0;
+        bool keep = true;
+
+        template <int Matches> bool takes(ScoreRow row) const
+        {
+            const quint64 key = row.key();
+            quint32 sum = cells[cellOf(key, 0)] + cells[cellOf(key, 1)];
+            if constexpr (Matches == 3)
+                sum += cells[cellOf(key, 2)];
+            // One branch for all: which part fails is no pattern a processor can guess.
+            if (!((int((key >> 48) & 0xff) == Matches) & bool(rowPasses[sum])))
+                return false;
+            if (chanceCells) {
+                // In the order of ScoreModel::probability(), so that the same double results.
+                double p = chanceCells[cellOf(key, 0)] * chanceCells[cellOf(key, 1)];
+                if constexpr (Matches == 3)
+                    p *= chanceCells[cellOf(key, 2)];
+                if (!(p >= chanceMin))
+                    return false;
+            }
+            return !value || valueOf(row) >= valueMin;
+        }
+        double valueOf(ScoreRow row) const;
+    };
+
+    // Runs loop(Judge, std::integral_constant<int, matches>).
+    template <typename Loop> auto withJudge(Loop loop) const
+    {
+        return m_matches == 2 ? loop(m_judge, std::integral_constant<int, 2>())
+                              : loop(m_judge, std::integral_constant<int, 3>());
+    }
 
     int m_matches = 3;
-    bool m_keep = true;
-    bool m_plain = true; // no chance or value condition
-    std::optional<double> m_chanceMin;
-    std::optional<double> m_valueMin;
     const ScoreModel* m_chances = nullptr;
     const RowValue* m_value = nullptr;
-    std::vector<quint32> m_cells;        // the matches' tables one after another
-    std::vector<quint8> m_outcomeCounts; // by the summed nibbles: whether the counts pass
-    std::vector<quint8> m_rowGoals;      // by the goals in all: whether they pass
+    std::vector<quint32> m_cells;      // the matches' tables one after another
+    std::vector<quint8> m_rowPasses;   // by a row's summed cells
+    std::vector<double> m_chanceCells; // the chances' tables, for a chance condition
+    Judge m_judge;
 };
 
 namespace RowFilterCopies {

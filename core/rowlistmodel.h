@@ -71,10 +71,13 @@ public:
     int checkPositions(const std::vector<int>& positions);
     // Removes the ticked rows, keeping the order of the rest; returns how many went.
     int removeChecked();
-    // Removes the rows at the marked positions (one mark a listed row; removing of them marked),
-    // ticked or not, keeping the order of the rest and every tick with its row; returns how
-    // many went.
-    int removeMarked(const std::vector<bool>& remove, size_t removing);
+    // Removes the rows at the positions (ascending, each listed once), ticked or not, keeping
+    // the order of the rest and every tick with its row; returns how many went.
+    int removeAt(std::vector<quint32>&& positions);
+    // Keeps only the rows at the positions (ascending, each listed once), with their ticks;
+    // returns how many went. The list's storage goes to the recorder whole, so cutting millions
+    // of rows down to a few copies only the few.
+    int keepOnly(std::vector<quint32>&& positions);
 
     // Rows with their ticks, taken out of the list or to be put back: a cleared list hands its
     // storage over in one.
@@ -84,12 +87,14 @@ public:
         std::vector<bool> checked;
     };
     // Rows removed from among others: where each stood (ascending) and, while removed, the
-    // rows themselves with their ticks.
+    // rows themselves with their ticks. When most of a list went, the other way round: where
+    // the rows kept stood, and the whole list as it was.
     struct Removed
     {
         std::vector<quint32> positions;
         std::vector<ScoreRow> rows;
         std::vector<bool> checked;
+        bool kept = false; // positions are of the rows kept; rows and checked the whole list
     };
 
     // Told of every change of the rows as it happens (ticks alone are not), with what a
@@ -140,6 +145,11 @@ private:
     Slice takeAllRows();
     // Removes the marked rows; with removed given, keeps them there with their positions.
     void takeMarked(const std::vector<bool>& remove, size_t removing, Removed* removed);
+    // The two halves of removeAt() and keepOnly(), also for the redo; removed gets what the
+    // undo needs.
+    void takeAt(std::vector<quint32>&& positions, Removed& removed);
+    void takeAllBut(std::vector<quint32>&& positions, Removed& removed);
+    void record(Removed&& removed);
     void appended(size_t first);
     void resetTo(std::vector<ScoreRow>&& rows, std::vector<bool>&& checked);
 
