@@ -21,6 +21,7 @@
 class BonusMenu;
 class ChanceCommands;
 class CouponPrinting;
+class FilterCommands;
 class GoalGridTab;
 class InstanceCheck;
 class PrinterChoice;
@@ -126,4 +127,5 @@ private:
     CouponPrinting* m_printing = nullptr;
     RowFileCommands* m_files = nullptr;
     ChanceCommands* m_chances = nullptr;
+    FilterCommands* m_filter = nullptr;
 };
