@@ -206,7 +206,8 @@ double RowFilter::Judge::valueOf(ScoreRow row) const
 }
 
 RowFilter::Remaining RowFilter::remaining(const ScoreRow* rows, size_t count,
-                                          const std::vector<bool>& firstCopy) const
+                                          const std::vector<bool>* firstCopy,
+                                          size_t mostChecked) const
 {
     Remaining left;
     // The plain count first: it is what is wanted while typing, and the cheapest loop.
@@ -221,21 +222,32 @@ RowFilter::Remaining RowFilter::remaining(const ScoreRow* rows, size_t count,
     }
     CompensatedSum chance;
     double valueSum = 0;
-    const bool copies = !firstCopy.empty();
+    // Copies unknown: the rows remaining hashed as they come, which costs only as many as
+    // remain.
+    RowIndex seen;
+    const bool marked = firstCopy && !firstCopy->empty();
+    bool hashing = m_chances && !firstCopy;
     withJudge([&](const Judge judge, auto matches) {
         for (size_t i = 0; i < count; ++i) {
             const ScoreRow row = rows[i];
             if (judge.takes<matches()>(row) != judge.keep)
                 continue;
             ++left.rows;
-            if (m_chances && (!copies || firstCopy[i]))
+            if (hashing && size_t(left.rows) > mostChecked) {
+                hashing = false;
+                left.chanceCounted = false;
+                seen.clear();
+            }
+            if (m_chances && left.chanceCounted &&
+                (marked ? bool((*firstCopy)[i]) : !hashing || seen.insert(row)))
                 chance.add(m_chances->probability(row));
             if (m_value)
                 valueSum += m_value->value(row);
         }
         return 0;
     });
-    left.chance = left.rows == 0 ? 0.0 : std::clamp(chance.value(), 0.0, 1.0);
+    left.chance =
+        left.rows == 0 || !left.chanceCounted ? 0.0 : std::clamp(chance.value(), 0.0, 1.0);
     if (m_value && left.rows > 0)
         left.meanValue = valueSum / double(left.rows);
     return left;

@@ -106,16 +106,20 @@ public:
     bool keeps(ScoreRow row) const { return takes(row) == m_judge.keep; }
 
     // What would remain of rows: how many, and when chances (or a value) are given, the chance
-    // of winning of the rows remaining (each different row once: firstCopy, when not empty,
-    // marks each row's first copy in the list) and their mean value.
+    // of winning of the rows remaining and their mean value. A copy of a row is no second
+    // chance: firstCopy marks each row's first copy in the list (empty: no row is listed
+    // twice); without it the rows remaining are checked for copies among themselves, up to
+    // mostChecked of them; past that the chance is left uncounted.
     struct Remaining
     {
         qint64 rows = 0;
         double chance = 0;
+        bool chanceCounted = true;
         std::optional<double> meanValue;
     };
     Remaining remaining(const ScoreRow* rows, size_t count,
-                        const std::vector<bool>& firstCopy = {}) const;
+                        const std::vector<bool>* firstCopy = nullptr,
+                        size_t mostChecked = size_t(-1)) const;
 
     // Removes the rows not kept from the list as one removal, each remaining row keeping its
     // tick; returns how many went, or nothing when stopped (the list then unchanged). progress

@@ -13,10 +13,14 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPromise>
+#include <QThreadPool>
 
 namespace {
 // A list this long shows a progress window that can stop the cut, if it takes long.
 constexpr int ProgressFrom = 1'000'000;
+// More rows remaining than this are not checked for copies each time a condition is typed.
+constexpr qint64 ManyRemaining = 200'000;
 // The tooltip a control has while it is not at fault.
 const char* const NormalTip = "normalToolTip";
 
@@ -60,6 +64,8 @@ frmKarsinta::frmKarsinta(RowListHistory& history, int columnCount, QWidget* pare
     connect(ui->optPida, &QRadioButton::toggled, &m_recount, qOverload<>(&QTimer::start));
     connect(ui->cmdKarsi, &QPushButton::clicked, this, &frmKarsinta::cmdKarsi_Click);
 
+    connect(&m_copySearch, &QFutureWatcher<std::vector<bool>>::finished, this,
+            &frmKarsinta::copiesFound);
     m_recount.setSingleShot(true);
     m_recount.setInterval(0);
     connect(&m_recount, &QTimer::timeout, this, &frmKarsinta::recount);
@@ -246,8 +252,36 @@ std::optional<RowFilterConditions> frmKarsinta::readMarked()
 
 void frmKarsinta::listChanged()
 {
+    ++m_listChanges;
     m_copiesKnown = false;
     m_firstCopies.clear();
+    m_recount.start();
+}
+
+void frmKarsinta::findCopies()
+{
+    // One search at a time; one outdated on the way is followed by another when it ends.
+    if (m_copySearch.isRunning() || m_searchedFor == m_listChanges)
+        return;
+    m_searchedFor = m_listChanges;
+    const RowListModel& list = m_history.rows();
+    auto rows = std::make_shared<const std::vector<ScoreRow>>(list.rows().begin(),
+                                                              list.rows().begin() + list.count());
+    auto promise = std::make_shared<QPromise<std::vector<bool>>>();
+    m_copySearch.setFuture(promise->future());
+    promise->start();
+    QThreadPool::globalInstance()->start([rows, promise] {
+        promise->addResult(RowFilterCopies::firstCopies(*rows, rows->size()));
+        promise->finish();
+    });
+}
+
+void frmKarsinta::copiesFound()
+{
+    if (m_searchedFor == m_listChanges && m_copySearch.future().resultCount() > 0) {
+        m_firstCopies = m_copySearch.future().takeResult();
+        m_copiesKnown = true;
+    }
     m_recount.start();
 }
 
@@ -258,21 +292,25 @@ void frmKarsinta::recount()
     if (!conditions)
         return;
     const RowListModel& list = m_history.rows();
-    // A copy of a row is no second chance: the rows' first copies are found once a change.
-    if (m_chances && !m_copiesKnown) {
-        m_firstCopies = list.isDistinct()
-                            ? std::vector<bool>()
-                            : RowFilterCopies::firstCopies(list.rows(), size_t(list.count()));
-        m_copiesKnown = true;
-    }
     const RowFilter filter(*conditions, m_chances.get(), m_value.get());
-    const RowFilter::Remaining left = filter.remaining(
-        list.rows().data(), size_t(list.count()), m_chances ? m_firstCopies : std::vector<bool>());
+    // A copy of a row is no second chance. Unless the list is known to hold none, the rows
+    // remaining are checked among themselves while few remain; for many, the first copies of
+    // the whole list are sought off this thread, once a change of the list.
+    static const std::vector<bool> noCopies;
+    const std::vector<bool>* copies = list.isDistinct() ? &noCopies
+                                      : m_copiesKnown   ? &m_firstCopies
+                                                        : nullptr;
+    const RowFilter::Remaining left =
+        filter.remaining(list.rows().data(), size_t(list.count()), copies, size_t(ManyRemaining));
+    if (!left.chanceCounted)
+        findCopies();
     const QLocale locale;
     QString text = QStringLiteral("Jää %1 / %2 riviä")
                        .arg(locale.toString(left.rows), locale.toString(list.count()));
     if (m_chances)
-        text += QLatin1Char('\n') + Texts::winningChance(Chance::chanceText(left.chance));
+        text += QLatin1Char('\n') + Texts::winningChance(left.chanceCounted
+                                                             ? Chance::chanceText(left.chance)
+                                                             : QStringLiteral("lasketaan..."));
     if (left.meanValue)
         text += QStringLiteral("\nArvo keskimäärin ") + formatDecimal(*left.meanValue, 2, locale);
     ui->lblKarsintaMaara->setText(text);

@@ -8,6 +8,7 @@
 // settings store.
 
 #include "core/rowfilter.h"
+#include <QFutureWatcher>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -70,10 +71,16 @@ private:
     std::array<MatchControls, 3> m_matches;
     std::shared_ptr<const ScoreModel> m_chances;
     std::shared_ptr<const RowValue> m_value;
-    // Each row's first copy, for the chance of what remains; made when first needed after
-    // a change of the list.
+    // Each row's first copy, for the chance of what remains when many rows remain: found off
+    // this thread in a copy of the rows after a change of the list, so that typing and the
+    // count wait for nothing; the chance follows when they are found.
+    void findCopies();
+    void copiesFound();
     std::vector<bool> m_firstCopies;
     bool m_copiesKnown = false;
+    int m_listChanges = 0;  // the list's changes seen, to know a search of copies outdated
+    int m_searchedFor = -1; // the change the search running or done was for
+    QFutureWatcher<std::vector<bool>> m_copySearch;
     // Changes come in bursts (a key held down, a draw's rows): one count after them.
     QTimer m_recount;
 };

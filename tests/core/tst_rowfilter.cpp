@@ -208,9 +208,18 @@ private slots:
             const std::vector<bool> firstCopies =
                 RowFilterCopies::firstCopies(list.rows(), size_t(list.count()));
             const RowFilter::Remaining left =
-                filter.remaining(list.rows().data(), size_t(list.count()), firstCopies);
+                filter.remaining(list.rows().data(), size_t(list.count()), &firstCopies);
             QCOMPARE(left.rows, qint64(kept.size()));
             QVERIFY(std::abs(left.chance - chance) < 1e-12);
+            // The copies found among the rows remaining alone: the same chance.
+            QVERIFY(std::abs(filter.remaining(list.rows().data(), size_t(list.count())).chance -
+                             chance) < 1e-12);
+            // More than that many remaining: the chance uncounted, the rest as before.
+            const RowFilter::Remaining unchecked =
+                filter.remaining(list.rows().data(), size_t(list.count()), nullptr, 10);
+            QCOMPARE(unchecked.chanceCounted, kept.size() <= 10);
+            QCOMPARE(unchecked.rows, left.rows);
+            QCOMPARE(unchecked.meanValue, left.meanValue);
             QCOMPARE(left.meanValue.has_value(), !kept.isEmpty());
             if (left.meanValue)
                 QVERIFY(std::abs(*left.meanValue - values / kept.size()) < 1e-9);
