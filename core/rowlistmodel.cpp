@@ -335,18 +335,33 @@ void RowListModel::takeAt(std::vector<quint32>&& positions, Removed& removed)
         removed.rows.push_back(m_rows[position]);
         removed.checked.push_back(m_checked[position]);
     }
-    // The stretches between removed rows move down whole.
     size_t to = positions.front();
     const size_t total = m_shown;
-    for (size_t k = 0; k < positions.size(); ++k) {
-        const size_t from = size_t(positions[k]) + 1;
-        const size_t end = k + 1 < positions.size() ? size_t(positions[k + 1]) : total;
-        std::copy(m_rows.begin() + qsizetype(from), m_rows.begin() + qsizetype(end),
-                  m_rows.begin() + qsizetype(to));
-        if (m_checkedCount > 0)
-            std::copy(m_checked.begin() + qsizetype(from), m_checked.begin() + qsizetype(end),
-                      m_checked.begin() + qsizetype(to));
-        to += end - from;
+    const bool ticks = m_checkedCount > 0;
+    if (positions.size() * 16 < total) {
+        // Long stretches between removed rows move down whole.
+        for (size_t k = 0; k < positions.size(); ++k) {
+            const size_t from = size_t(positions[k]) + 1;
+            const size_t end = k + 1 < positions.size() ? size_t(positions[k + 1]) : total;
+            std::copy(m_rows.begin() + qsizetype(from), m_rows.begin() + qsizetype(end),
+                      m_rows.begin() + qsizetype(to));
+            if (ticks)
+                std::copy(m_checked.begin() + qsizetype(from), m_checked.begin() + qsizetype(end),
+                          m_checked.begin() + qsizetype(to));
+            to += end - from;
+        }
+    } else {
+        size_t k = 0;
+        for (size_t i = to; i < total; ++i) {
+            if (k < positions.size() && positions[k] == i) {
+                ++k;
+                continue;
+            }
+            m_rows[to] = m_rows[i];
+            if (ticks)
+                m_checked[to] = m_checked[i];
+            ++to;
+        }
     }
     m_rows.resize(to);
     m_checked.resize(to);
@@ -415,7 +430,6 @@ void RowListModel::takeMarked(const std::vector<bool>& remove, size_t removing, 
     if (removed) {
         removed->positions.reserve(removing);
         removed->rows.reserve(removing);
-        removed->checked.reserve(removing);
     }
     size_t kept = 0;
     const size_t total = m_rows.size();
@@ -426,7 +440,6 @@ void RowListModel::takeMarked(const std::vector<bool>& remove, size_t removing, 
         } else if (removed) {
             removed->positions.push_back(quint32(i));
             removed->rows.push_back(m_rows[i]);
-            removed->checked.push_back(m_checked[i]);
         }
     }
     m_rows.resize(kept);

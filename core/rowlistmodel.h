@@ -87,8 +87,8 @@ public:
         std::vector<bool> checked;
     };
     // Rows removed from among others: where each stood (ascending) and, while removed, the
-    // rows themselves with their ticks. When most of a list went, the other way round: where
-    // the rows kept stood, and the whole list as it was.
+    // rows themselves with their ticks (none kept when every one was ticked). When most of a
+    // list went, the other way round: where the rows kept stood, and the whole list as it was.
     struct Removed
     {
         std::vector<quint32> positions;
@@ -143,7 +143,8 @@ signals:
 private:
     void logAppended(size_t from, size_t count);
     Slice takeAllRows();
-    // Removes the marked rows; with removed given, keeps them there with their positions.
+    // Removes the marked rows, every one ticked; with removed given, keeps them there with
+    // their positions.
     void takeMarked(const std::vector<bool>& remove, size_t removing, Removed* removed);
     // The two halves of removeAt() and keepOnly(), also for the redo; removed gets what the
     // undo needs.

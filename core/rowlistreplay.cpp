@@ -76,14 +76,21 @@ void RowListModel::Replay::putBack(Removed& removed)
     rows.reserve(total);
     checked.reserve(total);
     size_t kept = 0;
-    for (size_t k = 0; k < removed.rows.size(); ++k) {
-        while (rows.size() < removed.positions[k]) {
-            rows.push_back(l.m_rows[kept]);
-            checked.push_back(l.m_checked[kept++]);
+    // Two loops, so that rows removed all ticked read no ticks.
+    const auto merge = [&](auto tickOf) {
+        for (size_t k = 0; k < removed.rows.size(); ++k) {
+            while (rows.size() < removed.positions[k]) {
+                rows.push_back(l.m_rows[kept]);
+                checked.push_back(l.m_checked[kept++]);
+            }
+            rows.push_back(removed.rows[k]);
+            checked.push_back(tickOf(k));
         }
-        rows.push_back(removed.rows[k]);
-        checked.push_back(removed.checked[k]);
-    }
+    };
+    if (removed.checked.empty())
+        merge([](size_t) { return true; });
+    else
+        merge([&removed](size_t k) { return bool(removed.checked[k]); });
     for (; kept < l.m_shown; ++kept) {
         rows.push_back(l.m_rows[kept]);
         checked.push_back(l.m_checked[kept]);
