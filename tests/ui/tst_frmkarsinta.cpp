@@ -4,6 +4,7 @@
 #include "core/rowfilter.h"
 #include "core/scoremodel.h"
 #include "ui/frmKarsinta.h"
+#include "ui/texts.h"
 #include "windowtest.h"
 
 using namespace WindowTest;
@@ -91,8 +92,7 @@ private slots:
     void countFollowsList()
     {
         MainWindow w(false);
-        QCOMPARE(play(w, "" + Rows + "; menu MnuKarsinta; set txtVierasvoitotMin 1"),
-                 QString());
+        QCOMPARE(play(w, "" + Rows + "; menu MnuKarsinta; set txtVierasvoitotMin 1"), QString());
         QCOMPARE(counted(w), "Jää 2 / 5 riviä");
         QCOMPARE(play(w, "add 0-1 0-0 0-0"), QString());
         QCOMPARE(counted(w), "Jää 3 / 6 riviä");
@@ -181,6 +181,27 @@ private slots:
         QCOMPARE(listed(w.rowList()), kept);
         QCOMPARE(play(w, "menu MnuKumoa"), QString());
         QCOMPARE(seen(w, "rows"), before);
+    }
+
+    // With many rows left, the copies are sought aside and the chance follows: for the whole
+    // list it is the main window's own.
+    void manyRowsLeft()
+    {
+        MainWindow w(false);
+        const QString goals = "0,1,2,3,4,5,6,7,8";
+        QCOMPARE(play(w, setChances() + "; grid " + QStringList(6, goals).join(' ') +
+                             "; click cmdListaa_Rivit; menu MnuKarsinta"),
+                 QString());
+        const QString all =
+            "Jää " + QLocale().toString(531441) + " / " + QLocale().toString(531441) + " riviä\n";
+        QCOMPARE(counted(w), all + "Voittotodennäköisyys lasketaan...");
+        QTRY_COMPARE(counted(w), all + labelText(w, "lblVoittoTod"));
+        // One row left: its chance at once.
+        QCOMPARE(play(w, "set txtRiviMaalitMax 0"), QString());
+        const ScoreModel chances = *ScoreModel::make({{1.5, 1}, {2, 0.5}, {1, 1}}, 0);
+        const double nilNil = chances.probability(*ScoreRow::fromText(u"0-0 0-0 0-0"));
+        QCOMPARE(counted(w), "Jää 1 / " + QLocale().toString(531441) + " riviä\n" +
+                                 Texts::winningChance(Chance::chanceText(nilNil)));
     }
 
     // In two-match mode the third match's conditions are hidden and not read.
