@@ -163,7 +163,7 @@ private:
             quint32 sum = cells[cellOf(key, 0)] + cells[cellOf(key, 1)];
             if constexpr (Matches == 3)
                 sum += cells[cellOf(key, 2)];
-            // One branch for all: which part fails is no pattern a processor can guess.
+            // One branch for all: which condition fails is no pattern a processor can guess.
             if (!((int((key >> 48) & 0xff) == Matches) & bool(rowPasses[sum])))
                 return false;
             if (chanceCells) {
