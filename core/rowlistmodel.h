@@ -71,6 +71,13 @@ public:
     int checkPositions(const std::vector<int>& positions);
     // Removes the ticked rows, keeping the order of the rest; returns how many went.
     int removeChecked();
+    // Removes the rows at the positions (ascending, each listed once), ticked or not, keeping
+    // the order of the rest and every tick with its row; returns how many went.
+    int removeAt(std::vector<quint32>&& positions);
+    // Keeps only the rows at the positions (ascending, each listed once), with their ticks;
+    // returns how many went. The list's storage goes to the recorder whole, so cutting millions
+    // of rows down to a few copies only the few.
+    int keepOnly(std::vector<quint32>&& positions);
 
     // Rows with their ticks, taken out of the list or to be put back: a cleared list hands its
     // storage over in one.
@@ -80,11 +87,14 @@ public:
         std::vector<bool> checked;
     };
     // Rows removed from among others: where each stood (ascending) and, while removed, the
-    // rows themselves. Every one of them was ticked.
+    // rows themselves with their ticks (none kept when every one was ticked). When most of a
+    // list went, the other way round: where the rows kept stood, and the whole list as it was.
     struct Removed
     {
         std::vector<quint32> positions;
         std::vector<ScoreRow> rows;
+        std::vector<bool> checked;
+        bool kept = false; // positions are of the rows kept; rows and checked the whole list
     };
 
     // Told of every change of the rows as it happens (ticks alone are not), with what a
@@ -116,7 +126,8 @@ public:
         // A clear: every row taken out with its storage, and put back into the empty list.
         Slice takeAll();
         void putBackAll(Slice&& rows);
-        // A removal: the rows put back at their places, ticked, keeping the positions; and
+        // A removal: the rows put back at their places with their ticks, keeping the
+        // positions; and
         // exactly the rows at those places taken again, whatever is ticked by then.
         void putBack(Removed& removed);
         void takeAgain(Removed& removed);
@@ -132,8 +143,14 @@ signals:
 private:
     void logAppended(size_t from, size_t count);
     Slice takeAllRows();
-    // Removes the marked rows; with removed given, keeps them there with their positions.
+    // Removes the marked rows, every one ticked; with removed given, keeps them there with
+    // their positions.
     void takeMarked(const std::vector<bool>& remove, size_t removing, Removed* removed);
+    // The two halves of removeAt() and keepOnly(), also for the redo; removed gets what the
+    // undo needs.
+    void takeAt(std::vector<quint32>&& positions, Removed& removed);
+    void takeAllBut(std::vector<quint32>&& positions, Removed& removed);
+    void record(Removed&& removed);
     void appended(size_t first);
     void resetTo(std::vector<ScoreRow>&& rows, std::vector<bool>&& checked);
 

@@ -59,36 +59,59 @@ void RowListModel::Replay::putBackAll(Slice&& rows)
 void RowListModel::Replay::putBack(Removed& removed)
 {
     RowListModel& l = m_list;
+    if (removed.kept) {
+        // The whole list as it was, the rows kept bringing their ticks as they are now.
+        std::vector<ScoreRow> rows = std::move(removed.rows);
+        std::vector<bool> checked = std::move(removed.checked);
+        removed.rows.clear();
+        removed.checked.clear();
+        for (size_t k = 0; k < removed.positions.size(); ++k)
+            checked[removed.positions[k]] = l.m_checked[k];
+        l.resetTo(std::move(rows), std::move(checked));
+        return;
+    }
     const size_t total = l.m_shown + removed.rows.size();
     std::vector<ScoreRow> rows;
     std::vector<bool> checked;
     rows.reserve(total);
     checked.reserve(total);
     size_t kept = 0;
-    for (size_t k = 0; k < removed.rows.size(); ++k) {
-        while (rows.size() < removed.positions[k]) {
-            rows.push_back(l.m_rows[kept]);
-            checked.push_back(l.m_checked[kept++]);
+    // Two loops, so that rows removed all ticked read no ticks.
+    const auto merge = [&](auto tickOf) {
+        for (size_t k = 0; k < removed.rows.size(); ++k) {
+            while (rows.size() < removed.positions[k]) {
+                rows.push_back(l.m_rows[kept]);
+                checked.push_back(l.m_checked[kept++]);
+            }
+            rows.push_back(removed.rows[k]);
+            checked.push_back(tickOf(k));
         }
-        rows.push_back(removed.rows[k]);
-        checked.push_back(true);
-    }
+    };
+    if (removed.checked.empty())
+        merge([](size_t) { return true; });
+    else
+        merge([&removed](size_t k) { return bool(removed.checked[k]); });
     for (; kept < l.m_shown; ++kept) {
         rows.push_back(l.m_rows[kept]);
         checked.push_back(l.m_checked[kept]);
     }
     std::vector<ScoreRow>().swap(removed.rows); // the positions stay for the redo
+    std::vector<bool>().swap(removed.checked);
     l.resetTo(std::move(rows), std::move(checked));
 }
 
 void RowListModel::Replay::takeAgain(Removed& removed)
 {
     RowListModel& l = m_list;
+    if (removed.kept) {
+        std::vector<quint32> positions = std::move(removed.positions);
+        removed = Removed();
+        l.takeAllBut(std::move(positions), removed);
+        return;
+    }
     // Exactly the rows the command removed, whatever has been ticked since.
-    std::vector<bool> remove(l.m_shown, false);
-    for (quint32 position : removed.positions)
-        remove[position] = true;
-    const size_t removing = removed.positions.size();
+    std::vector<quint32> positions = std::move(removed.positions);
     removed = Removed();
-    l.takeMarked(remove, removing, &removed);
+    if (!positions.empty())
+        l.takeAt(std::move(positions), removed);
 }

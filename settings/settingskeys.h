@@ -41,4 +41,25 @@ inline constexpr QLatin1String Jakauma{"Jakauma"};
 inline constexpr QLatin1String Vaihto{"Vaihto"};
 inline constexpr QLatin1String Palautus{"Palautus"};
 inline constexpr QLatin1String Potti{"Potti"};
+// The filter window's conditions as typed. The keys of a match's boxes end in the match's
+// number, as the probabilities' do; the ticks and the choice read "True" or "False".
+inline constexpr QLatin1String Karsinta{"Karsinta"};
+inline constexpr QLatin1String Merkki1{"Merkki1"};
+inline constexpr QLatin1String MerkkiX{"MerkkiX"};
+inline constexpr QLatin1String Merkki2{"Merkki2"};
+inline constexpr QLatin1String MaalitMin{"MaalitMin"};
+inline constexpr QLatin1String MaalitMax{"MaalitMax"};
+inline constexpr QLatin1String EroMin{"EroMin"};
+inline constexpr QLatin1String EroMax{"EroMax"};
+inline constexpr QLatin1String RiviMaalitMin{"RiviMaalitMin"};
+inline constexpr QLatin1String RiviMaalitMax{"RiviMaalitMax"};
+inline constexpr QLatin1String KotivoitotMin{"KotivoitotMin"};
+inline constexpr QLatin1String KotivoitotMax{"KotivoitotMax"};
+inline constexpr QLatin1String TasapelitMin{"TasapelitMin"};
+inline constexpr QLatin1String TasapelitMax{"TasapelitMax"};
+inline constexpr QLatin1String VierasvoitotMin{"VierasvoitotMin"};
+inline constexpr QLatin1String VierasvoitotMax{"VierasvoitotMax"};
+inline constexpr QLatin1String KarsTodMin{"TodMin"};
+inline constexpr QLatin1String KarsArvoMin{"ArvoMin"};
+inline constexpr QLatin1String Pida{"Pida"};
 } // namespace SettingsKeys

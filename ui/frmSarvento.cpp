@@ -5,6 +5,7 @@
 #include "ui/clearedinputs.h"
 #include "ui/couponprinting.h"
 #include "ui/dialogs.h"
+#include "ui/filtercommands.h"
 #include "ui/frmAbout.h"
 #include "ui/frmOnNet.h"
 #include "ui/frmTilastot.h"
@@ -59,6 +60,7 @@ void frmSarvento::createAreas()
     ui->rowsTabLayout->addWidget(m_rowsTab);
     m_chances = new ChanceCommands(this, *m_history, *m_rowsTab, *ui->lblVoittoTod, m_settings,
                                    [this] { return StakePerRowCents(); });
+    m_filter = new FilterCommands(this, *m_history, m_settings, *m_chances);
     // The tab key goes from the list to the maximum goal, then to the limit boxes.
     setTabOrder(m_rowsTab->listView(), ui->txtMaali);
     m_gridTab = new GoalGridTab(*m_history, m_random, m_settings, host, ui->tabJarjestelma);
@@ -130,6 +132,7 @@ void frmSarvento::connectMenus()
     connect(ui->MnuTyhjennaKaikki, &QAction::triggered, this,
             &frmSarvento::MnuTyhjennaKaikki_Click);
     connect(ui->MnuTilastot, &QAction::triggered, this, &frmSarvento::MnuTilastot_Click);
+    m_filter->takeMenuItem(ui->MnuKarsinta);
     m_chances->takeMenuItems(*ui->MnuKomentoja, ui->MnuTodennakoisyydet, ui->MnuJarjestaTod,
                              ui->MnuTarkistaTulos);
     m_values->takeMenuItems(*ui->MnuKomentoja, ui->MnuPelijakauma, ui->MnuJarjestaArvo);

@@ -21,6 +21,7 @@
 class BonusMenu;
 class ChanceCommands;
 class CouponPrinting;
+class FilterCommands;
 class GoalGridTab;
 class InstanceCheck;
 class ListDocument;
@@ -135,4 +136,5 @@ private:
     RowFileCommands* m_files = nullptr;
     ChanceCommands* m_chances = nullptr;
     ValueCommands* m_values = nullptr;
+    FilterCommands* m_filter = nullptr;
 };
