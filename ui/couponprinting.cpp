@@ -9,7 +9,9 @@
 #include "ui/printerchoice.h"
 #include "ui/progresswindow.h"
 #include "ui/texts.h"
+#include <QAction>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QPrinter>
 #include <cmath>
 
@@ -63,6 +65,28 @@ CouponPrinting::CouponPrinting(QWidget* parent, const BetSettings& settings,
 }
 
 CouponPrinting::~CouponPrinting() = default;
+
+void CouponPrinting::takeMenuItems(const MenuItems& items, std::function<void()> reprice)
+{
+    connect(items.menu, &QMenu::aboutToShow, this, [this, items, reprice] {
+        reprice();
+        const PrintMenuState state = MnuTulosta_Click();
+        items.coupons->setEnabled(state.rows);
+        items.preview->setEnabled(state.rows);
+        items.ticked->setEnabled(state.ticked);
+        items.listing->setEnabled(state.listing);
+        items.system->setEnabled(state.system);
+    });
+    connect(items.coupons, &QAction::triggered, this, &CouponPrinting::MnuTulostaKupongille_Click);
+    connect(items.ticked, &QAction::triggered, this,
+            &CouponPrinting::MnuTulostaValitutKupongille_Click);
+    connect(items.system, &QAction::triggered, this,
+            &CouponPrinting::MnuTulostaSysteemiKupongille_Click);
+    connect(items.listing, &QAction::triggered, this, &CouponPrinting::MnuTulostaLista_Click);
+    connect(items.preview, &QAction::triggered, this, &CouponPrinting::MnuEsikatselu_Click);
+    connect(items.position, &QAction::triggered, this,
+            &CouponPrinting::MnuMuutaTulostusKohtaa_Click);
+}
 
 void CouponPrinting::setPrinterChoice(std::unique_ptr<PrinterChoice> printers)
 {

@@ -16,6 +16,8 @@
 class BetSettings;
 class PrinterChoice;
 class PrintTarget;
+class QAction;
+class QMenu;
 class QPrinter;
 class QWidget;
 
@@ -32,6 +34,16 @@ public:
     // The print dialog chooses where each run goes, unless setPrinterChoice() says otherwise.
     CouponPrinting(QWidget* parent, const BetSettings& settings, std::function<BetSnapshot()> bet);
     ~CouponPrinting() override;
+
+    // The print menu and its items, each connected to its command.
+    struct MenuItems
+    {
+        QMenu* menu;
+        QAction *coupons, *ticked, *system, *listing, *preview, *position;
+    };
+    // As the menu opens, reprice runs first (the items follow the price), then each item is
+    // enabled when it can print.
+    void takeMenuItems(const MenuItems& items, std::function<void()> reprice);
 
     // Where the coupons, listings and sheets go from now on.
     void setPrinterChoice(std::unique_ptr<PrinterChoice> printers);

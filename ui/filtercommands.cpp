@@ -3,13 +3,17 @@
 #include "ui/chancecommands.h"
 #include "ui/frmKarsinta.h"
 #include "ui/sidewindows.h"
+#include "ui/valuecommands.h"
 #include <QAction>
 
 FilterCommands::FilterCommands(QWidget* window, RowListHistory& history,
-                               const BetSettings& settings, const ChanceCommands& chances)
+                               const BetSettings& settings, const ChanceCommands& chances,
+                               const ValueCommands& values)
     : QObject(window), m_window(window), m_history(history), m_settings(settings),
-      m_chances(chances)
+      m_chances(chances), m_value(values.rowValue())
 {
+    connect(&values, &ValueCommands::rowValueChanged, this,
+            [this, &values] { setRowValue(values.rowValue()); });
 }
 
 void FilterCommands::takeMenuItem(QAction* item)

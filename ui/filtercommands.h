@@ -11,6 +11,7 @@ class ChanceCommands;
 class QAction;
 class RowListHistory;
 class RowValue;
+class ValueCommands;
 class frmKarsinta;
 
 class FilterCommands : public QObject
@@ -19,7 +20,7 @@ class FilterCommands : public QObject
 public:
     // window: the main window, the filter window's parent.
     FilterCommands(QWidget* window, RowListHistory& history, const BetSettings& settings,
-                   const ChanceCommands& chances);
+                   const ChanceCommands& chances, const ValueCommands& values);
 
     void takeMenuItem(QAction* item);
     // The row value in use, null while none is set; the filter window follows it.

@@ -60,7 +60,6 @@ void frmSarvento::createAreas()
     ui->rowsTabLayout->addWidget(m_rowsTab);
     m_chances = new ChanceCommands(this, *m_history, *m_rowsTab, *ui->lblVoittoTod, m_settings,
                                    [this] { return StakePerRowCents(); });
-    m_filter = new FilterCommands(this, *m_history, m_settings, *m_chances);
     // The tab key goes from the list to the maximum goal, then to the limit boxes.
     setTabOrder(m_rowsTab->listView(), ui->txtMaali);
     m_gridTab = new GoalGridTab(*m_history, m_random, m_settings, host, ui->tabJarjestelma);
@@ -69,6 +68,7 @@ void frmSarvento::createAreas()
     ui->rightLayout->addWidget(m_stakes);
     m_values = new ValueCommands(this, *m_history, *m_rowsTab, *ui->lblOdotettuPalautus, m_settings,
                                  *m_chances, *m_stakes);
+    m_filter = new FilterCommands(this, *m_history, m_settings, *m_chances, *m_values);
     connect(&m_rows, &RowListModel::countChanged, this, &frmSarvento::onRowCountChanged);
     m_files = new RowFileCommands(this, *m_history, *m_document, ui->MnuViimeksiAvatut, m_settings,
                                   [this](int columns) { switchColumns(columns); });
@@ -137,20 +137,10 @@ void frmSarvento::connectMenus()
                              ui->MnuTarkistaTulos);
     m_values->takeMenuItems(*ui->MnuKomentoja, ui->MnuPelijakauma, ui->MnuJarjestaArvo);
 
-    connect(ui->MnuTulosta, &QMenu::aboutToShow, this, &frmSarvento::showPrintMenu);
-    connect(ui->MnuTulostaKupongille, &QAction::triggered, m_printing,
-            &CouponPrinting::MnuTulostaKupongille_Click);
-    connect(ui->MnuTulostaValitutKupongille, &QAction::triggered, m_printing,
-            &CouponPrinting::MnuTulostaValitutKupongille_Click);
-    connect(ui->MnuTulostaSysteemiKupongille, &QAction::triggered, m_printing,
-            &CouponPrinting::MnuTulostaSysteemiKupongille_Click);
-    connect(ui->MnuTulostaLista, &QAction::triggered, m_printing,
-            &CouponPrinting::MnuTulostaLista_Click);
-    connect(ui->MnuEsikatselu, &QAction::triggered, m_printing,
-            &CouponPrinting::MnuEsikatselu_Click);
-
-    connect(ui->MnuMuutaTulostusKohtaa, &QAction::triggered, m_printing,
-            &CouponPrinting::MnuMuutaTulostusKohtaa_Click);
+    m_printing->takeMenuItems({ui->MnuTulosta, ui->MnuTulostaKupongille,
+                               ui->MnuTulostaValitutKupongille, ui->MnuTulostaSysteemiKupongille,
+                               ui->MnuTulostaLista, ui->MnuEsikatselu, ui->MnuMuutaTulostusKohtaa},
+                              [this] { Laske_Koko_Hinta(); });
     connect(ui->MnuVaroitukset, &QAction::triggered, this, &frmSarvento::MnuVaroitukset_Click);
     connect(ui->MnuSarake2, &QAction::triggered, this, [this] { askAndSwitchColumns(2); });
     connect(ui->MnuSarake3, &QAction::triggered, this, [this] { askAndSwitchColumns(3); });
@@ -254,18 +244,6 @@ void frmSarvento::showError(const QString& text)
 {
     ui->lblVirhe->setText(text);
     ui->lblVirhe->show();
-}
-
-// Opening the print menu reprices and decides which items can print.
-void frmSarvento::showPrintMenu()
-{
-    Laske_Koko_Hinta();
-    const PrintMenuState items = m_printing->MnuTulosta_Click();
-    ui->MnuTulostaKupongille->setEnabled(items.rows);
-    ui->MnuEsikatselu->setEnabled(items.rows);
-    ui->MnuTulostaValitutKupongille->setEnabled(items.ticked);
-    ui->MnuTulostaLista->setEnabled(items.listing);
-    ui->MnuTulostaSysteemiKupongille->setEnabled(items.system);
 }
 
 BetSnapshot frmSarvento::bet() const

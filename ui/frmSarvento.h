@@ -110,7 +110,6 @@ private:
     void setColumns(int columns);
     void onRowCountChanged(int count);
     void onSystemSizeChanged(qint64 size);
-    void showPrintMenu();
     void openNetPlay();
 
     std::unique_ptr<Ui::frmSarvento> ui;
