@@ -124,12 +124,13 @@ private slots:
         QFETCH(bool, values);
         MainWindow w;
         QSignalSpy changed(&w.valueCommands(), &ValueCommands::rowValueChanged);
-        QCOMPARE(play(w, before), QString());
+        QCOMPARE(play(w, "menu MnuKarsinta; " + before), QString()); // the filter follows too
         QCOMPARE(setDistribution(w), QString());
         QCOMPARE(play(w, after), QString());
         QCOMPARE(shownReturn(w), expectedReturn(w, values));
         QCOMPARE(w.valueCommands().rowValue() != nullptr, values);
         QVERIFY(!changed.isEmpty());
+        QCOMPARE(child<QLineEdit>(w, "txtKarsArvoMin")->isEnabled(), values);
         if (values) // the value others read is the one shown
             for (ScoreRow row : w.rowList().rows())
                 QCOMPARE(w.valueCommands().rowValue()->value(row), expectedValue(w)->valueOf(row));
