@@ -216,6 +216,21 @@ private slots:
         QTEST(QFile::exists(store.copyPath()), "kept");
     }
 
+    // A list of many parts is copied whole and in order.
+    void longListCopiedWhole()
+    {
+        QTemporaryDir folder;
+        RecoveryStore store(folder.path());
+        Program w(store);
+        std::vector<ScoreRow> rows;
+        for (size_t i = 0; i < 2 * ListDocument::CopyPart + 3; ++i)
+            rows.push_back(
+                ScoreRow(3, {int(i % 12), int(i / 12 % 12), int(i / 144 % 12), 0, 1, 2}));
+        w.rowList().appendAll(rows);
+        QVERIFY(w.copied());
+        QVERIFY(RecoveryCopy::read(store.copyPath()).rows == rows);
+    }
+
     // A copy that cannot be written is told once a run, and the list goes on.
     void copyFailureToldOnce()
     {
