@@ -7,11 +7,6 @@
 namespace {
 const QLocale Finnish(QLocale::Finnish);
 
-ScoreModel model(std::vector<ExpectedGoals> goals)
-{
-    return *ScoreModel::make(goals, 0);
-}
-
 // What is read of text as a table ("1-0=12.3 0-0=10 muu=77.7 sum=100"), a file ("1-0 60 / ..."
 // by match) or a pool's figures between '|' ("totalCents returnShare jackpotCents"), or the
 // error (for the pool with the box at fault first).
@@ -53,7 +48,7 @@ std::shared_ptr<const PoolValue> poolValue(std::vector<ExpectedGoals> goals,
                                            const QStringList& tables, double total, double returned,
                                            double jackpot, qint64 stakeCents)
 {
-    auto scores = std::make_shared<const ScoreModel>(model(goals));
+    auto scores = std::make_shared<const ScoreModel>(*ScoreModel::make(goals, 0));
     std::vector<std::vector<double>> shares;
     for (int m = 0; m < scores->matchCount(); ++m)
         shares.push_back(StakeShares::shareCells(table(tables[m]), scores->match(m)));
@@ -164,7 +159,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(double, rest);
-        const ScoreModel scores = model({{1.4, 0.9}, {1, 1}});
+        const ScoreModel scores = *ScoreModel::make({{1.4, 0.9}, {1, 1}}, 0);
         const MatchScores& match = scores.match(0);
         const ShareTable read = table(text);
         QTEST(StakeShares::sumText(read, Finnish), "sum");
