@@ -5,7 +5,6 @@
 #include "ui/valuecommands.h"
 #include "windowtest.h"
 #include <QPlainTextEdit>
-#include <QSignalSpy>
 #include <QTableWidget>
 #include <QToolTip>
 
@@ -18,17 +17,10 @@ const QStringList Tables = {"1-0 14\n0-0 9\n1-1 12\n0-1 8\n2-1 9\n2-0 10\nmuu 38
                             "1-0\t20\n0-1\t20\n1-1\t20\n0-0\t20\n2-2\t18"};
 const PoolTexts Figures = {"50 000", "65", "2000"};
 
-QString setChances()
-{
-    QStringList steps;
-    for (int k = 1; k <= 3; ++k)
-        for (int side = 0; side < 2; ++side)
-            steps << QString("set txtOdotus%1_%2 %3")
-                         .arg(side ? "Vieras" : "Koti")
-                         .arg(k)
-                         .arg(QLocale().toString(Goals[k - 1][side]));
-    return steps.join("; ") + "; click cmdKayta";
-}
+// Every match's expected goals, Goals, typed and used in the probabilities window.
+const QString SetChances = "set txtOdotusKoti_1 1,5; set txtOdotusVieras_1 1; set txtOdotusKoti_2 "
+                           "2; set txtOdotusVieras_2 0,5; set txtOdotusKoti_3 1; set "
+                           "txtOdotusVieras_3 1; click cmdKayta";
 
 // The tables typed and put in use with the pool's figures; returns what play() returns.
 QString setDistribution(frmSarvento& w, const QStringList& tables = Tables,
@@ -72,19 +64,6 @@ QString shownReturn(frmSarvento& w)
     return label->isHidden() ? "hidden" : label->text();
 }
 
-QString limitsOf3(frmSarvento& w, GoalRanges& ranges)
-{
-    GoalLimitTexts limits{observe(w, "txtMaali"), {}, {}};
-    for (size_t k = 0; k < 6; ++k) {
-        limits.teamMin[k] = observe(w, QString("txtMaalivah_%1").arg(k));
-        limits.teamMax[k] = observe(w, QString("txtMaaliEnint_%1").arg(k));
-    }
-    const auto read = GoalRanges::fromLimits(limits, 3);
-    if (!read)
-        return "no limits";
-    ranges = *read;
-    return QString();
-}
 } // namespace
 
 class TestValueWiring : public QObject
@@ -106,15 +85,15 @@ private slots:
         const QString rows = "add 0-0 0-0 0-0; add 1-0 2-0 1-1; add 1-1 1-0 0-0; add 1-1 1-0 0-0";
         // clang-format off
         QTest::newRow("no chances") << rows << "" << false;
-        QTest::newRow("rows listed before") << setChances() + "; " + rows << "" << true;
-        QTest::newRow("empty list") << setChances() << "" << true;
-        QTest::newRow("drawn, undone") << setChances() << rows + "; draw 3 40; menu MnuKumoa" << true;
-        QTest::newRow("drawn, undone, redone") << setChances() << rows + "; draw 3 40; menu MnuKumoa; menu MnuTeeUudelleen" << true;
-        QTest::newRow("ticked removed") << setChances() << rows + "; check 1; menu MnuPoistavalitutListalta" << true;
-        QTest::newRow("list cleared") << setChances() << rows + "; yes; menu MnuTyhjennäLista" << true;
-        QTest::newRow("stake changed") << setChances() << rows + "; tick Chk2Markka" << true;
-        QTest::newRow("two matches") << setChances() << "yes; menu MnuSarake2; add 0-0 1-0; add 2-1 0-0" << true;
-        QTest::newRow("chances emptied") << setChances() << rows + "; click cmdTyhjenna" << false;
+        QTest::newRow("rows listed before") << SetChances + "; " + rows << "" << true;
+        QTest::newRow("empty list") << SetChances << "" << true;
+        QTest::newRow("drawn, undone") << SetChances << rows + "; draw 3 40; menu MnuKumoa" << true;
+        QTest::newRow("drawn, undone, redone") << SetChances << rows + "; draw 3 40; menu MnuKumoa; menu MnuTeeUudelleen" << true;
+        QTest::newRow("ticked removed") << SetChances << rows + "; check 1; menu MnuPoistavalitutListalta" << true;
+        QTest::newRow("list cleared") << SetChances << rows + "; yes; menu MnuTyhjennäLista" << true;
+        QTest::newRow("stake changed") << SetChances << rows + "; tick Chk2Markka" << true;
+        QTest::newRow("two matches") << SetChances << "yes; menu MnuSarake2; add 0-0 1-0; add 2-1 0-0" << true;
+        QTest::newRow("chances emptied") << SetChances << rows + "; click cmdTyhjenna" << false;
         // clang-format on
     }
     void returnFollowsList()
@@ -123,39 +102,14 @@ private slots:
         QFETCH(QString, after);
         QFETCH(bool, values);
         MainWindow w;
-        QSignalSpy changed(&w.valueCommands(), &ValueCommands::rowValueChanged);
         QCOMPARE(play(w, "menu MnuKarsinta; " + before), QString()); // the filter follows too
         QCOMPARE(setDistribution(w), QString());
         QCOMPARE(play(w, after), QString());
         QCOMPARE(shownReturn(w), expectedReturn(w, values));
-        QCOMPARE(w.valueCommands().rowValue() != nullptr, values);
-        QVERIFY(!changed.isEmpty());
         QCOMPARE(child<QLineEdit>(w, "txtKarsArvoMin")->isEnabled(), values);
-        if (values) // the value others read is the one shown
-            for (ScoreRow row : w.rowList().rows())
-                QCOMPARE(w.valueCommands().rowValue()->value(row), expectedValue(w)->valueOf(row));
     }
 
-    // The distribution set at the last run is in use at the next start, unopened, and its
-    // window shows it.
-    void keptOverStart()
-    {
-        {
-            MainWindow w;
-            QCOMPARE(play(w, setChances()), QString());
-            QCOMPARE(setDistribution(w), QString());
-        }
-        MainWindow w;
-        QCOMPARE(play(w, "add 0-0 0-0 0-0; add 2-1 1-0 3-3"), QString());
-        QCOMPARE(shownReturn(w), expectedReturn(w, true));
-        QCOMPARE(child<QPlainTextEdit>(w, "txtJakauma_2")->toPlainText(), Tables[1]);
-        const QString shown = "txtVaihto=50 000|txtPalautus=65|txtPotti=2000|lblJakaumaSumma_1="
-                              "Summa 100,0 %|lblJakaumaSumma_3=Summa 98,0 %, loput 2,0 % "
-                              "listaamattomille tuloksille";
-        QCOMPARE(seen(w, shown), shown);
-    }
-
-    // A fault is told, named, and changes nothing in use.
+    // A fault is told and changes nothing in use, nor what is stored.
     void refused_data()
     {
         QTest::addColumn<QStringList>("tables");
@@ -171,62 +125,64 @@ private slots:
     {
         QFETCH(QStringList, tables);
         QFETCH(QStringList, figures);
+        const QString rows = "add 0-0 0-0 0-0; add 2-1 1-0 3-3";
+        {
+            MainWindow w;
+            QCOMPARE(play(w, SetChances + "; " + rows), QString());
+            QCOMPARE(setDistribution(w), QString());
+            QCOMPARE(setDistribution(w, tables, {figures[0], figures[1], figures[2]}), QString());
+            QTEST(MessageBox::shownTexts().join(" / "), "told");
+            QCOMPARE(shownReturn(w), expectedReturn(w, true));
+        }
+        // At the next start the distribution in use before is in use, unopened, and shown.
         MainWindow w;
-        QCOMPARE(play(w, setChances() + "; add 1-0 1-0 1-0"), QString());
-        QCOMPARE(setDistribution(w), QString());
-        const QString before = shownReturn(w);
-        QCOMPARE(setDistribution(w, tables, {figures[0], figures[1], figures[2]}), QString());
-        QTEST(MessageBox::shownTexts().join(" / "), "told");
-        QCOMPARE(shownReturn(w), before);
-        MainWindow next; // nor was it stored
-        QCOMPARE(child<QPlainTextEdit>(next, "txtJakauma_1")->toPlainText(), Tables[0]);
-        QCOMPARE(child<QLineEdit>(next, "txtPalautus")->text(), QString("65"));
+        QCOMPARE(play(w, rows), QString());
+        QCOMPARE(shownReturn(w), expectedReturn(w, true));
+        QCOMPARE(child<QPlainTextEdit>(w, "txtJakauma_2")->toPlainText(), Tables[1]);
+        const QString shown = "lblOdotettuPalautus=Odotettu palautus 385 % panoksesta|txtVaihto=50 "
+                              "000|txtPalautus=65|txtPotti=2000|lblJakaumaSumma_1=Summa 100,0 "
+                              "%|lblJakaumaSumma_3=Summa 98,0 %, loput 2,0 % listaamattomille "
+                              "tuloksille";
+        QCOMPARE(seen(w, shown), shown);
     }
 
     // The map: the model's chance over the public's share, above 1 marked; nothing without
-    // chances, and the window says why.
-    void valueMap()
+    // chances, and the window says why. "Avaa" puts every match's table from one file into the
+    // boxes, a faulty file none; the sums follow the boxes, the map keeps the tables in use.
+    void valueMapAndFile()
     {
         MainWindow w;
         QCOMPARE(setDistribution(w), QString());
         auto* map = child<QTableWidget>(w, "tblArvo_1");
-        QCOMPARE(map->item(1, 0)->text(), QString());
-        QCOMPARE(child<QLabel>(w, "lblEiMallia")->isHidden(), false);
-        QCOMPARE(play(w, setChances()), QString());
-        QCOMPARE(child<QLabel>(w, "lblEiMallia")->isHidden(), true);
+        QCOMPARE(map->item(1, 0)->text() + seen(w, "lblEiMallia?"), "lblEiMallia?=1");
+        QCOMPARE(play(w, SetChances), QString());
+        QCOMPARE(seen(w, "lblEiMallia?"), "lblEiMallia?=0");
         const auto scores = *ScoreModel::make({{1.5, 1.0}, {2.0, 0.5}, {1, 1}}, 0);
         const double oneNil = scores.match(0).at(1, 0) / 0.14;
+        const double nilNil = scores.match(0).at(0, 0) / 0.09;
         QCOMPARE(map->item(1, 0)->text(), QLocale().toString(oneNil, 'f', 1));
         QCOMPARE(map->item(1, 0)->background() != QBrush(), oneNil > 1);
-        const double nilNil = scores.match(0).at(0, 0) / 0.09;
         QCOMPARE(map->item(0, 0)->background() != QBrush(), nilNil > 1);
-        // The sum follows the typing; the map keeps the table in use until "Käytä".
-        child<QPlainTextEdit>(w, "txtJakauma_1")->setPlainText("1-0 50\n1-0 50");
-        QCOMPARE(labelText(w, "lblJakaumaSumma_1"),
-                 QString("Rivillä 2 tulos 1-0 on toiseen kertaan; ensimmäinen on rivillä 1."));
-        child<QPlainTextEdit>(w, "txtJakauma_1")->setPlainText("1-0 50\nmuu 51");
-        QCOMPARE(labelText(w, "lblJakaumaSumma_1"), QString("Summa 101,0 %, skaalattu 100 %:iin"));
-        QCOMPARE(map->item(1, 0)->text(), QLocale().toString(oneNil, 'f', 1));
-    }
 
-    // "Avaa": every match's table from one file into the boxes; a faulty file changes none.
-    void openFile()
-    {
-        MainWindow w;
         QTemporaryDir dir;
         const QString good = TestFile::write(
             dir, "jakauma.txt", "kohde;tulos;osuus\n1;1-0;60\n1;muu;40\n2;0-0;100\n3;2-2;100\n");
         const QString bad =
             TestFile::write(dir, "virhe.txt", "1;1-0;60\n1;muu;40\n2;0-0;100\n2;0-0;100\n");
-        QCOMPARE(play(w, "file " + good + "; click cmdAvaaJakauma"), QString());
-        QCOMPARE(child<QPlainTextEdit>(w, "txtJakauma_1")->toPlainText(),
-                 QString("1-0 60\nmuu 40"));
-        QCOMPARE(child<QPlainTextEdit>(w, "txtJakauma_3")->toPlainText(), QString("2-2 100"));
-        QCOMPARE(play(w, "file " + bad + "; click cmdAvaaJakauma"), QString());
+        QCOMPARE(play(w, "file " + good + "; click cmdAvaaJakauma; file " + bad +
+                             "; click cmdAvaaJakauma"),
+                 QString());
         QCOMPARE(MessageBox::shownTexts().join(" / "),
                  QString("Kohde 2: Rivillä 4 tulos 0-0 on toiseen kertaan; ensimmäinen on "
                          "rivillä 3."));
-        QCOMPARE(child<QPlainTextEdit>(w, "txtJakauma_2")->toPlainText(), QString("0-0 100"));
+        QCOMPARE(child<QPlainTextEdit>(w, "txtJakauma_1")->toPlainText() + '|' +
+                     child<QPlainTextEdit>(w, "txtJakauma_2")->toPlainText() + '|' +
+                     labelText(w, "lblJakaumaSumma_3"),
+                 "1-0 60\nmuu 40|0-0 100|Summa 100,0 %");
+        QCOMPARE(map->item(1, 0)->text(), QLocale().toString(oneNil, 'f', 1));
+        child<QPlainTextEdit>(w, "txtJakauma_1")->setPlainText("1-0 50\n1-0 50");
+        QCOMPARE(labelText(w, "lblJakaumaSumma_1"),
+                 QString("Rivillä 2 tulos 1-0 on toiseen kertaan; ensimmäinen on rivillä 1."));
     }
 
     // "Parhaat arvorivit": the rows of highest value within the limits, none twice, one step.
@@ -251,7 +207,7 @@ private slots:
         QFETCH(int, best);
         QFETCH(double, least);
         MainWindow w;
-        QCOMPARE(play(w, setChances()), QString());
+        QCOMPARE(play(w, SetChances), QString());
         QCOMPARE(setDistribution(w), QString());
         QCOMPARE(play(w, script), QString());
         const QStringList before = listed(w.rowList());
@@ -262,8 +218,7 @@ private slots:
             return;
         }
         const qint64 count = best == -2 ? 900 / w.StakePerRowCents() : best;
-        GoalRanges ranges;
-        QCOMPARE(limitsOf3(w, ranges), QString());
+        const GoalRanges ranges = GoalRanges::upTo(3, observe(w, "txtMaali").toInt());
         QStringList expected = before;
         for (const QString& row :
              listed(BestValueRows::find(*expectedValue(w), ranges, count, least).rows))
@@ -277,44 +232,37 @@ private slots:
         QCOMPARE(listed(w.rowList()), before);
     }
 
-    void noDistribution()
-    {
-        MainWindow w;
-        QCOMPARE(play(w, setChances() + "; set txtMaali 3; set txtArvoLkm 5; click cmdArvorivit; "
-                                        "add 1-0 1-0 1-0; add 0-0 0-0 0-0"),
-                 QString());
-        QCOMPARE(MessageBox::shownTexts().join(" / "),
-                 QString("Pelijakaumaa ei ole asetettu. Anna se ensin kohdassa Muokkaa, "
-                         "Pelijakauma."));
-        QCOMPARE(seen(w, "MnuJarjestaArvo=0|lblOdotettuPalautus?=0|steps=2"),
-                 QString("MnuJarjestaArvo=0|lblOdotettuPalautus?=0|steps=2"));
-    }
-
-    // Ordering: highest value first, ticks with their rows; one step; the tooltip tells the
-    // value beside the chance.
+    // Without a distribution nothing goes by value, and the player is told where to give it.
+    // Ordering: highest value first, ticks with their rows, one step and none when in order
+    // already; the tooltip tells the value beside the chance.
     void orderAndToolTip()
     {
         MainWindow w;
         w.show();
         QCOMPARE(play(w, "menu MnuPelijakauma"), QString());
         QVERIFY(child<QWidget>(w, "frmJakauma")->isVisible());
-        QCOMPARE(play(w, setChances() + "; add 0-0 0-0 0-0; add 3-3 3-3 3-3; add 1-0 2-0 1-1; "
-                                        "add 2-1 0-0 1-0; check 1"),
+        QCOMPARE(play(w, SetChances + "; add 0-0 0-0 0-0; add 3-3 3-3 3-3; add 1-0 2-0 1-1; "
+                                      "add 2-1 0-0 1-0; check 1; set txtMaali 3; set txtArvoLkm "
+                                      "5; click cmdArvorivit"),
                  QString());
-        QVERIFY2(!menuItemEnabled(w, "MnuJarjestaArvo"), "no distribution: nothing to order by");
+        const QString none = "told=Pelijakaumaa ei ole asetettu. Anna se ensin kohdassa Muokkaa, "
+                             "Pelijakauma.|MnuJarjestaArvo=0|lblOdotettuPalautus?=0|steps=4";
+        QCOMPARE(seen(w, none), none);
         QCOMPARE(setDistribution(w), QString());
         std::vector<ScoreRow> rows = w.rowList().rows();
         const auto value = expectedValue(w);
         std::stable_sort(rows.begin(), rows.end(), [&](ScoreRow x, ScoreRow y) {
             return value->valueOf(x) > value->valueOf(y);
         });
-        QCOMPARE(play(w, "menu MnuJarjestaArvo"), QString());
         const int ticked =
             int(std::find(rows.begin(), rows.end(), *ScoreRow::fromText(QString("3-3 3-3 3-3"))) -
                 rows.begin());
         const QString ordered = "rows=" + listed(rows).join(", ") +
                                 "|ticked=" + QString::number(ticked) +
-                                "|undo=Kumoa: Järjestä arvon mukaan";
+                                "|undo=Kumoa: Järjestä arvon mukaan|steps=5";
+        QCOMPARE(play(w, "menu MnuJarjestaArvo"), QString());
+        QCOMPARE(seen(w, ordered), ordered);
+        QCOMPARE(play(w, "menu MnuJarjestaArvo"), QString());
         QCOMPARE(seen(w, ordered), ordered);
 
         auto* view = child<QAbstractItemView>(w, "lstLista");
