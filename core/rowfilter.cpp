@@ -8,22 +8,6 @@
 #include <algorithm>
 #include <cmath>
 
-bool operator==(const RowFilterTexts& a, const RowFilterTexts& b)
-{
-    for (size_t m = 0; m < 3; ++m) {
-        const RowFilterTexts::Match& x = a.matches[m];
-        const RowFilterTexts::Match& y = b.matches[m];
-        if (x.outcomes != y.outcomes || x.goalsMin != y.goalsMin || x.goalsMax != y.goalsMax ||
-            x.differenceMin != y.differenceMin || x.differenceMax != y.differenceMax)
-            return false;
-    }
-    return a.rowGoalsMin == b.rowGoalsMin && a.rowGoalsMax == b.rowGoalsMax &&
-           a.homeWinsMin == b.homeWinsMin && a.homeWinsMax == b.homeWinsMax &&
-           a.drawsMin == b.drawsMin && a.drawsMax == b.drawsMax && a.awayWinsMin == b.awayWinsMin &&
-           a.awayWinsMax == b.awayWinsMax && a.chanceMin == b.chanceMin &&
-           a.valueMin == b.valueMin && a.keep == b.keep;
-}
-
 namespace {
 QString matchBox(const char* name, int match)
 {

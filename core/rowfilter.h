@@ -36,8 +36,6 @@ struct RowFilterTexts
     QString chanceMin; // per cent
     QString valueMin;
     bool keep = true; // keep the rows taken; false: remove them
-
-    friend bool operator==(const RowFilterTexts& a, const RowFilterTexts& b);
 };
 
 // A closed range; a side not typed is open.
