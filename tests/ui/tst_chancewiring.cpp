@@ -49,23 +49,13 @@ QString expectedChance(frmSarvento& w, bool withModel)
     return "Voittotodennäköisyys " + Chance::chanceText(modelOf(w.ColumnCount()).sum(distinct));
 }
 
-QString shownChance(frmSarvento& w)
-{
-    auto* label = child<QLabel>(w, "lblVoittoTod");
-    return label->isHidden() ? "hidden" : label->text();
-}
 } // namespace
 
-class TestChanceWiring : public QObject
+class TestChanceWiring : public HeadlessWindowTest
 {
     Q_OBJECT
-    QTemporaryDir m_settings;
 
 private slots:
-    void initTestCase() { setUpHeadless(m_settings); }
-    void init() { resetBetweenTests(m_settings); }
-    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
-
     // After each script the label shows the chance of the list as it is then.
     void chanceFollowsList_data()
     {
@@ -94,7 +84,7 @@ private slots:
         QFETCH(bool, model);
         MainWindow w;
         QCOMPARE(play(w, script), QString());
-        QCOMPARE(shownChance(w), expectedChance(w, model));
+        QCOMPARE(shownLabel(w, "lblVoittoTod"), expectedChance(w, model));
     }
 
     // The chances set at the last run are in use at the next start, unopened.
@@ -106,7 +96,7 @@ private slots:
         }
         MainWindow w;
         QCOMPARE(play(w, "add 0-0 0-0 0-0"), QString());
-        QCOMPARE(shownChance(w), expectedChance(w, true));
+        QCOMPARE(shownLabel(w, "lblVoittoTod"), expectedChance(w, true));
     }
 
     // "Parhaat rivit": the likeliest rows within the limits, none twice, one step.

@@ -8,16 +8,11 @@
 
 using namespace WindowTest;
 
-class TestFileComforts : public QObject
+class TestFileComforts : public HeadlessWindowTest
 {
     Q_OBJECT
-    QTemporaryDir m_settings;
 
 private slots:
-    void initTestCase() { setUpHeadless(m_settings); }
-    void init() { resetBetweenTests(m_settings); }
-    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
-
     // A file of 8 MiB or more opens under a progress window; stopped there, nothing of it is
     // opened. A file of more rows than a list holds is refused before it is read.
     void largeFile_data()

@@ -27,16 +27,11 @@ const QString SetChances = "set txtOdotusKoti_1 1,5; set txtOdotusVieras_1 1; se
                            "txtOdotusVieras_3 1; click cmdKayta";
 } // namespace
 
-class TestFrmKarsinta : public QObject
+class TestFrmKarsinta : public HeadlessWindowTest
 {
     Q_OBJECT
-    QTemporaryDir m_settings;
 
 private slots:
-    void initTestCase() { setUpHeadless(m_settings); }
-    void init() { resetBetweenTests(m_settings); }
-    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
-
     // The count as typed, then "Karsi": the rows left with their ticks, one step that undo and
     // redo take back and do again; a cut that removes nothing leaves no step.
     void cutAndUndo_data()

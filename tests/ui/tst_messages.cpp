@@ -6,16 +6,11 @@
 
 using namespace WindowTest;
 
-class TestMessages : public QObject
+class TestMessages : public HeadlessWindowTest
 {
     Q_OBJECT
-    QTemporaryDir m_settings;
 
 private slots:
-    void initTestCase() { setUpHeadless(m_settings); }
-    void init() { resetBetweenTests(m_settings); }
-    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
-
     // Hosts, file names and rows from outside turn into no markup and no link.
     void boxesShowPlainText_data()
     {

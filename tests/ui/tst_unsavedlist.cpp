@@ -31,10 +31,9 @@ const QString Question = "Listalla on tallentamattomia rivejä (%1 riviä). Tall
 const QByteArray FileRows("2-1 0-3 1-1\r\n1-1 1-1 0-0\r\n");
 } // namespace
 
-class TestUnsavedList : public QObject
+class TestUnsavedList : public HeadlessWindowTest
 {
     Q_OBJECT
-    QTemporaryDir m_settings;
     QTemporaryDir m_files;
 
     // %1 holds FileRows; %2 is a folder for new files.
@@ -54,10 +53,6 @@ class TestUnsavedList : public QObject
     }
 
 private slots:
-    void initTestCase() { setUpHeadless(m_settings); }
-    void init() { resetBetweenTests(m_settings); }
-    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
-
     // The title names the list's file and marks unsaved rows; saved is where the list was
     // opened, saved or emptied, and undoing back there.
     void savedState_data()

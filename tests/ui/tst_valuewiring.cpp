@@ -58,24 +58,13 @@ QString expectedReturn(frmSarvento& w, bool withValues)
                                  : RowValues::expectedReturnText(sum / w.rowList().count());
 }
 
-QString shownReturn(frmSarvento& w)
-{
-    auto* label = child<QLabel>(w, "lblOdotettuPalautus");
-    return label->isHidden() ? "hidden" : label->text();
-}
-
 } // namespace
 
-class TestValueWiring : public QObject
+class TestValueWiring : public HeadlessWindowTest
 {
     Q_OBJECT
-    QTemporaryDir m_settings;
 
 private slots:
-    void initTestCase() { setUpHeadless(m_settings); }
-    void init() { resetBetweenTests(m_settings); }
-    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
-
     // After each script the label shows the return of the list as it is then.
     void returnFollowsList_data()
     {
@@ -105,7 +94,7 @@ private slots:
         QCOMPARE(play(w, "menu MnuKarsinta; " + before), QString()); // the filter follows too
         QCOMPARE(setDistribution(w), QString());
         QCOMPARE(play(w, after), QString());
-        QCOMPARE(shownReturn(w), expectedReturn(w, values));
+        QCOMPARE(shownLabel(w, "lblOdotettuPalautus"), expectedReturn(w, values));
         QCOMPARE(child<QLineEdit>(w, "txtKarsArvoMin")->isEnabled(), values);
     }
 
@@ -132,12 +121,12 @@ private slots:
             QCOMPARE(setDistribution(w), QString());
             QCOMPARE(setDistribution(w, tables, {figures[0], figures[1], figures[2]}), QString());
             QTEST(MessageBox::shownTexts().join(" / "), "told");
-            QCOMPARE(shownReturn(w), expectedReturn(w, true));
+            QCOMPARE(shownLabel(w, "lblOdotettuPalautus"), expectedReturn(w, true));
         }
         // At the next start the distribution in use before is in use, unopened, and shown.
         MainWindow w;
         QCOMPARE(play(w, rows), QString());
-        QCOMPARE(shownReturn(w), expectedReturn(w, true));
+        QCOMPARE(shownLabel(w, "lblOdotettuPalautus"), expectedReturn(w, true));
         QCOMPARE(child<QPlainTextEdit>(w, "txtJakauma_2")->toPlainText(), Tables[1]);
         const QString shown = "lblOdotettuPalautus=Odotettu palautus 385 % panoksesta|txtVaihto=50 "
                               "000|txtPalautus=65|txtPotti=2000|lblJakaumaSumma_1=Summa 100,0 "
@@ -227,7 +216,7 @@ private slots:
         QVERIFY(expected.size() > before.size());
         const QString added = "rows=" + expected.join(", ") + "|undo=Kumoa: Parhaat arvorivit";
         QCOMPARE(seen(w, added), added);
-        QCOMPARE(shownReturn(w), expectedReturn(w, true));
+        QCOMPARE(shownLabel(w, "lblOdotettuPalautus"), expectedReturn(w, true));
         QCOMPARE(play(w, "menu MnuKumoa"), QString());
         QCOMPARE(listed(w.rowList()), before);
     }

@@ -312,4 +312,25 @@ inline QString unusedQueues()
     return pairs.join('|');
 }
 
+// What a label shows, "hidden" while it is.
+inline QString shownLabel(QWidget& w, const QString& name)
+{
+    auto* label = child<QLabel>(w, name);
+    return label->isHidden() ? "hidden" : label->text();
+}
+
 } // namespace WindowTest
+
+// The start every window test shares: settings in a folder of their own, no real message
+// boxes, and every answer and file name queued by a test used by its end.
+class HeadlessWindowTest : public QObject
+{
+    Q_OBJECT
+protected:
+    QTemporaryDir m_settings;
+
+private slots:
+    void initTestCase() { WindowTest::setUpHeadless(m_settings); }
+    void init() { WindowTest::resetBetweenTests(m_settings); }
+    void cleanup() { QCOMPARE(WindowTest::unusedQueues(), QString()); }
+};
