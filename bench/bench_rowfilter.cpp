@@ -2,7 +2,8 @@
 // the player types (with the chance and value of the rest), cutting the list and taking the cut
 // back, each beside a plain loop doing the same job.
 #include "baseline.h"
-#include "core/matchinput.h"
+#include "benchmodel.h"
+#include "benchrows.h"
 #include "core/rowfilter.h"
 #include "core/rowlistchange.h"
 #include "core/rowlistmodel.h"
@@ -13,29 +14,6 @@
 #include <memory>
 
 namespace {
-// Every score 0..11 of every team, as "Listaa rivit" lists the full grid.
-std::vector<ScoreRow> fullSystem()
-{
-    std::vector<ScoreRow> rows;
-    rows.reserve(2'985'984);
-    std::array<int, ScoreRow::MaxTeams> goals{};
-    for (int n = 0; n < 2'985'984; ++n) {
-        int rest = n;
-        for (int& goal : goals) {
-            goal = rest % 12;
-            rest /= 12;
-        }
-        rows.push_back(ScoreRow(3, goals));
-    }
-    return rows;
-}
-
-std::shared_ptr<const ScoreModel> typicalModel()
-{
-    const auto model = ScoreModel::make({{1.6, 1.0}, {1.3, 1.2}, {0.9, 1.7}}, -0.1);
-    return std::make_shared<const ScoreModel>(*model);
-}
-
 // A value from a table per match, as a stake distribution would give it: a virtual call a row.
 class TableValue : public RowValue
 {

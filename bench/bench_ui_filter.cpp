@@ -1,6 +1,8 @@
 // The filter window over the largest listed system, 2,985,984 rows, with chances set: from a
 // key typed to the count shown, from a change of the list to the count shown, and "Karsi"
 // with its undo, as the player meets them.
+#include "benchmodel.h"
+#include "benchrows.h"
 #include "core/rowlistmodel.h"
 #include "core/scoremodel.h"
 #include "ui/dialogs.h"
@@ -38,22 +40,11 @@ int main(int argc, char* argv[])
     QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
     MessageBox::setHeadless(true);
 
-    std::vector<ScoreRow> rows;
-    rows.reserve(2'985'984);
-    std::array<int, ScoreRow::MaxTeams> goals{};
-    for (int n = 0; n < 2'985'984; ++n) {
-        int rest = n;
-        for (int& goal : goals) {
-            goal = rest % 12;
-            rest /= 12;
-        }
-        rows.emplace_back(3, goals);
-    }
+    std::vector<ScoreRow> rows = fullSystem();
     RowListModel list;
     RowListHistory history(list);
     list.appendAll(std::move(rows)); // as "Listaa rivit" lists it: not known distinct
-    const auto chances = std::make_shared<const ScoreModel>(
-        *ScoreModel::make({{1.6, 1.0}, {1.3, 1.2}, {0.9, 1.7}}, 0));
+    const auto chances = typicalModel();
 
     QElapsedTimer timer;
     timer.start();

@@ -2,38 +2,15 @@
 // row by row, the best-value rows, and ordering a list by value. Each beside a plain baseline:
 // the same arithmetic in straight loops over the same tables.
 #include "baseline.h"
+#include "benchmodel.h"
 #include "benchrows.h"
 #include "benchsupport.h"
 #include "core/bestvaluerows.h"
-#include "core/matchinput.h"
 #include "core/poolvalue.h"
 #include <QElapsedTimer>
 #include <cstdio>
 
 namespace {
-// Three matches from typical odds: a favourite, an even match and a long shot.
-std::shared_ptr<const ScoreModel> typicalModel()
-{
-    const char* odds[3][5] = {{"1,55", "4,2", "5,8", "1,8", "2,05"},
-                              {"2,6", "3,2", "2,8", "", ""},
-                              {"7,5", "4,8", "1,42", "1,65", "2,3"}};
-    std::vector<ExpectedGoals> goals;
-    for (const auto& match : odds) {
-        MatchInputTexts texts;
-        texts.home = match[0];
-        texts.draw = match[1];
-        texts.away = match[2];
-        texts.over = match[3];
-        texts.under = match[4];
-        const MatchInput input = readMatchInput(texts, QLocale(QLocale::Finnish));
-        if (!input.ok())
-            return nullptr;
-        goals.push_back(input.goals);
-    }
-    const auto model = ScoreModel::make(goals, -0.1);
-    return model ? std::make_shared<const ScoreModel>(*model) : nullptr;
-}
-
 // Tables as the operator publishes them: the public leans to the favourites' usual scores.
 const char* const Tables[3] = {
     "1-0 13,5\n2-0 12,8\n2-1 11,9\n1-1 9,8\n0-0 5,1\n3-0 7,2\n3-1 6,1\n0-1 3,9\n1-2 3,1\nmuu 26,6",

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-// Three matches counting through the goals 0..12 from first on: 13^6 rows are distinct, enough
-// for three million (goals 0..9 would give only a million).
-inline std::vector<ScoreRow> countingRows(int count, int first = 0)
+// Three matches counting through the goals 0..base-1 from first on: with base 13, 13^6 rows are
+// distinct, enough for three million (goals 0..9 would give only a million).
+inline std::vector<ScoreRow> countingRows(int count, int first = 0, int base = 13)
 {
     std::vector<ScoreRow> rows;
     rows.reserve(size_t(count));
@@ -15,12 +15,18 @@ inline std::vector<ScoreRow> countingRows(int count, int first = 0)
         std::array<int, ScoreRow::MaxTeams> goals{};
         int rest = n;
         for (int& goal : goals) {
-            goal = rest % 13;
-            rest /= 13;
+            goal = rest % base;
+            rest /= base;
         }
         rows.push_back(ScoreRow(3, goals));
     }
     return rows;
+}
+
+// Every score 0..11 of every team, in the order "Listaa rivit" lists the full grid.
+inline std::vector<ScoreRow> fullSystem()
+{
+    return countingRows(2'985'984, 0, 12);
 }
 
 // Three matches of goals 0..9, shifted into two-digit goals past the first million: the rows a
