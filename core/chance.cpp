@@ -92,7 +92,12 @@ QString chanceText(double chance, const QLocale& locale)
 std::optional<Chance::Ordered> Chance::orderedByChance(const ScoreModel& model,
                                                        const RowListModel& list)
 {
-    const std::vector<int> order = model.likeliestFirst(list.rows().data(), size_t(list.count()));
+    return reordered(list, model.likeliestFirst(list.rows().data(), size_t(list.count())));
+}
+
+std::optional<Chance::Ordered> Chance::reordered(const RowListModel& list,
+                                                 const std::vector<int>& order)
+{
     if (std::is_sorted(order.begin(), order.end()))
         return std::nullopt;
     Ordered ordered;

@@ -71,5 +71,8 @@ struct Ordered
     std::vector<int> ticked;
 };
 std::optional<Ordered> orderedByChance(const ScoreModel& model, const RowListModel& list);
+// The list's rows in order (positions in the list, as the sorts give them); nothing when order
+// leaves every row where it is.
+std::optional<Ordered> reordered(const RowListModel& list, const std::vector<int>& order);
 
 } // namespace Chance

@@ -152,17 +152,7 @@ std::optional<Chance::Ordered> orderedByValue(const PoolValue& value, const RowL
     std::vector<double> values(size_t(list.count()));
     for (size_t i = 0; i < values.size(); ++i)
         values[i] = value.valueOf(list.at(int(i)));
-    const std::vector<int> order = highestFirst(values);
-    if (std::is_sorted(order.begin(), order.end()))
-        return std::nullopt;
-    Chance::Ordered ordered;
-    ordered.rows.reserve(order.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        ordered.rows.push_back(list.at(order[i]));
-        if (list.isChecked(order[i]))
-            ordered.ticked.push_back(int(i));
-    }
-    return ordered;
+    return Chance::reordered(list, highestFirst(values));
 }
 
 } // namespace RowValues
