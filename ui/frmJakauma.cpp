@@ -2,6 +2,7 @@
 #include "core/numbers.h"
 #include "settings/distributionsettings.h"
 #include "ui/dialogs.h"
+#include "ui/scoremap.h"
 #include "ui/texts.h"
 #include "ui/ui_frmJakauma.h"
 #include "ui/wholetextfocus.h"
@@ -61,26 +62,7 @@ void frmJakauma::buildMatch(int match)
     connect(controls.table, &QPlainTextEdit::textChanged, this,
             [this, match] { showSum(match - 1); });
 
-    auto* map = new QTableWidget(MapGoals, MapGoals, controls.frame);
-    map->setObjectName(numbered("tblArvo", match));
-    map->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    map->setSelectionMode(QAbstractItemView::NoSelection);
-    QStringList goals;
-    for (int goal = 0; goal < MapGoals; ++goal)
-        goals << QString::number(goal);
-    map->setHorizontalHeaderLabels(goals);
-    map->setVerticalHeaderLabels(goals);
-    map->horizontalHeader()->setToolTip(QStringLiteral("Vierasjoukkueen maalit"));
-    map->verticalHeader()->setToolTip(QStringLiteral("Kotijoukkueen maalit"));
-    map->horizontalHeader()->setDefaultSectionSize(40);
-    map->verticalHeader()->setDefaultSectionSize(20);
-    map->setMinimumSize(430, 225);
-    for (int home = 0; home < MapGoals; ++home)
-        for (int away = 0; away < MapGoals; ++away) {
-            auto* cell = new QTableWidgetItem();
-            cell->setTextAlignment(Qt::AlignCenter);
-            map->setItem(home, away, cell);
-        }
+    auto* map = ScoreMap::make(controls.frame, numbered("tblArvo", match));
     controls.map = map;
     layout->addWidget(map);
     ui->layoutKohteet->addWidget(controls.frame);
@@ -122,8 +104,8 @@ void frmJakauma::showMatch(int match)
     std::vector<double> shares;
     if (shown)
         shares = StakeShares::shareCells(in->tables[size_t(match)], m_model->match(match));
-    for (int home = 0; home < MapGoals; ++home)
-        for (int away = 0; away < MapGoals; ++away) {
+    for (int home = 0; home < ScoreMap::Goals; ++home)
+        for (int away = 0; away < ScoreMap::Goals; ++away) {
             QTableWidgetItem* cell = controls.map->item(home, away);
             if (!shown) {
                 cell->setText(QString());

@@ -23,9 +23,6 @@ class frmJakauma : public QWidget
 {
     Q_OBJECT
 public:
-    // The map's goals, 0..MapGoals-1 each way.
-    static constexpr int MapGoals = 10;
-
     explicit frmJakauma(int columnCount, QWidget* parent = nullptr);
     ~frmJakauma() override;
 

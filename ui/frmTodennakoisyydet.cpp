@@ -4,6 +4,7 @@
 #include "core/numbers.h"
 #include "settings/modelsettings.h"
 #include "ui/dialogs.h"
+#include "ui/scoremap.h"
 #include "ui/texts.h"
 #include "ui/ui_frmTodennakoisyydet.h"
 #include "ui/wholetextfocus.h"
@@ -139,34 +140,9 @@ void frmTodennakoisyydet::buildMatch(int match)
     controls.warning->setWordWrap(true);
     controls.warning->setStyleSheet(QStringLiteral("color: #a01010"));
     grid->addWidget(controls.warning, 7, 0, 1, 5);
-    controls.scores = buildHeatMap(frame, match);
+    controls.scores = ScoreMap::make(frame, numbered("tblTulokset", match));
     grid->addWidget(controls.scores, 8, 0, 1, 5);
     ui->layoutKohteet->addWidget(frame);
-}
-
-QTableWidget* frmTodennakoisyydet::buildHeatMap(QWidget* parent, int match)
-{
-    auto* table = new QTableWidget(HeatGoals, HeatGoals, parent);
-    table->setObjectName(numbered("tblTulokset", match));
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::NoSelection);
-    QStringList goals;
-    for (int goal = 0; goal < HeatGoals; ++goal)
-        goals << QString::number(goal);
-    table->setHorizontalHeaderLabels(goals);
-    table->setVerticalHeaderLabels(goals);
-    table->horizontalHeader()->setToolTip(QStringLiteral("Vierasjoukkueen maalit"));
-    table->verticalHeader()->setToolTip(QStringLiteral("Kotijoukkueen maalit"));
-    table->horizontalHeader()->setDefaultSectionSize(40);
-    table->verticalHeader()->setDefaultSectionSize(20);
-    table->setMinimumSize(430, 225);
-    for (int home = 0; home < HeatGoals; ++home)
-        for (int away = 0; away < HeatGoals; ++away) {
-            auto* cell = new QTableWidgetItem();
-            cell->setTextAlignment(Qt::AlignCenter);
-            table->setItem(home, away, cell);
-        }
-    return table;
 }
 
 ModelInputTexts frmTodennakoisyydet::typedTexts() const
@@ -208,7 +184,7 @@ void frmTodennakoisyydet::showMatch(int match)
     controls.model->setText(shown ? modelOutcomeText(*scores) : QString());
     controls.odds->setText(shown ? oddsOutcomeText(m_input.matches[size_t(match)]) : QString());
     controls.warning->setText(
-        shown ? warnings(m_input.matches[size_t(match)], *scores, HeatGoals).join(u'\n')
+        shown ? warnings(m_input.matches[size_t(match)], *scores, ScoreMap::Goals).join(u'\n')
               : QString());
     controls.warning->setVisible(!controls.warning->text().isEmpty());
     showHeatMap(controls, scores);
@@ -218,10 +194,11 @@ void frmTodennakoisyydet::showHeatMap(MatchControls& controls, const MatchScores
 {
     const bool shown = scores != nullptr;
     // The likeliest within the map, so that one cell is always marked.
-    const auto [bestHome, bestAway] = shown ? scores->likeliest(HeatGoals - 1) : std::pair{0, 0};
+    const auto [bestHome, bestAway] =
+        shown ? scores->likeliest(ScoreMap::Goals - 1) : std::pair{0, 0};
     const double top = shown ? scores->at(bestHome, bestAway) : 0;
-    for (int home = 0; home < HeatGoals; ++home)
-        for (int away = 0; away < HeatGoals; ++away) {
+    for (int home = 0; home < ScoreMap::Goals; ++home)
+        for (int away = 0; away < ScoreMap::Goals; ++away) {
             QTableWidgetItem* cell = controls.scores->item(home, away);
             const bool likeliest = shown && home == bestHome && away == bestAway;
             QFont font = cell->font();

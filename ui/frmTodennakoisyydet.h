@@ -24,9 +24,6 @@ class frmTodennakoisyydet : public QWidget
 {
     Q_OBJECT
 public:
-    // The heat map's goals, 0..HeatGoals-1 each way.
-    static constexpr int HeatGoals = 10;
-
     // columnCount: the main window's matches (2 or 3) now; stakeCents: its stake per row in
     // cents, asked when a budget is turned into a number of rows.
     frmTodennakoisyydet(int columnCount, std::function<qint64()> stakeCents,
@@ -63,7 +60,6 @@ private:
     };
 
     void buildMatch(int match);
-    QTableWidget* buildHeatMap(QWidget* parent, int match);
     ModelInputTexts typedTexts() const;
     void showTexts(const ModelInputTexts& texts);
     void remake();
