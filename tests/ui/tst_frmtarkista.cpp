@@ -43,6 +43,7 @@ private slots:
         w.show();
         settings.setColumnCount(2);
         QLineEdit* tulos = child<QLineEdit>(w, "txtTulos");
+        QCOMPARE(tulos->placeholderText(), "1-2 0-1");
         tulos->setText("3-1 0-1"); // a check before
         QTest::keyClick(tulos, Qt::Key_Return);
         QSignalSpy found(&w, &frmTarkista::winningRowFound);
