@@ -27,7 +27,7 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("stakeCents");
         QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("query"); // empty: refused
+        QTest::addColumn<QString>("query");
         // clang-format off
         QTest::newRow("two matches, stake 0,5") << 2 << 50 << "3-0 1-1" << "stake=0,5&h1=3&v1=0&h2=1&v2=1";
         QTest::newRow("system, empty column") << 3 << 100 << "0,1||2|0,1,2|3|3" << "stake=1&h1=0,1&v1=&h2=2&v2=0,1,2&h3=3&v3=3";
@@ -44,30 +44,21 @@ private slots:
                                                       columns, QLocale(QLocale::Finnish));
         const std::optional<QUrl> url =
             input.contains('|') ? made.forSystem(grid(input)) : made.forRowText(input);
-        QCOMPARE(url ? QString::fromLatin1(url->toEncoded()) : QString(),
-                 query.isEmpty() ? QString() : base + query);
+        QCOMPARE(QString::fromLatin1(url.value_or(QUrl()).toEncoded()), base + query);
     }
 
-    // The host setting is edited by hand: a hidden character must not make the address lead
-    // elsewhere than the text shows. Control characters, ports and users: see the fuzz target.
-    void hosts_data()
-    {
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<QString>("taken"); // the address's host; empty: refused
-        // clang-format off
-        QTest::newRow("name") << "bets.example.org" << "bets.example.org";
-        QTest::newRow("capitals") << "Bets.Example.ORG" << "bets.example.org";
-        QTest::newRow("zero-width space") << (QString("www.exam") + QChar(0x200b) + "ple.com") << "";
-        // clang-format on
-    }
+    // The host setting is edited by hand: taken in small letters, and a hidden character must not
+    // make the address lead elsewhere than the text shows. Control characters, ports and users:
+    // see the fuzz target.
     void hosts()
     {
-        QFETCH(QString, host);
-        QFETCH(QString, taken);
-        const std::optional<OrderAddress> address = OrderAddress::make(host, 1, 100, 2);
-        QCOMPARE(address ? address->forRowText(u"1-0 0-1")->host() : QString(), taken);
-        QCOMPARE(OrderAddress::mayOpen(QUrl("https://" + taken + "/www4reg"), host),
-                 !taken.isEmpty());
+        const auto address = OrderAddress::make("Bets.Example.ORG", 1, 100, 2);
+        QCOMPARE(address->forRowText(u"1-0 0-1")->host(), "bets.example.org");
+        QVERIFY(
+            OrderAddress::mayOpen(QUrl("https://bets.example.org/www4reg"), "Bets.Example.ORG"));
+        const QString hidden = QString("www.exam") + QChar(0x200b) + "ple.com";
+        QVERIFY(!OrderAddress::make(hidden, 1, 100, 2));
+        QVERIFY(!OrderAddress::mayOpen(QUrl("https://www.example.com/www4reg"), hidden));
     }
 
     // Only https order addresses on exactly the configured host reach the browser: a host that
@@ -80,7 +71,6 @@ private slots:
         const QString www = OrderAddress::DefaultHost;
         // clang-format off
         QTest::newRow("the order address") << www << "https://www.example.com/www4reg?T=1" << true;
-        QTest::newRow("host in capitals") << "Example.COM" << "https://EXAMPLE.com/www4reg?T=1" << true;
         QTest::newRow("plain http") << www << "http://www.example.com/www4reg?T=1" << false;
         QTest::newRow("another port") << www << "https://www.example.com:444/www4reg?T=1" << false;
         QTest::newRow("another path") << www << "https://www.example.com/www4reg/../x?T=1" << false;

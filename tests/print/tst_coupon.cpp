@@ -1,4 +1,5 @@
-// Coupon geometry: where every mark of a row or system coupon goes, and whether it is on paper.
+// Coupon geometry: where every mark of a row or system coupon goes, and whether it is on paper
+// at the offsets players type.
 #include "tests/print/pdfreading.h"
 #include <QtTest>
 
@@ -63,7 +64,6 @@ private slots:
         QTest::newRow("short page, bottom inside") << QSizeF(97, 70) << QPointF(0, 0) << true;
         QTest::newRow("short page, bottom over") << QSizeF(97, 69.5) << QPointF(0, 0) << false;
         QTest::newRow("right edge, exactly") << QSizeF(93 + Coupon::MarkSize, 280) << QPointF(0, 0) << true;
-        QTest::newRow("narrow page") << QSizeF(96.5, 70) << QPointF(0, 0) << false;
         // clang-format on
     }
     void onArea()
@@ -73,6 +73,35 @@ private slots:
         QTEST(Coupon::onArea(Coupon::allPositions(), offset.x(), offset.y(), area.width(),
                              area.height()),
               "on");
+    }
+
+    // A comma and a point both separate decimals in either language.
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("read"); // the value, or "-" when refused
+        // clang-format off
+        QTest::newRow("comma is no thousands") << "1,000" << true << "1";
+        QTest::newRow("blanks and plus") << " +1,5 " << false << "1.5";
+        QTest::newRow("Finnish minus sign") << "\u22123,5" << false << "-3.5";
+        QTest::newRow("minus sign, English") << "\u22123,5" << true << "-";
+        QTest::newRow("separator first") << ",5" << true << "0.5";
+        QTest::newRow("two separators") << "1,2.3" << false << "-";
+        QTest::newRow("grouped") << "1.000,5" << false << "-";
+        QTest::newRow("exponent") << "1e3" << true << "-";
+        QTest::newRow("sign alone") << "-" << false << "-";
+        QTest::newRow("empty") << "" << false << "-";
+        // clang-format on
+    }
+    void parse()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, english);
+        const std::optional<double> mm =
+            PrintOffsets::parse(text, english ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                              : QLocale(QLocale::Finnish, QLocale::Finland));
+        QTEST(mm ? QString::number(*mm) : QStringLiteral("-"), "read");
     }
 };
 

@@ -7,11 +7,10 @@
 
 using namespace WindowTest;
 
-class TestFrmOnNet : public QObject, public UrlOpener
+class TestFrmOnNet : public HeadlessWindowTest, public UrlOpener
 {
     Q_OBJECT
 
-    QTemporaryDir m_settingsDir;
     RowListModel m_rows;
     BetSnapshot m_state;
     std::unique_ptr<frmOnNet> m_window;
@@ -44,7 +43,7 @@ class TestFrmOnNet : public QObject, public UrlOpener
         } else if (key == "host") {
             SettingsStore::write(SettingsKeys::Verkko, SettingsKeys::Palvelin, value);
         } else if (key == "ini") {
-            TestFile::write(m_settingsDir, "SarVento/SarVento.ini",
+            TestFile::write(m_settings, "SarVento/SarVento.ini",
                             "[Verkko]\nPalvelin=" + value.toUtf8() + "\n");
         } else if (key == "browser") {
             m_browserOpens = false;
@@ -56,10 +55,9 @@ class TestFrmOnNet : public QObject, public UrlOpener
     }
 
 private slots:
-    void initTestCase() { setUpHeadless(m_settingsDir); }
     void init()
     {
-        resetBetweenTests(m_settingsDir);
+        resetBetweenTests(m_settings);
         m_opened.clear();
         m_browserOpens = true;
         m_state = {3, 3, 100, {}, "5", &m_rows, {}, 0, false};
@@ -79,7 +77,6 @@ private slots:
         const QString two = "2 riviä jäi pois verkkopelistä, koska niissä ei ole 3 kohdetta.";
         using L = QStringList;
         // clang-format off
-        QTest::newRow("rows tab") << L{"open"} << first << L{} << "11100" << "";
         QTest::newRow("system tab") << L{"system=0,1|2|1|0,10|3|3", "tab", "open"} << "( 0,1-2   1-0,10   3-3 )" << L{} << "11100" << "";
         QTest::newRow("system tab, system size 0") << L{"system=0,1||1|1|1|1", "tab", "open"} << first << L{} << "11100" << "";
         QTest::newRow("nothing to take, system of match 3 alone") << L{"rows=", "system=||||1|2", "tab", "open", "Systeemi", "Laheta"} << "" << L{} << "11111" << none;
@@ -119,7 +116,7 @@ private slots:
     // While the first copy lives another refuses net play, not after.
     void anotherCopy()
     {
-        const QString path = m_settingsDir.filePath("instance.lock");
+        const QString path = m_settings.filePath("instance.lock");
         auto first = std::make_unique<LockFileInstanceCheck>(path);
         LockFileInstanceCheck second(path);
         QVERIFY(frmOnNet::mayOpen(nullptr, *first));

@@ -34,14 +34,11 @@ QString shownMatch(frmTilastot& w, int match)
 }
 } // namespace
 
-class TilastotTest : public QObject
+class TilastotTest : public HeadlessWindowTest
 {
     Q_OBJECT
-    QTemporaryDir m_dir;
 
 private slots:
-    void initTestCase() { setUpHeadless(m_dir); }
-
     // Every change of the list reaches the open window; a match the rows lack is hidden ("": not
     // compared). The charts go with the window.
     void shows_data()

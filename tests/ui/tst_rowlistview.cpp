@@ -78,7 +78,6 @@ private slots:
         QTest::addColumn<int>("pages"); // of a screen less one row
         QTest::newRow("page down") << Keys{Qt::Key_PageDown} << 0 << 1;
         QTest::newRow("down at the end") << Keys{Qt::Key_End, Qt::Key_Down} << -1 << 0;
-        QTest::newRow("end, page up") << Keys{Qt::Key_End, Qt::Key_PageUp} << -1 << -1;
         QTest::newRow("up above the screen")
             << Keys{Qt::Key_End, Qt::Key_PageUp, Qt::Key_Up} << -2 << -1;
         QTest::newRow("up at the top") << Keys{Qt::Key_Down, Qt::Key_Up, Qt::Key_Up} << 0 << 0;
