@@ -21,25 +21,20 @@ ScoreModel model(std::vector<ExpectedGoals> goals, double rho = 0)
 // Every row within the ranges by probability, ties by the matches' score ranks.
 std::vector<ScoreRow> allRanked(const ScoreModel& model, const GoalRanges& ranges)
 {
-    const int matches = model.matchCount();
-    std::vector<std::pair<int, int>> scores[3] = {{}, {}, {{0, 0}}};
-    for (int m = 0; m < matches; ++m) {
-        scores[m].clear();
+    std::vector<ScoreRow> rows{ScoreRow(model.matchCount(), {})};
+    for (int m = 0; m < model.matchCount(); ++m) {
+        std::vector<std::pair<int, int>> scores;
         for (int h = ranges.home(m).min; h <= ranges.home(m).max; ++h)
             for (int a = ranges.away(m).min; a <= ranges.away(m).max; ++a)
-                scores[m].push_back({h, a});
-        std::stable_sort(scores[m].begin(), scores[m].end(), [&](auto x, auto y) {
+                scores.push_back({h, a});
+        std::stable_sort(scores.begin(), scores.end(), [&](auto x, auto y) {
             return model.match(m).at(x.first, x.second) > model.match(m).at(y.first, y.second);
         });
-    }
-    const size_t n1 = scores[1].size(), n2 = scores[2].size();
-    std::vector<ScoreRow> rows;
-    for (size_t i = 0; i < scores[0].size() * n1 * n2; ++i) {
-        const size_t rank[3] = {i / (n1 * n2), i / n2 % n1, i % n2};
-        std::array<int, 6> goals{};
-        for (int m = 0; m < matches; ++m)
-            std::tie(goals[size_t(2 * m)], goals[size_t(2 * m + 1)]) = scores[m][rank[m]];
-        rows.push_back(ScoreRow(matches, goals));
+        std::vector<ScoreRow> longer;
+        for (ScoreRow row : rows)
+            for (auto [h, a] : scores)
+                longer.push_back(row.withGoal(2 * m, h).withGoal(2 * m + 1, a));
+        rows.swap(longer);
     }
     std::stable_sort(rows.begin(), rows.end(), [&](ScoreRow x, ScoreRow y) {
         return model.probability(x) > model.probability(y);
@@ -69,7 +64,6 @@ private slots:
         QTest::addColumn<double>("rho");
         QTest::addColumn<int>("refusedMatch"); // with a plain match before it; -1: allowed
         QTest::newRow("ordinary") << 1.45 << 0.98 << 0.0 << -1;
-        QTest::newRow("corrected") << 1.45 << 0.98 << -0.13 << -1;
         QTest::newRow("lopsided") << 25.0 << 0.001 << 0.0 << -1;
         QTest::newRow("0-0 at its limit") << 2.0 << 2.5 << 0.2 << -1;
         QTest::newRow("0-0 below zero") << 2.0 << 2.5 << 0.2001 << 1;
@@ -112,51 +106,28 @@ private slots:
                 (std::fabs(own.home - fit.home) < 1e-12 && std::fabs(own.draw - fit.draw) < 1e-12));
     }
 
-    // The list's chance as rows come and go.
-    void tally()
-    {
-        const auto shared = std::make_shared<const ScoreModel>(model({{1.4, 1.1}, {0.9, 0.9}}));
-        ChanceTally tally(shared);
-        // Removing every row leaves exactly nothing, though rounding would leave a trace.
-        std::vector<ScoreRow> many;
-        for (int g = 0; g < 6 * 6 * 6 * 6; ++g)
-            many.push_back(ScoreRow(2, {g % 6, g / 6 % 6, g / 36 % 6, g / 216, 0, 0}));
-        tally.reset(many);
-        for (size_t i = 0; i < many.size(); ++i)
-            tally.remove(many[i * 7 % many.size()]); // 7 and 1296 share no factor
-        QCOMPARE(tally.rowCount(), qint64(0));
-        QVERIFY(tally.sum() == 0.0); // QCOMPARE would take a near miss for 0
-        tally.remove(many[0]);       // nothing left to remove
-        tally.add(many[5]);
-        QCOMPARE(tally.sum(), shared->probability(many[5]));
-
-        QCOMPARE(ChanceTally().chance(), 0.0);
-    }
-
     // A second copy of a row is a second stake on one outcome, not a second chance: the
     // chance counts each different row once, as the copies come and go one by one.
     void copiesCountOnce_data()
     {
         QTest::addColumn<int>("copies");
         QTest::newRow("twice") << 2;
-        QTest::newRow("four times") << 4;
         QTest::newRow("past what a slot counts") << 300;
     }
     void copiesCountOnce()
     {
         QFETCH(int, copies);
         const auto shared = std::make_shared<const ScoreModel>(model({{1.4, 1.1}, {0.9, 0.9}}));
-        std::vector<ScoreRow> system; // 0..2 goals each: 81 rows
-        for (int g = 0; g < 81; ++g)
-            system.push_back(ScoreRow(2, {g % 3, g / 3 % 3, g / 9 % 3, g / 27, 0, 0}));
+        std::vector<ScoreRow> system; // 0..5 goals each: 1296 rows
+        for (int g = 0; g < 6 * 6 * 6 * 6; ++g)
+            system.push_back(ScoreRow(2, {g % 6, g / 6 % 6, g / 36 % 6, g / 216, 0, 0}));
         const double once = shared->sum(system);
-        std::vector<ScoreRow> listed;
-        for (int c = 0; c < (copies > 4 ? 2 : copies); ++c)
-            listed.insert(listed.end(), system.begin(), system.end());
+        std::vector<ScoreRow> listed = system;
+        listed.insert(listed.end(), system.begin(), system.end());
         ChanceTally tally(shared);
         tally.reset(listed);
         const ScoreRow first = system.front();
-        for (int c = int(listed.size() / system.size()); c < copies; ++c)
+        for (int c = 2; c < copies; ++c)
             tally.add(first);
         QVERIFY(qAbs(tally.sum() - once) < 1e-15);
         QCOMPARE(tally.copies(first), qint64(copies));
@@ -166,6 +137,16 @@ private slots:
         tally.remove(first); // the last copy takes the row's chance with it
         QVERIFY(qAbs(tally.sum() - (once - shared->probability(first))) < 1e-15);
         QCOMPARE(tally.copies(first), qint64(0));
+
+        // Removing every row leaves exactly nothing, though rounding would leave a trace.
+        tally.reset(system);
+        for (size_t i = 0; i < system.size(); ++i)
+            tally.remove(system[i * 7 % system.size()]); // 7 and 1296 share no factor
+        QCOMPARE(tally.rowCount(), qint64(0));
+        QVERIFY(tally.sum() == 0.0); // QCOMPARE would take a near miss for 0
+        tally.remove(first);         // nothing left to remove
+        tally.add(system[5]);
+        QCOMPARE(tally.sum(), shared->probability(system[5]));
     }
 
     // The list knows it holds no copies only when every row was tested or the whole list hashed;
@@ -245,7 +226,6 @@ private slots:
         QTest::newRow("nearly all") << 0.9999977 << "99,9998 % (1 : 1)";
         QTest::newRow("all") << 1.0 << "100 % (1 : 1)";
         QTest::newRow("none") << 0.0 << "0 %";
-        QTest::newRow("below 1 %") << 0.0052 << "0,52 % (1 : 192)";
         QTest::newRow("one row of a system")
             << 1 / 2985984.0 << "0,000033 % (1 : 2" + group + "985" + group + "984)";
         QTest::newRow("beyond fixed decimals") << 1e-20 << QString::fromUtf8("1E\u221218 %");
@@ -256,22 +236,6 @@ private slots:
         QTEST(Chance::chanceText(chance, QLocale(QLocale::Finnish)), "text");
     }
 
-    // Rows that cannot happen are no bet, however many rows are asked.
-    void bestRowsStopAtZero()
-    {
-        const ScoreModel tiny = model({{0.001, 0.001}, {0.001, 0.001}});
-        GoalRanges ranges = GoalRanges::upTo(2, 99);
-        ranges.teams = {GoalRange{60, 60}, GoalRange{0, 0}, GoalRange{0, 99}, GoalRange{0, 0}};
-        qint64 possible = 0;
-        for (int h = 0; h <= 99; ++h)
-            possible += tiny.probability(ScoreRow(2, {60, 0, h, 0, 0, 0})) > 0;
-        QVERIFY(possible > 0 && possible < 100);
-        const BestRows::Result found = BestRows::find(tiny, ranges, 100);
-        QCOMPARE(qint64(found.rows.size()), possible);
-        RowListModel list;
-        QCOMPARE(BestRows::appendTo(list, tiny, ranges, 100).added, possible);
-    }
-
     // Straight into the list: rows listed already are not listed again, and a stop keeps the
     // best rows found until then.
     void appendTo_data()
@@ -279,7 +243,6 @@ private slots:
         QTest::addColumn<int>("listedFirst"); // every third of the best rows listed before
         QTest::addColumn<int>("blocks");      // blocks of 65,536 before the stop; 0: none
         QTest::addColumn<qint64>("added");
-        QTest::newRow("into an empty list") << 0 << 0 << qint64(200000);
         QTest::newRow("some listed") << 300 << 0 << qint64(200000 - 100);
         QTest::newRow("stopped") << 0 << 2 << qint64(2 * 65536);
     }
@@ -341,6 +304,8 @@ private slots:
         // Equal means make equal scores within a match (1-0 and 0-1) and across matches.
         QTest::newRow("ties everywhere") << QList<double>{1.2, 1.2, 1.2, 1.2, 1.2, 1.2} << 0.0 << QList<int>{0, 3} << qint64(2000);
         QTest::newRow("two matches") << QList<double>{2.1, 0.7, 1.0, 1.0} << 0.0 << QList<int>{0, 5} << qint64(400);
+        // Rows that cannot happen are no bet: a mean of 0.001 never makes 60 goals in a double.
+        QTest::newRow("stop at chance 0") << QList<double>{0.001, 0.001, 0.001, 0.001} << 0.0 << QList<int>{60, 60, 0, 0, 0, 99, 0, 0} << qint64(100);
         // clang-format on
     }
     void equalsBruteForce()
@@ -361,10 +326,16 @@ private slots:
         const BestRows::Result found = BestRows::find(scores, ranges, count);
         std::vector<ScoreRow> expected = allRanked(scores, ranges);
         QCOMPARE(BestRows::combinations(scores, ranges), qint64(expected.size()));
+        expected.erase(std::remove_if(expected.begin(), expected.end(),
+                                      [&](ScoreRow row) { return scores.probability(row) == 0; }),
+                       expected.end());
+        QVERIFY(!expected.empty());
         expected.resize(std::min(expected.size(), size_t(count)));
         QCOMPARE(texts(found.rows), texts(expected));
         QCOMPARE(found.chance, scores.sum(found.rows));
         QVERIFY(!found.stopped);
+        RowListModel list;
+        QCOMPARE(BestRows::appendTo(list, scores, ranges, count).added, qint64(expected.size()));
     }
 };
 
