@@ -204,16 +204,12 @@ private slots:
                 const quint64 left = expected[row.key()] ? --expected[row.key()] : 0;
                 QCOMPARE(copies.remove(row), left);
             }
+            QCOMPARE(copies.count(row), expected[row.key()]);
             if (step % 1000 == 0)
                 copies.clearFor(0), expected.clear(); // kept room, emptied
         }
-        size_t distinct = 0;
-        for (const auto& [key, count] : expected) {
-            distinct += count > 0;
-            const ScoreRow row(2, {int(key & 3), int(key >> 8 & 3), int(key >> 16 & 3), 0, 0, 0});
-            QCOMPARE(copies.count(row), count);
-        }
-        QCOMPARE(copies.distinctCount(), distinct);
+        QCOMPARE(copies.distinctCount(), size_t(std::count_if(expected.begin(), expected.end(),
+                                                              [](auto e) { return e.second; })));
     }
 
     // Never 100 % or 0 % unless exact; small chances keep two significant digits.
@@ -236,42 +232,6 @@ private slots:
         QTEST(Chance::chanceText(chance, QLocale(QLocale::Finnish)), "text");
     }
 
-    // Straight into the list: rows listed already are not listed again, and a stop keeps the
-    // best rows found until then.
-    void appendTo_data()
-    {
-        QTest::addColumn<int>("listedFirst"); // every third of the best rows listed before
-        QTest::addColumn<int>("blocks");      // blocks of 65,536 before the stop; 0: none
-        QTest::addColumn<qint64>("added");
-        QTest::newRow("some listed") << 300 << 0 << qint64(200000 - 100);
-        QTest::newRow("stopped") << 0 << 2 << qint64(2 * 65536);
-    }
-    void appendTo()
-    {
-        QFETCH(int, listedFirst);
-        QFETCH(int, blocks);
-        const ScoreModel scores = model({{1.6, 0.9}, {1.1, 1.2}, {0.6, 2.3}});
-        const GoalRanges ranges = GoalRanges::upTo(3, 9);
-        const BestRows::Result best = BestRows::find(scores, ranges, 200000);
-        RowListModel list;
-        for (int i = 0; i < listedFirst; i += 3)
-            list.appendIfNew(best.rows[size_t(i)]);
-        int calls = 0;
-        BestRows::Progress stopAfter = [&](qint64, qint64) { return ++calls < blocks; };
-        const BestRows::Appended appended =
-            BestRows::appendTo(list, scores, ranges, 200000, blocks ? stopAfter : nullptr);
-        QTEST(appended.added, "added");
-        QCOMPARE(appended.stopped, blocks > 0);
-        QCOMPARE(list.count(), listedFirst / 3 + int(appended.added));
-        QVERIFY(!appended.stopped || appended.found == appended.added);
-        // The list holds exactly the best rows found, each once.
-        QStringList listed = texts(list.rows());
-        QStringList expected = texts({best.rows.begin(), best.rows.begin() + appended.found});
-        listed.sort();
-        expected.sort();
-        QCOMPARE(listed, expected);
-    }
-
     // Other counts of matches than 2 or 3, and nothing asked, give nothing.
     void nothingToGive()
     {
@@ -290,22 +250,28 @@ private slots:
         QCOMPARE(empty.count(ScoreRow()) + empty.remove(ScoreRow()), quint64(0));
     }
 
+    // The best rows against all rows ranked, found and straight into the list: rows listed
+    // already are not listed again, and a stop keeps the best rows found until then.
     void equalsBruteForce_data()
     {
         QTest::addColumn<QList<double>>("means"); // home, away of each match
         QTest::addColumn<double>("rho");
         QTest::addColumn<QList<int>>("limits"); // min, max of each team; one pair for all
         QTest::addColumn<qint64>("count");
+        QTest::addColumn<int>("listedFirst"); // every third of the best rows listed before
+        QTest::addColumn<int>("blocks");      // blocks of 65,536 before the stop; 0: none
         const QList<double> three{1.6, 0.9, 1.1, 1.2, 0.6, 2.3};
         // clang-format off
-        QTest::newRow("top 500") << three << -0.1 << QList<int>{0, 3} << qint64(500);
-        QTest::newRow("more than there are") << three << 0.0 << QList<int>{0, 1} << qint64(100);
-        QTest::newRow("own minima and maxima") << three << 0.0 << QList<int>{1, 3, 0, 1, 2, 4, 0, 0, 0, 2, 1, 2} << qint64(300);
+        QTest::newRow("top 500") << three << -0.1 << QList<int>{0, 3} << qint64(500) << 0 << 0;
+        QTest::newRow("more than there are") << three << 0.0 << QList<int>{0, 1} << qint64(100) << 0 << 0;
+        QTest::newRow("own minima and maxima") << three << 0.0 << QList<int>{1, 3, 0, 1, 2, 4, 0, 0, 0, 2, 1, 2} << qint64(300) << 0 << 0;
         // Equal means make equal scores within a match (1-0 and 0-1) and across matches.
-        QTest::newRow("ties everywhere") << QList<double>{1.2, 1.2, 1.2, 1.2, 1.2, 1.2} << 0.0 << QList<int>{0, 3} << qint64(2000);
-        QTest::newRow("two matches") << QList<double>{2.1, 0.7, 1.0, 1.0} << 0.0 << QList<int>{0, 5} << qint64(400);
+        QTest::newRow("ties everywhere") << QList<double>{1.2, 1.2, 1.2, 1.2, 1.2, 1.2} << 0.0 << QList<int>{0, 3} << qint64(2000) << 0 << 0;
+        QTest::newRow("two matches") << QList<double>{2.1, 0.7, 1.0, 1.0} << 0.0 << QList<int>{0, 5} << qint64(400) << 0 << 0;
         // Rows that cannot happen are no bet: a mean of 0.001 never makes 60 goals in a double.
-        QTest::newRow("stop at chance 0") << QList<double>{0.001, 0.001, 0.001, 0.001} << 0.0 << QList<int>{60, 60, 0, 0, 0, 99, 0, 0} << qint64(100);
+        QTest::newRow("stop at chance 0") << QList<double>{0.001, 0.001, 0.001, 0.001} << 0.0 << QList<int>{60, 60, 0, 0, 0, 99, 0, 0} << qint64(100) << 0 << 0;
+        QTest::newRow("some listed") << three << 0.0 << QList<int>{0, 7} << qint64(200000) << 300 << 0;
+        QTest::newRow("stopped") << three << 0.0 << QList<int>{0, 7} << qint64(200000) << 0 << 2;
         // clang-format on
     }
     void equalsBruteForce()
@@ -314,6 +280,8 @@ private slots:
         QFETCH(double, rho);
         QFETCH(QList<int>, limits);
         QFETCH(qint64, count);
+        QFETCH(int, listedFirst);
+        QFETCH(int, blocks);
         const int matches = int(means.size() / 2);
         std::vector<ExpectedGoals> goals;
         for (int m = 0; m < matches; ++m)
@@ -334,8 +302,23 @@ private slots:
         QCOMPARE(texts(found.rows), texts(expected));
         QCOMPARE(found.chance, scores.sum(found.rows));
         QVERIFY(!found.stopped);
+
         RowListModel list;
-        QCOMPARE(BestRows::appendTo(list, scores, ranges, count).added, qint64(expected.size()));
+        for (int i = 0; i < listedFirst; i += 3)
+            list.appendIfNew(expected[size_t(i)]);
+        int calls = 0;
+        BestRows::Progress stopAfter = [&](qint64, qint64) { return ++calls < blocks; };
+        const BestRows::Appended appended =
+            BestRows::appendTo(list, scores, ranges, count, blocks ? stopAfter : nullptr);
+        QCOMPARE(appended.found, blocks ? blocks * 65536 : qint64(expected.size()));
+        QCOMPARE(appended.added, appended.found - (listedFirst + 2) / 3);
+        QCOMPARE(appended.stopped, blocks > 0);
+        // The list holds exactly the best rows found, each once.
+        QStringList listed = texts(list.rows());
+        QStringList best = texts({expected.begin(), expected.begin() + appended.found});
+        listed.sort();
+        best.sort();
+        QCOMPARE(listed, best);
     }
 };
 
