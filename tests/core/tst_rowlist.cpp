@@ -85,7 +85,6 @@ private slots:
         QTest::newRow("append into an empty list") << "" << "+3,3" << "3 3" << "";
         QTest::newRow("append new") << "1 2*" << "n:2,5,5" << "1 2* 5" << "";
         QTest::newRow("staged, announced twice") << "1" << "s:5,6" << "1 5 6" << "";
-        QTest::newRow("clear") << "1* 2 3*" << "c" << "" << "";
         QTest::newRow("remove rows 2, 3, 7 of 8") << "1 2* 3* 4 5 6 7* 8" << "x" << "1 4 5 6 8" << "";
         QTest::newRow("remove first of a duplicate") << "1* 2 1" << "x" << "2 1" << "";
         QTest::newRow("remove, append, clear, append") << "1 2* 3" << "x +4,5 c n:6,1" << "6 1" << "";
