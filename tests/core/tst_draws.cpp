@@ -21,27 +21,33 @@ class TestDraws : public QObject
 {
     Q_OBJECT
 private slots:
-    // The limits' check, and the goals the weighted draw takes from them.
-    void limits_data()
+    // The limits' check and the goals the weighted draw takes from them; a long draw gives
+    // exactly the rows, last result and stop of drawing one row at a time.
+    void limitsAndDraw_data()
     {
         QTest::addColumn<int>("columns");
         QTest::addColumn<QStringList>("limits");
         QTest::addColumn<QString>("error"); // the check's finding
         QTest::addColumn<QString>("ranges");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("reports"); // progress reports answered before the stop
         // clang-format off
-        QTest::newRow("overall maximum") << 2 << QStringList{"4"} << "" << "0..4 0..4 0..4 0..4";
-        QTest::newRow("own limits win") << 3 << QStringList{"9", "3/1", "", "2", "", "", "0/0"} << "" << "1..3 0..9 0..2 0..9 0..9 0..0";
-        QTest::newRow("own maxima, two matches") << 2 << QStringList{"", "1", "2", "3/1", "4"} << "" << "0..1 0..2 1..3 0..4";
-        QTest::newRow("1 max, 2 min") << 3 << QStringList{"5", "", "", "", "1/2"} << "team 3" << "";
-        QTest::newRow("min without max") << 3 << QStringList{"5", "", "/2"} << "team 1" << "";
-        QTest::newRow("missing max before team error") << 2 << QStringList{"", "1/2"} << "missing" << "";
-        QTest::newRow("not a number") << 3 << QStringList{"abc"} << "unreadable" << "";
+        QTest::newRow("few rows, most duplicates") << 2 << QStringList{"1"} << "" << "0..1 0..1 0..1 0..1" << 3000 << -1;
+        QTest::newRow("own limits, hidden teams drawn too") << 2 << QStringList{"2", "3/1", "", "", "5/5", "1"} << "" << "1..3 0..2 0..2 5..5" << 5000 << -1;
+        QTest::newRow("own limits win, stopped at the third report") << 3 << QStringList{"9", "3/1", "", "2", "", "", "0/0"} << "" << "1..3 0..9 0..2 0..9 0..9 0..0" << 70000 << 2;
+        QTest::newRow("own maxima, two matches") << 2 << QStringList{"", "1", "2", "3/1", "4"} << "" << "0..1 0..2 1..3 0..4" << 1000 << -1;
+        QTest::newRow("1 max, 2 min") << 3 << QStringList{"5", "", "", "", "1/2"} << "team 3" << "" << 0 << -1;
+        QTest::newRow("min without max") << 3 << QStringList{"5", "", "/2"} << "team 1" << "" << 0 << -1;
+        QTest::newRow("missing max before team error") << 2 << QStringList{"", "1/2"} << "missing" << "" << 0 << -1;
+        QTest::newRow("not a number") << 3 << QStringList{"abc"} << "unreadable" << "" << 0 << -1;
         // clang-format on
     }
-    void limits()
+    void limitsAndDraw()
     {
         QFETCH(int, columns);
         QFETCH(QStringList, limits);
+        QFETCH(int, count);
+        QFETCH(int, reports);
         const LimitCheckResult check = ResultDrawer(limitTexts(limits), columns).check();
         const QStringList errors{"", "team " + QString::number(check.team), "missing",
                                  "unreadable"};
@@ -52,27 +58,9 @@ private slots:
             teams << QString::number(read->teams[size_t(k)].min) + ".." +
                          QString::number(read->teams[size_t(k)].max);
         QTEST(teams.join(u' '), "ranges");
-    }
+        if (!read)
+            return;
 
-    // A long draw gives exactly the rows, last result and stop of drawing one row at a time.
-    void drawIntoMatchesOneByOne_data()
-    {
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<QStringList>("limits");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("reports"); // progress reports answered before the stop
-        // clang-format off
-        QTest::newRow("few rows, most duplicates") << 2 << QStringList{"1"} << 3000 << -1;
-        QTest::newRow("own limits, hidden teams drawn too") << 2 << QStringList{"2", "3/1", "", "", "5/5", "1"} << 5000 << -1;
-        QTest::newRow("stopped at the third report") << 3 << QStringList{"3"} << 70000 << 2;
-        // clang-format on
-    }
-    void drawIntoMatchesOneByOne()
-    {
-        QFETCH(int, columns);
-        QFETCH(QStringList, limits);
-        QFETCH(int, count);
-        QFETCH(int, reports);
         const ResultDrawer drawer(limitTexts(limits), columns);
         const ScoreRow listed = drawer.rowOf({0, 1, 0, 1, 0, 1});
         RowListModel list, expected;
@@ -100,8 +88,8 @@ private slots:
     }
 
     // Chi-square over 36 rows: a bound that plain Poisson marginals, a uniform draw or the
-    // whole table far exceed.
-    void frequenciesFollowTheModel()
+    // whole table far exceed. Into the list, the draw reports its blocks and stops when told.
+    void weighted()
     {
         const ScoreModel scores = *ScoreModel::make({{1.6, 0.9}, {0.7, 1.2}}, -0.15);
         GoalRanges ranges = GoalRanges::upTo(2, 0);
@@ -125,15 +113,9 @@ private slots:
         }
         QCOMPARE(seen.size(), size_t(36)); // nothing outside the limits
         QVERIFY2(chiSquare < 80, qPrintable(QString::number(chiSquare)));
-    }
 
-    void weightedIntoTheList()
-    {
-        const ScoreModel scores = *ScoreModel::make({{1.2, 1.0}, {1.0, 1.3}, {0.8, 0.8}}, 0);
-        const WeightedDrawer drawer(scores, GoalRanges::upTo(3, 1));
         RowListModel list;
-        list.appendIfNew(ScoreRow(3, {0, 0, 0, 0, 0, 0}));
-        GeneratorRandom random(5);
+        list.appendIfNew(rows[7]);
         QList<qint64> reports;
         const DrawOutcome outcome =
             drawer.drawInto(list, 50000, random, [&](qint64 done, qint64 total) {
@@ -142,27 +124,30 @@ private slots:
             });
         QCOMPARE(reports, (QList<qint64>{20000, 50000, 40000, 50000}));
         QCOMPARE(outcome.drawn, qint64(40000));
-        QCOMPARE(list.count(), 64); // every row of 0..1, the one listed before only once
+        QCOMPARE(list.count(), 36); // every row, the one listed before only once
 
         // Limits holding no chance, or for another match count, would never end a draw.
         const ScoreModel scarce = *ScoreModel::make({{1, 1}, {0.001, 1}}, 0);
-        GoalRanges ranges = GoalRanges::upTo(2, 9);
+        ranges = GoalRanges::upTo(2, 9);
         ranges.teams[2] = {90, 99}; // a mean of 0.001 never reaches 90 goals in a double
         QCOMPARE(WeightedDrawer(scarce, ranges).blockedMatch(), 1);
         QVERIFY(!WeightedDrawer(scarce, ranges).isDrawable());
         QVERIFY(!WeightedDrawer(scarce, GoalRanges::upTo(3, 9)).isDrawable());
     }
 
-    // The goal system: ticks "0,1|2||||" (home 1 .. away 3), clicked one by one.
+    // The goal system: ticks "0,1|2||||" (home 1 .. away 3), clicked one by one; the size a
+    // wanted system is capped to by the maximum goal (reading it is the fuzz replay's).
     void system_data()
     {
         QTest::addColumn<QString>("ticks");
         QTest::addColumn<int>("columns");
         QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("maxGoal"); // and the size 5000 wanted rows are capped to
+        QTest::addColumn<qint64>("capped");
         // clang-format off
-        QTest::newRow("last team turns fastest") << "0,1|2|1|0,3||" << 2 << QStringList{"0-2 1-0", "0-2 1-3", "1-2 1-0", "1-2 1-3"};
-        QTest::newRow("third grid ignored") << "3|4|5|6|0,1|0,1" << 2 << QStringList{"3-4 5-6"};
-        QTest::newRow("three matches") << "11|0|2|2|1|4,5" << 3 << QStringList{"11-0 2-2 1-4", "11-0 2-2 1-5"};
+        QTest::newRow("last team turns fastest") << "0,1|2|1|0,3||" << 2 << QStringList{"0-2 1-0", "0-2 1-3", "1-2 1-0", "1-2 1-3"} << "2" << qint64(81);
+        QTest::newRow("third grid ignored") << "3|4|5|6|0,1|0,1" << 2 << QStringList{"3-4 5-6"} << "12" << qint64(5000);
+        QTest::newRow("three matches") << "11|0|2|2|1|4,5" << 3 << QStringList{"11-0 2-2 1-4", "11-0 2-2 1-5"} << "0" << qint64(1);
         // clang-format on
     }
     void system()
@@ -180,35 +165,15 @@ private slots:
             texts << row.text();
         QTEST(texts, "rows");
         QCOMPARE(draw.shownSize(), qint64(texts.size()));
-        // Maximum 1 allows at most 16 two-match and 64 three-match rows: every box 0 and 1.
-        for (int matches : {2, 3}) {
-            QCOMPARE(draw.drawWanted(100, u"1", matches).wanted, qint64(1) << 2 * matches);
-            QCOMPARE(draw.grid().rows(matches).size(), size_t(1) << 2 * matches);
-        }
-    }
-
-    // The size a wanted system is capped to by the maximum goal, and maxima that are read.
-    void wantedCap_data()
-    {
-        QTest::addColumn<QString>("maxGoal");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<qint64>("capped"); // of 5000 wanted
-        QTest::newRow("maximum 0") << "0" << 3 << qint64(1);
-        QTest::newRow("maximum 2, two matches") << "2" << 2 << qint64(81);
-        QTest::newRow("maximum 5, three matches") << "5" << 3 << qint64(5000);
-        QTest::newRow("two digits") << "12" << 2 << qint64(5000);
-    }
-    void wantedCap()
-    {
         QFETCH(QString, maxGoal);
-        QFETCH(int, columns);
         QTEST(GridDraw::cappedWanted(5000, maxGoal, columns), "capped");
-        QCOMPARE(GridDraw::readMaxGoal(maxGoal), std::optional<int>(maxGoal.toInt()));
-        QVERIFY(!GridDraw::readMaxGoal(u"") && !GridDraw::readMaxGoal(u"1a"));
         GoalGrid grid; // boxes outside the grid are no boxes
         grid.setTicked(6, 0, true);
         grid.setTicked(0, 12, true);
         QCOMPARE(grid.tickCount(0) + grid.tickCount(6) + grid.tickCount(-1), 0);
+        // Maximum 1 allows at most 16 two-match and 64 three-match rows: every box 0 and 1.
+        QCOMPARE(draw.drawWanted(100, u"1", columns).wanted, qint64(1) << 2 * columns);
+        QCOMPARE(draw.grid().rows(columns).size(), size_t(1) << 2 * columns);
     }
 
     // Generators seeded the program's way, made one right after the other within one clock

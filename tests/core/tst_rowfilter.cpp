@@ -143,7 +143,6 @@ private slots:
         const QList<std::pair<const char*, QString>> conditions{
             {"none", ""},
             {"outcome: home wins only", "chkMerkkiX_1=0|chkMerkki2_1=0"},
-            {"outcome: not a draw in match 2", "chkMerkkiX_2=0"},
             {"match goals 2 to 5", "txtMaalitMin_1=2|txtMaalitMax_1=5"},
             {"match goals up to 99", "txtMaalitMin_1=99|txtMaalitMax_1=99"},
             {"difference -1 to 1", "txtEroMin_1=-1|txtEroMax_1=1"},

@@ -209,7 +209,6 @@ private slots:
         QTest::addColumn<qint64>("stakeCents");
         // clang-format off
         QTest::newRow("3 matches, top 1") << 3 << 3 << qint64(1) << 0.0 << qint64(20);
-        QTest::newRow("3 matches, top 50") << 3 << 3 << qint64(50) << 0.0 << qint64(20);
         QTest::newRow("3 matches, own stake large") << 3 << 3 << qint64(300) << 0.0 << qint64(500000);
         QTest::newRow("3 matches, all and more") << 3 << 3 << qint64(5000) << 0.0 << qint64(20);
         QTest::newRow("3 matches, least chance") << 3 << 3 << qint64(100) << 0.0005 << qint64(20);
