@@ -4,36 +4,11 @@
 #include "ui/frmTarkista.h"
 #include "ui/rowlisthistory.h"
 #include "windowtest.h"
-#include <QToolTip>
 #include <QUndoStack>
 
 using namespace WindowTest;
 
 namespace {
-// Expected goals home - away of the three matches.
-const double Goals[3][2] = {{1.5, 1.0}, {2.0, 0.5}, {1.0, 1.0}};
-
-// Every match's expected goals typed and used: those above, or all "rare".
-QString setChances(const QString& rare = {})
-{
-    QStringList steps;
-    for (int k = 1; k <= 3; ++k)
-        for (int side = 0; side < 2; ++side)
-            steps << QString("set txtOdotus%1_%2 %3")
-                         .arg(side ? "Vieras" : "Koti")
-                         .arg(k)
-                         .arg(rare.isEmpty() ? QLocale().toString(Goals[k - 1][side]) : rare);
-    return steps.join("; ") + "; click cmdKayta";
-}
-
-ScoreModel modelOf(int matches)
-{
-    std::vector<ExpectedGoals> goals;
-    for (int k = 0; k < matches; ++k)
-        goals.push_back({Goals[k][0], Goals[k][1]});
-    return *ScoreModel::make(goals, 0);
-}
-
 // What the chance label should say for the list as it is, "hidden" without chances.
 QString expectedChance(frmSarvento& w, bool withModel)
 {
@@ -46,7 +21,7 @@ QString expectedChance(frmSarvento& w, bool withModel)
     distinct.erase(std::unique(distinct.begin(), distinct.end(),
                                [](ScoreRow a, ScoreRow b) { return a.key() == b.key(); }),
                    distinct.end());
-    return "Voittotodennäköisyys " + Chance::chanceText(modelOf(w.ColumnCount()).sum(distinct));
+    return "Voittotodennäköisyys " + Chance::chanceText(chanceModel(w.ColumnCount()).sum(distinct));
 }
 
 } // namespace
@@ -140,7 +115,7 @@ private slots:
         const auto ranges = GoalRanges::fromLimits(limits, 3);
         QVERIFY(ranges);
         QStringList expected = before;
-        for (const QString& row : listed(BestRows::find(modelOf(3), *ranges, count).rows))
+        for (const QString& row : listed(BestRows::find(chanceModel(3), *ranges, count).rows))
             if (!expected.contains(row))
                 expected << row;
         const QString added = "rows=" + expected.join(", ") + "|undo=Kumoa: Parhaat rivit";
@@ -167,35 +142,12 @@ private slots:
         QVERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
     }
 
-    // A row's own chance is its tooltip, and a copy says it counts once.
-    void rowToolTip()
+    // Ordering: likeliest first, ties in list order, ticks with their rows; one step. A row's
+    // own chance is its tooltip, and a copy says it counts once.
+    void orderAndToolTip()
     {
         MainWindow w;
         w.show();
-        const QString twice =
-            "; grid 0 0 0 0 0 0; click cmdListaa_Rivit; no; click cmdListaa_Rivit";
-        QCOMPARE(play(w, setChances() + twice + "; add 2-2 2-2 2-2"), QString());
-        auto* view = child<QAbstractItemView>(w, "lstLista");
-        auto tipOf = [&](int row) {
-            const QRect rect = view->visualRect(view->model()->index(row, 0));
-            QHelpEvent help(QEvent::ToolTip, rect.center(),
-                            view->viewport()->mapToGlobal(rect.center()));
-            QApplication::sendEvent(view->viewport(), &help);
-            return QToolTip::isVisible() ? QToolTip::text() : QString();
-        };
-        const ScoreModel scores = modelOf(3);
-        auto chanceOf = [&](int row) {
-            return "Todennäköisyys " + Chance::chanceText(scores.probability(w.rowList().at(row)));
-        };
-        QCOMPARE(tipOf(2), chanceOf(2));
-        QCOMPARE(tipOf(0), chanceOf(0) + "\nRivi on listalla 2 kertaa; voittotodennäköisyyteen se "
-                                         "lasketaan kerran.");
-    }
-
-    // Ordering: likeliest first, ties in list order, ticks with their rows; one step.
-    void order()
-    {
-        MainWindow w;
         QCOMPARE(play(w, "add 3-3 3-3 3-3; add 0-0 0-0 0-0; add 1-0 2-0 1-1; add "
                          "3-3 3-3 3-3"),
                  QString());
@@ -205,6 +157,13 @@ private slots:
         const QString ordered =
             "rows=1-0 2-0 1-1, 0-0 0-0 0-0, 3-3 3-3 3-3, 3-3 3-3 3-3|ticked=0|" + step;
         QCOMPARE(seen(w, ordered), ordered);
+        const ScoreModel scores = chanceModel(3);
+        auto chanceOf = [&](int row) {
+            return "Todennäköisyys " + Chance::chanceText(scores.probability(w.rowList().at(row)));
+        };
+        QCOMPARE(rowToolTip(w, 0), chanceOf(0));
+        QCOMPARE(rowToolTip(w, 3), chanceOf(3) + "\nRivi on listalla 2 kertaa; "
+                                                 "voittotodennäköisyyteen se lasketaan kerran.");
         QCOMPARE(play(w, "menu MnuKumoa"), QString());
         const QString before = "rows=3-3 3-3 3-3, 0-0 0-0 0-0, 1-0 2-0 1-1, 3-3 3-3 3-3|ticked=2";
         QCOMPARE(seen(w, before), before);

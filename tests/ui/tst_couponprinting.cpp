@@ -49,17 +49,16 @@ const CouponBet Bet{{true, true}, 3, 2};
 const QString BetScript =
     "menu MnuSarake2; choose OptPeli3; tick Chk2Markka; tab 1; grid 2 0 3 1; tab 0";
 
-class CouponPrintingTest : public QObject
+class CouponPrintingTest : public HeadlessWindowTest
 {
     Q_OBJECT
-
-    QTemporaryDir m_settings;
     std::unique_ptr<QTemporaryDir> m_out;
     FilePrinters* m_printers = nullptr; // the window's
 
-    // Pages into the run's folder, the bet set; what setting it told is forgotten.
+    // Pages into a fresh folder, the bet set; what setting it told is forgotten.
     QString setUp(MainWindow& w)
     {
+        m_out = std::make_unique<QTemporaryDir>();
         auto printers = std::make_unique<FilePrinters>(m_out->path());
         m_printers = printers.get();
         w.setPrinterChoice(std::move(printers));
@@ -79,14 +78,8 @@ class CouponPrintingTest : public QObject
         return shown.replaceInStrings(QRegularExpression("^Kesto [\\d,]+ s"), "Kesto")
             .replaceInStrings(m_out->path() + '/', "");
     }
+
 private slots:
-    void initTestCase() { setUpHeadless(m_settings); }
-    void init()
-    {
-        resetBetweenTests(m_settings);
-        m_out = std::make_unique<QTemporaryDir>();
-    }
-    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
     // Each command's coupons, shifted; earlier files replaced only when the player agrees.
     void coupons_data()

@@ -2,8 +2,6 @@
 // the list as one step with the ticks kept, the refusals, and the conditions kept over a start.
 #include "core/chance.h"
 #include "core/compensatedsum.h"
-#include "core/rowfilter.h"
-#include "core/scoremodel.h"
 #include "ui/frmKarsinta.h"
 #include "windowtest.h"
 
@@ -21,10 +19,6 @@ QString counted(frmSarvento& w)
     return labelText(w, "lblKarsintaMaara");
 }
 
-// Every match's expected goals typed and used in the probabilities window.
-const QString SetChances = "set txtOdotusKoti_1 1,5; set txtOdotusVieras_1 1; set txtOdotusKoti_2 "
-                           "2; set txtOdotusVieras_2 0,5; set txtOdotusKoti_3 1; set "
-                           "txtOdotusVieras_3 1; click cmdKayta";
 } // namespace
 
 class TestFrmKarsinta : public HeadlessWindowTest
@@ -152,7 +146,7 @@ private slots:
                              "; click cmdListaa_Rivit; menu MnuKarsinta"),
                  QString());
         QVERIFY(!child<QLineEdit>(w, "txtKarsTodMin")->isEnabled());
-        QCOMPARE(play(w, SetChances), QString());
+        QCOMPARE(play(w, setChances()), QString());
         const QString all =
             "Jää " + QLocale().toString(531441) + " / " + QLocale().toString(531441) + " riviä\n";
         QCOMPARE(counted(w), all + "Voittotodennäköisyys lasketaan...");
@@ -161,7 +155,7 @@ private slots:
                       "set txtVierasvoitotMax 1; set txtRiviMaalitMin 2; set txtRiviMaalitMax 6; "
                       "set txtKarsTodMin 0,001"),
                  QString());
-        const ScoreModel chances = *ScoreModel::make({{1.5, 1}, {2, 0.5}, {1, 1}}, 0);
+        const ScoreModel chances = chanceModel(3);
         QStringList kept;
         CompensatedSum chance;
         for (ScoreRow row : w.rowList().rows()) {

@@ -28,16 +28,12 @@ QWidget* visibleWindow(const QString& name)
 } // namespace
 
 // The main window played as a player would, every message box answered ahead.
-class TestFrmSarvento : public QObject
+class TestFrmSarvento : public HeadlessWindowTest
 {
     Q_OBJECT
-    QTemporaryDir m_settingsDir;
     QTemporaryDir m_files;
 
 private slots:
-    void initTestCase() { setUpHeadless(m_settingsDir); }
-    void init() { resetBetweenTests(m_settingsDir); }
-    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
     // The start-up notice's clicks; "stored" holds Hyvaksy,AlaNaytaInfoa,Varoitus.
     void notice_data()

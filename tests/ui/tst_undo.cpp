@@ -194,26 +194,18 @@ private slots:
     }
 
     // Only the last 20 list changes can be taken back: a step may hold millions of rows.
-    void undoLimit_data()
-    {
-        QTest::addColumn<int>("changes");
-        QTest::addColumn<int>("undoable");
-        QTest::newRow("20") << 20 << 20;
-        QTest::newRow("21") << 21 << 20;
-    }
     void undoLimit()
     {
-        QFETCH(int, changes);
         MainWindow w;
-        for (int i = 0; i < changes; ++i)
+        for (int i = 0; i < 21; ++i)
             QCOMPARE(play(w, QString("add %1-%2 0-0 0-0").arg(i % 10).arg(i / 10)), QString());
         int undone = 0;
-        while (menuItemEnabled(w, "MnuKumoa") && undone <= changes) {
+        while (menuItemEnabled(w, "MnuKumoa") && undone <= 21) {
             QCOMPARE(play(w, "menu MnuKumoa"), QString());
             ++undone;
         }
-        QTEST(undone, "undoable");
-        QCOMPARE(labelText(w, "lblArvottu"), QString::number(changes - undone));
+        QCOMPARE(undone, 20);
+        QCOMPARE(labelText(w, "lblArvottu"), "1");
     }
 };
 

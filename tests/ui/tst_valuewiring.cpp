@@ -6,21 +6,14 @@
 #include "windowtest.h"
 #include <QPlainTextEdit>
 #include <QTableWidget>
-#include <QToolTip>
 
 using namespace WindowTest;
 
 namespace {
-const double Goals[3][2] = {{1.5, 1.0}, {2.0, 0.5}, {1.0, 1.0}};
 const QStringList Tables = {"1-0 14\n0-0 9\n1-1 12\n0-1 8\n2-1 9\n2-0 10\nmuu 38",
                             "0-0 7,5 %\n1-1 11,5 %\n1–0 9 %\n0-1 9 %\n2-2 4\nmuut 59",
                             "1-0\t20\n0-1\t20\n1-1\t20\n0-0\t20\n2-2\t18"};
 const PoolTexts Figures = {"50 000", "65", "2000"};
-
-// Every match's expected goals, Goals, typed and used in the probabilities window.
-const QString SetChances = "set txtOdotusKoti_1 1,5; set txtOdotusVieras_1 1; set txtOdotusKoti_2 "
-                           "2; set txtOdotusVieras_2 0,5; set txtOdotusKoti_3 1; set "
-                           "txtOdotusVieras_3 1; click cmdKayta";
 
 // The tables typed and put in use with the pool's figures; returns what play() returns.
 QString setDistribution(frmSarvento& w, const QStringList& tables = Tables,
@@ -36,10 +29,7 @@ QString setDistribution(frmSarvento& w, const QStringList& tables = Tables,
 // The values the main window should use now, made here from the same inputs.
 std::shared_ptr<const PoolValue> expectedValue(frmSarvento& w)
 {
-    std::vector<ExpectedGoals> goals;
-    for (int k = 0; k < w.ColumnCount(); ++k)
-        goals.push_back({Goals[k][0], Goals[k][1]});
-    const auto model = std::make_shared<const ScoreModel>(*ScoreModel::make(goals, 0));
+    const auto model = std::make_shared<const ScoreModel>(chanceModel(w.ColumnCount()));
     const DistributionRead read =
         readDistribution({{Tables[0], Tables[1], Tables[2]}, Figures}, w.ColumnCount());
     return PoolValue::make(model, *read.distribution, w.StakePerRowCents());
@@ -74,15 +64,15 @@ private slots:
         const QString rows = "add 0-0 0-0 0-0; add 1-0 2-0 1-1; add 1-1 1-0 0-0; add 1-1 1-0 0-0";
         // clang-format off
         QTest::newRow("no chances") << rows << "" << false;
-        QTest::newRow("rows listed before") << SetChances + "; " + rows << "" << true;
-        QTest::newRow("empty list") << SetChances << "" << true;
-        QTest::newRow("drawn, undone") << SetChances << rows + "; draw 3 40; menu MnuKumoa" << true;
-        QTest::newRow("drawn, undone, redone") << SetChances << rows + "; draw 3 40; menu MnuKumoa; menu MnuTeeUudelleen" << true;
-        QTest::newRow("ticked removed") << SetChances << rows + "; check 1; menu MnuPoistavalitutListalta" << true;
-        QTest::newRow("list cleared") << SetChances << rows + "; yes; menu MnuTyhjennäLista" << true;
-        QTest::newRow("stake changed") << SetChances << rows + "; tick Chk2Markka" << true;
-        QTest::newRow("two matches") << SetChances << "yes; menu MnuSarake2; add 0-0 1-0; add 2-1 0-0" << true;
-        QTest::newRow("chances emptied") << SetChances << rows + "; click cmdTyhjenna" << false;
+        QTest::newRow("rows listed before") << setChances() + "; " + rows << "" << true;
+        QTest::newRow("empty list") << setChances() << "" << true;
+        QTest::newRow("drawn, undone") << setChances() << rows + "; draw 3 40; menu MnuKumoa" << true;
+        QTest::newRow("drawn, undone, redone") << setChances() << rows + "; draw 3 40; menu MnuKumoa; menu MnuTeeUudelleen" << true;
+        QTest::newRow("ticked removed") << setChances() << rows + "; check 1; menu MnuPoistavalitutListalta" << true;
+        QTest::newRow("list cleared") << setChances() << rows + "; yes; menu MnuTyhjennäLista" << true;
+        QTest::newRow("stake changed") << setChances() << rows + "; tick Chk2Markka" << true;
+        QTest::newRow("two matches") << setChances() << "yes; menu MnuSarake2; add 0-0 1-0; add 2-1 0-0" << true;
+        QTest::newRow("chances emptied") << setChances() << rows + "; click cmdTyhjenna" << false;
         // clang-format on
     }
     void returnFollowsList()
@@ -117,7 +107,7 @@ private slots:
         const QString rows = "add 0-0 0-0 0-0; add 2-1 1-0 3-3";
         {
             MainWindow w;
-            QCOMPARE(play(w, SetChances + "; " + rows), QString());
+            QCOMPARE(play(w, setChances() + "; " + rows), QString());
             QCOMPARE(setDistribution(w), QString());
             QCOMPARE(setDistribution(w, tables, {figures[0], figures[1], figures[2]}), QString());
             QTEST(MessageBox::shownTexts().join(" / "), "told");
@@ -144,9 +134,9 @@ private slots:
         QCOMPARE(setDistribution(w), QString());
         auto* map = child<QTableWidget>(w, "tblArvo_1");
         QCOMPARE(map->item(1, 0)->text() + seen(w, "lblEiMallia?"), "lblEiMallia?=1");
-        QCOMPARE(play(w, SetChances), QString());
+        QCOMPARE(play(w, setChances()), QString());
         QCOMPARE(seen(w, "lblEiMallia?"), "lblEiMallia?=0");
-        const auto scores = *ScoreModel::make({{1.5, 1.0}, {2.0, 0.5}, {1, 1}}, 0);
+        const auto scores = chanceModel(3);
         const double oneNil = scores.match(0).at(1, 0) / 0.14;
         const double nilNil = scores.match(0).at(0, 0) / 0.09;
         QCOMPARE(map->item(1, 0)->text(), QLocale().toString(oneNil, 'f', 1));
@@ -196,7 +186,7 @@ private slots:
         QFETCH(int, best);
         QFETCH(double, least);
         MainWindow w;
-        QCOMPARE(play(w, SetChances), QString());
+        QCOMPARE(play(w, setChances()), QString());
         QCOMPARE(setDistribution(w), QString());
         QCOMPARE(play(w, script), QString());
         const QStringList before = listed(w.rowList());
@@ -230,9 +220,9 @@ private slots:
         w.show();
         QCOMPARE(play(w, "menu MnuPelijakauma"), QString());
         QVERIFY(child<QWidget>(w, "frmJakauma")->isVisible());
-        QCOMPARE(play(w, SetChances + "; add 0-0 0-0 0-0; add 3-3 3-3 3-3; add 1-0 2-0 1-1; "
-                                      "add 2-1 0-0 1-0; check 1; set txtMaali 3; set txtArvoLkm "
-                                      "5; click cmdArvorivit"),
+        QCOMPARE(play(w, setChances() + "; add 0-0 0-0 0-0; add 3-3 3-3 3-3; add 1-0 2-0 1-1; "
+                                        "add 2-1 0-0 1-0; check 1; set txtMaali 3; set txtArvoLkm "
+                                        "5; click cmdArvorivit"),
                  QString());
         const QString none = "told=Pelijakaumaa ei ole asetettu. Anna se ensin kohdassa Muokkaa, "
                              "Pelijakauma.|MnuJarjestaArvo=0|lblOdotettuPalautus?=0|steps=4";
@@ -254,13 +244,7 @@ private slots:
         QCOMPARE(play(w, "menu MnuJarjestaArvo"), QString());
         QCOMPARE(seen(w, ordered), ordered);
 
-        auto* view = child<QAbstractItemView>(w, "lstLista");
-        const QRect rect = view->visualRect(view->model()->index(0, 0));
-        QHelpEvent help(QEvent::ToolTip, rect.center(),
-                        view->viewport()->mapToGlobal(rect.center()));
-        QApplication::sendEvent(view->viewport(), &help);
-        QVERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), "Todennäköisyys " +
+        QCOMPARE(rowToolTip(w, 0), "Todennäköisyys " +
                                        Chance::chanceText(value->model().probability(rows[0])) +
                                        "\nArvo " + RowValues::valueText(value->valueOf(rows[0])) +
                                        " (odotettu palautus euroa kohti)");
