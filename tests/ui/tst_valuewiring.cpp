@@ -1,6 +1,8 @@
 // The rows' values in the main window: the distribution window, the list's expected return,
 // the commands by value.
+#include "core/bestrows.h"
 #include "core/bestvaluerows.h"
+#include "core/chance.h"
 #include "ui/frmJakauma.h"
 #include "ui/valuecommands.h"
 #include "windowtest.h"
@@ -35,6 +37,21 @@ std::shared_ptr<const PoolValue> expectedValue(frmSarvento& w)
     return PoolValue::make(model, *read.distribution, w.StakePerRowCents());
 }
 
+// What the chance label should say for the list as it is, "hidden" without chances.
+QString expectedChance(frmSarvento& w, bool withModel)
+{
+    if (!withModel)
+        return "hidden";
+    // Each different row once: a copy is no second chance.
+    std::vector<ScoreRow> distinct = w.rowList().rows();
+    std::sort(distinct.begin(), distinct.end(),
+              [](ScoreRow a, ScoreRow b) { return a.key() < b.key(); });
+    distinct.erase(std::unique(distinct.begin(), distinct.end(),
+                               [](ScoreRow a, ScoreRow b) { return a.key() == b.key(); }),
+                   distinct.end());
+    return "Voittotodennäköisyys " + Chance::chanceText(chanceModel(w.ColumnCount()).sum(distinct));
+}
+
 // What the return label should say, "hidden" without values.
 QString expectedReturn(frmSarvento& w, bool withValues)
 {
@@ -55,16 +72,19 @@ class TestValueWiring : public HeadlessWindowTest
     Q_OBJECT
 
 private slots:
-    // After each script the label shows the return of the list as it is then.
-    void returnFollowsList_data()
+    // After each script the labels show the chance and the return of the list as it is then,
+    // and the filter window follows.
+    void labelsFollowList_data()
     {
         QTest::addColumn<QString>("before"); // played before the distribution is set
         QTest::addColumn<QString>("after");
-        QTest::addColumn<bool>("values");
+        QTest::addColumn<bool>("chances");
         const QString rows = "add 0-0 0-0 0-0; add 1-0 2-0 1-1; add 1-1 1-0 0-0; add 1-1 1-0 0-0";
+        const QString twice = "grid 0,1,2 0,1,2 0,1,2 0,1,2 0,1,2 0,1,2; click cmdListaa_Rivit; "
+                              "no; click cmdListaa_Rivit";
         // clang-format off
         QTest::newRow("no chances") << rows << "" << false;
-        QTest::newRow("rows listed before") << setChances() + "; " + rows << "" << true;
+        QTest::newRow("rows listed before") << rows + "; " + setChances() << "" << true;
         QTest::newRow("empty list") << setChances() << "" << true;
         QTest::newRow("drawn, undone") << setChances() << rows + "; draw 3 40; menu MnuKumoa" << true;
         QTest::newRow("drawn, undone, redone") << setChances() << rows + "; draw 3 40; menu MnuKumoa; menu MnuTeeUudelleen" << true;
@@ -72,20 +92,26 @@ private slots:
         QTest::newRow("list cleared") << setChances() << rows + "; yes; menu MnuTyhjennäLista" << true;
         QTest::newRow("stake changed") << setChances() << rows + "; tick Chk2Markka" << true;
         QTest::newRow("two matches") << setChances() << "yes; menu MnuSarake2; add 0-0 1-0; add 2-1 0-0" << true;
+        QTest::newRow("two matches, undone") << setChances() << rows + "; yes; menu MnuSarake2; menu MnuKumoa" << true;
+        QTest::newRow("a system listed twice") << setChances() << twice << true;
+        QTest::newRow("listed twice, undone, redone") << setChances() << twice + "; menu MnuKumoa; menu MnuTeeUudelleen" << true;
+        QTest::newRow("listed twice, a removal undone") << setChances() << twice + "; check 3; menu MnuPoistavalitutListalta; menu MnuKumoa" << true;
+        QTest::newRow("listed twice, then drawn") << setChances() << twice + "; set txtMaali 3; draw 3 40" << true;
         QTest::newRow("chances emptied") << setChances() << rows + "; click cmdTyhjenna" << false;
         // clang-format on
     }
-    void returnFollowsList()
+    void labelsFollowList()
     {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        QFETCH(bool, values);
+        QFETCH(bool, chances);
         MainWindow w;
-        QCOMPARE(play(w, "menu MnuKarsinta; " + before), QString()); // the filter follows too
+        QCOMPARE(play(w, "menu MnuKarsinta; " + before), QString());
         QCOMPARE(setDistribution(w), QString());
         QCOMPARE(play(w, after), QString());
-        QCOMPARE(shownLabel(w, "lblOdotettuPalautus"), expectedReturn(w, values));
-        QCOMPARE(child<QLineEdit>(w, "txtKarsArvoMin")->isEnabled(), values);
+        QCOMPARE(shownLabel(w, "lblVoittoTod"), expectedChance(w, chances));
+        QCOMPARE(shownLabel(w, "lblOdotettuPalautus"), expectedReturn(w, chances));
+        QCOMPARE(child<QLineEdit>(w, "txtKarsArvoMin")->isEnabled(), chances);
     }
 
     // A fault is told and changes nothing in use, nor what is stored.
@@ -113,9 +139,10 @@ private slots:
             QTEST(MessageBox::shownTexts().join(" / "), "told");
             QCOMPARE(shownLabel(w, "lblOdotettuPalautus"), expectedReturn(w, true));
         }
-        // At the next start the distribution in use before is in use, unopened, and shown.
+        // At the next start the chances and distribution in use before are in use, unopened.
         MainWindow w;
         QCOMPARE(play(w, rows), QString());
+        QCOMPARE(shownLabel(w, "lblVoittoTod"), expectedChance(w, true));
         QCOMPARE(shownLabel(w, "lblOdotettuPalautus"), expectedReturn(w, true));
         QCOMPARE(child<QPlainTextEdit>(w, "txtJakauma_2")->toPlainText(), Tables[1]);
         const QString shown = "lblOdotettuPalautus=Odotettu palautus 385 % panoksesta|txtVaihto=50 "
@@ -164,24 +191,37 @@ private slots:
                  QString("Rivillä 2 tulos 1-0 on toiseen kertaan; ensimmäinen on rivillä 1."));
     }
 
-    // "Parhaat arvorivit": the rows of highest value within the limits, none twice, one step.
-    void bestValueRows_data()
+    // "Parhaat rivit" and "Parhaat arvorivit": the likeliest rows, or those of highest value,
+    // within the limits, none twice, one step.
+    void bestRows_data()
     {
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("script");
-        QTest::addColumn<int>("best"); // how many wanted; -1: none
+        QTest::addColumn<int>("best"); // how many are wanted; -1: none; below: -(budget cents)
         QTest::addColumn<double>("least");
         QTest::addColumn<QString>("told");
+        const QString chance = "cmdParhaatRivit", value = "cmdArvorivit";
         // clang-format off
-        QTest::newRow("ten") << "set txtMaali 4; set txtArvoLkm 10" << 10 << 0.0 << "";
-        QTest::newRow("budget, least chance") << "set txtMaali 5; tick Chk2Markka; set txtArvoBudjetti 9; set txtMinTod 0,05" << -2 << 0.0005 << "";
-        QTest::newRow("one already listed") << "set txtMaali 3; add 0-0 0-0 0-0; set txtArvoLkm 300" << 300 << 0.0 << "";
-        QTest::newRow("least chance no number") << "set txtMaali 3; set txtArvoLkm 5; set txtMinTod x" << -1 << 0.0 << "Pienin todennäköisyys annetaan prosentteina väliltä 0–100; tyhjä ei rajaa rivejä.";
-        QTest::newRow("no chances") << "click cmdTyhjenna; set txtMaali 3; set txtArvoLkm 5" << -1 << 0.0 << "Rivien arvo lasketaan todennäköisyyksistä: anna ensin kertoimet tai odotetut maalimäärät ja paina Käytä.";
-        QTest::newRow("max goal missing") << "set txtArvoLkm 5" << -1 << 0.0 << "Max. maalimäärä puuttuu";
+        QTest::newRow("ten") << chance << "set txtMaali 3; set txtParhaatLkm 10" << 10 << 0.0 << "";
+        QTest::newRow("for a budget") << chance << "set txtMaali 3; tick Chk2Markka; set txtParhaatLkm ; set txtBudjetti 2,5" << -250 << 0.0 << "";
+        QTest::newRow("the best one already listed") << chance << "set txtMaali 3; add 1-0 1-0 0-0; set txtParhaatLkm 4" << 4 << 0.0 << "";
+        QTest::newRow("own limits of a team") << chance << "set txtMaali 3; set txtMaalivah_0 2; set txtMaaliEnint_0 3; set txtParhaatLkm 6" << 6 << 0.0 << "";
+        QTest::newRow("max goal missing") << chance << "set txtParhaatLkm 5" << -1 << 0.0 << "Max. maalimäärä puuttuu";
+        QTest::newRow("count no whole number") << chance << "set txtMaali 3; set txtParhaatLkm 2,5" << -1 << 0.0 << "Rivimäärä ei ole kokonaisluku.";
+        QTest::newRow("budget, no stake") << chance << "set txtMaali 3; untick Chk1Markka; set txtBudjetti 10" << -1 << 0.0 << "Panos on 0 €, joten budjetista ei voi laskea rivimäärää. Valitse ensin panos.";
+        QTest::newRow("a team's least above its most") << chance << "set txtMaali 3; set txtMaalivah_0 3; set txtMaaliEnint_0 1; set txtParhaatLkm 5" << -1 << 0.0 << "";
+        QTest::newRow("no chances") << chance << "click cmdTyhjenna; set txtMaali 3; set txtParhaatLkm 5" << -1 << 0.0 << "Parhaat rivit lasketaan todennäköisyyksistä: anna ensin kertoimet tai odotetut maalimäärät ja paina Käytä.";
+        QTest::newRow("value, ten") << value << "set txtMaali 4; set txtArvoLkm 10" << 10 << 0.0 << "";
+        QTest::newRow("value, budget, least chance") << value << "set txtMaali 5; tick Chk2Markka; set txtArvoBudjetti 9; set txtMinTod 0,05" << -900 << 0.0005 << "";
+        QTest::newRow("value, one already listed") << value << "set txtMaali 3; add 0-0 0-0 0-0; set txtArvoLkm 300" << 300 << 0.0 << "";
+        QTest::newRow("value, least chance no number") << value << "set txtMaali 3; set txtArvoLkm 5; set txtMinTod x" << -1 << 0.0 << "Pienin todennäköisyys annetaan prosentteina väliltä 0–100; tyhjä ei rajaa rivejä.";
+        QTest::newRow("value, no chances") << value << "click cmdTyhjenna; set txtMaali 3; set txtArvoLkm 5" << -1 << 0.0 << "Rivien arvo lasketaan todennäköisyyksistä: anna ensin kertoimet tai odotetut maalimäärät ja paina Käytä.";
+        QTest::newRow("value, max goal missing") << value << "set txtArvoLkm 5" << -1 << 0.0 << "Max. maalimäärä puuttuu";
         // clang-format on
     }
-    void bestValueRows()
+    void bestRows()
     {
+        QFETCH(QString, button);
         QFETCH(QString, script);
         QFETCH(int, best);
         QFETCH(double, least);
@@ -190,21 +230,30 @@ private slots:
         QCOMPARE(setDistribution(w), QString());
         QCOMPARE(play(w, script), QString());
         const QStringList before = listed(w.rowList());
-        QCOMPARE(play(w, "click cmdArvorivit"), QString());
+        QCOMPARE(play(w, "click " + button), QString());
         QTEST(MessageBox::shownTexts().join(" / "), "told");
         if (best == -1) {
             QCOMPARE(listed(w.rowList()), before);
             return;
         }
-        const qint64 count = best == -2 ? 900 / w.StakePerRowCents() : best;
-        const GoalRanges ranges = GoalRanges::upTo(3, observe(w, "txtMaali").toInt());
+        const qint64 count = best < 0 ? -best / w.StakePerRowCents() : best;
+        GoalLimitTexts limits{observe(w, "txtMaali"), {}, {}};
+        for (size_t k = 0; k < 6; ++k) {
+            limits.teamMin[k] = observe(w, QString("txtMaalivah_%1").arg(k));
+            limits.teamMax[k] = observe(w, QString("txtMaaliEnint_%1").arg(k));
+        }
+        const auto ranges = GoalRanges::fromLimits(limits, 3);
+        QVERIFY(ranges);
         QStringList expected = before;
+        const bool byValue = button == "cmdArvorivit";
         for (const QString& row :
-             listed(BestValueRows::find(*expectedValue(w), ranges, count, least).rows))
+             listed(byValue ? BestValueRows::find(*expectedValue(w), *ranges, count, least).rows
+                            : BestRows::find(chanceModel(3), *ranges, count).rows))
             if (!expected.contains(row))
                 expected << row;
         QVERIFY(expected.size() > before.size());
-        const QString added = "rows=" + expected.join(", ") + "|undo=Kumoa: Parhaat arvorivit";
+        const QString added = "rows=" + expected.join(", ") +
+                              "|undo=Kumoa: " + (byValue ? "Parhaat arvorivit" : "Parhaat rivit");
         QCOMPARE(seen(w, added), added);
         QCOMPARE(shownLabel(w, "lblOdotettuPalautus"), expectedReturn(w, true));
         QCOMPARE(play(w, "menu MnuKumoa"), QString());
