@@ -30,35 +30,6 @@ private slots:
         QVERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
     }
 
-    // Ordering: likeliest first, ties in list order, ticks with their rows; one step. A row's
-    // own chance is its tooltip, and a copy says it counts once.
-    void orderAndToolTip()
-    {
-        MainWindow w;
-        w.show();
-        QCOMPARE(play(w, "add 3-3 3-3 3-3; add 0-0 0-0 0-0; add 1-0 2-0 1-1; add "
-                         "3-3 3-3 3-3"),
-                 QString());
-        QVERIFY2(!menuItemEnabled(w, "MnuJarjestaTod"), "no chances: nothing to order by");
-        QCOMPARE(play(w, setChances() + "; check 2; menu MnuJarjestaTod"), QString());
-        const QString step = "undo=Kumoa: Järjestä todennäköisyyden mukaan|steps=5";
-        const QString ordered =
-            "rows=1-0 2-0 1-1, 0-0 0-0 0-0, 3-3 3-3 3-3, 3-3 3-3 3-3|ticked=0|" + step;
-        QCOMPARE(seen(w, ordered), ordered);
-        const ScoreModel scores = chanceModel(3);
-        auto chanceOf = [&](int row) {
-            return "Todennäköisyys " + Chance::chanceText(scores.probability(w.rowList().at(row)));
-        };
-        QCOMPARE(rowToolTip(w, 0), chanceOf(0));
-        QCOMPARE(rowToolTip(w, 3), chanceOf(3) + "\nRivi on listalla 2 kertaa; "
-                                                 "voittotodennäköisyyteen se lasketaan kerran.");
-        QCOMPARE(play(w, "menu MnuKumoa"), QString());
-        const QString before = "rows=3-3 3-3 3-3, 0-0 0-0 0-0, 1-0 2-0 1-1, 3-3 3-3 3-3|ticked=2";
-        QCOMPARE(seen(w, before), before);
-        QCOMPARE(play(w, "menu MnuTeeUudelleen; menu MnuJarjestaTod"), QString());
-        QCOMPARE(seen(w, step), step); // in order already: no step
-    }
-
     // The draw by chances, one step; without chances nothing is drawn.
     void drawByChances_data()
     {

@@ -260,21 +260,42 @@ private slots:
         QCOMPARE(listed(w.rowList()), before);
     }
 
-    // Without a distribution nothing goes by value, and the player is told where to give it.
-    // Ordering: highest value first, ticks with their rows, one step and none when in order
-    // already; the tooltip tells the value beside the chance.
+    // Ordering by chance, then by value: highest first, ties in list order, ticks with their
+    // rows, one step and none when in order already; nothing goes by value without a
+    // distribution, and the player is told where to give it. The tooltip tells a row's chance, a
+    // copy that it counts once, and the value once there is one.
     void orderAndToolTip()
     {
         MainWindow w;
         w.show();
-        QCOMPARE(play(w, "menu MnuPelijakauma"), QString());
-        QVERIFY(child<QWidget>(w, "frmJakauma")->isVisible());
-        QCOMPARE(play(w, setChances() + "; add 0-0 0-0 0-0; add 3-3 3-3 3-3; add 1-0 2-0 1-1; "
-                                        "add 2-1 0-0 1-0; check 1; set txtMaali 3; set txtArvoLkm "
-                                        "5; click cmdArvorivit"),
+        QCOMPARE(play(w, "add 3-3 3-3 3-3; add 0-0 0-0 0-0; add 1-0 2-0 1-1; add 3-3 3-3 3-3"),
                  QString());
+        QVERIFY2(!menuItemEnabled(w, "MnuJarjestaTod"), "no chances: nothing to order by");
+        QCOMPARE(play(w, setChances() + "; check 2; menu MnuJarjestaTod"), QString());
+        const QString step = "undo=Kumoa: Järjestä todennäköisyyden mukaan|steps=5";
+        const QString ordered =
+            "rows=1-0 2-0 1-1, 0-0 0-0 0-0, 3-3 3-3 3-3, 3-3 3-3 3-3|ticked=0|" + step;
+        QCOMPARE(seen(w, ordered), ordered);
+        const ScoreModel scores = chanceModel(3);
+        auto chanceOf = [&](ScoreRow row) {
+            return "Todennäköisyys " + Chance::chanceText(scores.probability(row));
+        };
+        QCOMPARE(rowToolTip(w, 0), chanceOf(w.rowList().at(0)));
+        QCOMPARE(rowToolTip(w, 3), chanceOf(w.rowList().at(3)) +
+                                       "\nRivi on listalla 2 kertaa; voittotodennäköisyyteen se "
+                                       "lasketaan kerran.");
+        QCOMPARE(play(w, "menu MnuKumoa"), QString());
+        const QString before = "rows=3-3 3-3 3-3, 0-0 0-0 0-0, 1-0 2-0 1-1, 3-3 3-3 3-3|ticked=2";
+        QCOMPARE(seen(w, before), before);
+        QCOMPARE(play(w, "menu MnuTeeUudelleen; menu MnuJarjestaTod"), QString());
+        QCOMPARE(seen(w, step), step);
+
+        QCOMPARE(play(w, "menu MnuPelijakauma; add 2-1 0-0 1-0; set txtMaali 3; set txtArvoLkm "
+                         "5; click cmdArvorivit"),
+                 QString());
+        QVERIFY(child<QWidget>(w, "frmJakauma")->isVisible());
         const QString none = "told=Pelijakaumaa ei ole asetettu. Anna se ensin kohdassa Muokkaa, "
-                             "Pelijakauma.|MnuJarjestaArvo=0|lblOdotettuPalautus?=0|steps=4";
+                             "Pelijakauma.|MnuJarjestaArvo=0|lblOdotettuPalautus?=0|steps=6";
         QCOMPARE(seen(w, none), none);
         QCOMPARE(setDistribution(w), QString());
         std::vector<ScoreRow> rows = w.rowList().rows();
@@ -283,24 +304,21 @@ private slots:
             return value->valueOf(x) > value->valueOf(y);
         });
         const int ticked =
-            int(std::find(rows.begin(), rows.end(), *ScoreRow::fromText(QString("3-3 3-3 3-3"))) -
-                rows.begin());
-        const QString ordered = "rows=" + listed(rows).join(", ") +
+            int(std::find(rows.begin(), rows.end(), w.rowList().at(0)) - rows.begin());
+        const QString byValue = "rows=" + listed(rows).join(", ") +
                                 "|ticked=" + QString::number(ticked) +
-                                "|undo=Kumoa: Järjestä arvon mukaan|steps=5";
+                                "|undo=Kumoa: Järjestä arvon mukaan|steps=7";
         QCOMPARE(play(w, "menu MnuJarjestaArvo"), QString());
-        QCOMPARE(seen(w, ordered), ordered);
+        QCOMPARE(seen(w, byValue), byValue);
         QCOMPARE(play(w, "menu MnuJarjestaArvo"), QString());
-        QCOMPARE(seen(w, ordered), ordered);
-
-        QCOMPARE(rowToolTip(w, 0), "Todennäköisyys " +
-                                       Chance::chanceText(value->model().probability(rows[0])) +
-                                       "\nArvo " + RowValues::valueText(value->valueOf(rows[0])) +
+        QCOMPARE(seen(w, byValue), byValue);
+        QCOMPARE(rowToolTip(w, 0), chanceOf(rows[0]) + "\nArvo " +
+                                       RowValues::valueText(value->valueOf(rows[0])) +
                                        " (odotettu palautus euroa kohti)");
-
         QCOMPARE(play(w, "menu MnuKumoa"), QString());
-        const QString before = "rows=0-0 0-0 0-0, 3-3 3-3 3-3, 1-0 2-0 1-1, 2-1 0-0 1-0|ticked=1";
-        QCOMPARE(seen(w, before), before);
+        const QString back =
+            "rows=1-0 2-0 1-1, 0-0 0-0 0-0, 3-3 3-3 3-3, 3-3 3-3 3-3, 2-1 0-0 1-0|ticked=0|steps=6";
+        QCOMPARE(seen(w, back), back);
     }
 };
 
