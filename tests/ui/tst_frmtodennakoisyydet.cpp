@@ -4,6 +4,7 @@
 #include "windowtest.h"
 #include <QGroupBox>
 #include <QTableWidget>
+#include <optional>
 
 using namespace WindowTest;
 using ModelPointer = std::shared_ptr<const ScoreModel>;
@@ -51,29 +52,22 @@ QString joined(const ModelInputTexts& t)
     return all.join('|') + " / rho " + t.rho;
 }
 
-QLineEdit* box(frmTodennakoisyydet& w, int field, int match)
+// Types texts into the boxes when given; returns the boxes as joined() writes them.
+QString typed(frmTodennakoisyydet& w, const std::optional<ModelInputTexts>& texts = {})
 {
-    return child<QLineEdit>(w, BoxNames[field] + QStringLiteral("_%1").arg(match));
-}
-
-void type(frmTodennakoisyydet& w, const QStringList& matches, const QString& rho)
-{
-    const ModelInputTexts texts = inputsOf(matches, rho);
+    ModelInputTexts shown;
     for (int k = 1; k <= 3; ++k)
-        for (int i = 0; i < 7; ++i)
-            box(w, i, k)->setText(texts.matches[size_t(k - 1)].*Fields[i]);
-    child<QLineEdit>(w, "txtRho")->setText(rho);
-}
-
-// The boxes as joined() writes them.
-QString typed(frmTodennakoisyydet& w)
-{
-    ModelInputTexts texts;
-    for (int k = 1; k <= 3; ++k)
-        for (int i = 0; i < 7; ++i)
-            texts.matches[size_t(k - 1)].*Fields[i] = box(w, i, k)->text();
-    texts.rho = child<QLineEdit>(w, "txtRho")->text();
-    return joined(texts);
+        for (int i = 0; i < 7; ++i) {
+            auto* box = child<QLineEdit>(w, BoxNames[i] + QStringLiteral("_%1").arg(k));
+            if (texts)
+                box->setText(texts->matches[size_t(k - 1)].*Fields[i]);
+            shown.matches[size_t(k - 1)].*Fields[i] = box->text();
+        }
+    auto* rho = child<QLineEdit>(w, "txtRho");
+    if (texts)
+        rho->setText(texts->rho);
+    shown.rho = rho->text();
+    return joined(shown);
 }
 
 QString shownGoals(frmTodennakoisyydet& w)
@@ -131,7 +125,7 @@ private slots:
         const ModelPointer model = w->model();
         QCOMPARE(matchesOf(model), columns);
         QSignalSpy set(w.get(), &frmTodennakoisyydet::modelChanged);
-        type(*w, matches, rho);
+        typed(*w, inputsOf(matches, rho));
         child<QPushButton>(*w, "cmdKayta")->click();
 
         QCOMPARE(MessageBox::shownTexts().join(" / "), told);
@@ -177,7 +171,7 @@ private slots:
         QFETCH(QString, rho);
         QFETCH(QString, sample);
         auto w = open(2);
-        type(*w, {Goals, match}, rho);
+        typed(*w, inputsOf({Goals, match}, rho));
         child<QPushButton>(*w, "cmdKayta")->click();
         QVERIFY(w->model());
         QTEST(labelText(*w, "lblVaroitus_2"), "warning");
