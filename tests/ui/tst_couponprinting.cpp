@@ -224,33 +224,23 @@ private slots:
             QVERIFY2(sheet.split(' ').contains(mark), mark);
     }
 
-    // Coupons print once each whatever the print dialog says; a listing in copies.
-    void copies_data()
+    // Coupons print once each whatever the print dialog says, a listing in copies. The preview
+    // offers no way to print: that would skip the stake check and the question.
+    void dialogs()
     {
-        QTest::addColumn<PrinterChoice::Job>("job");
-        QTest::addColumn<int>("copies"); // offered when more than one
-        QTest::newRow("coupons") << PrinterChoice::Coupons << 1;
-        QTest::newRow("listing") << PrinterChoice::Listing << 2;
-    }
-    void copies()
-    {
-        bool offered = false;
-        ModalRunner::setHandler([&](QDialog& dialog) {
-            auto* spin = dialog.findChild<QSpinBox*>("copies");
-            offered = spin && spin->isEnabled();
-            qobject_cast<QPrintDialog*>(&dialog)->printer()->setCopyCount(2);
-            return int(QDialog::Accepted);
-        });
         DialogPrinterChoice printers;
-        QFETCH(PrinterChoice::Job, job);
-        QFETCH(int, copies);
-        QCOMPARE(printers.choose(nullptr, "Tulosta", job)->copyCount(), copies);
-        QCOMPARE(offered, copies > 1);
-    }
-
-    // The preview offers no way to print: that would skip the stake check and the question.
-    void previewPrintsNothing()
-    {
+        for (const auto& [job, copies] :
+             {std::pair{PrinterChoice::Coupons, 1}, std::pair{PrinterChoice::Listing, 2}}) {
+            bool offered = false;
+            ModalRunner::setHandler([&offered](QDialog& dialog) {
+                auto* spin = dialog.findChild<QSpinBox*>("copies");
+                offered = spin && spin->isEnabled();
+                qobject_cast<QPrintDialog*>(&dialog)->printer()->setCopyCount(2);
+                return int(QDialog::Accepted);
+            });
+            QCOMPARE(printers.choose(nullptr, "Tulosta", job)->copyCount(), copies);
+            QCOMPARE(offered, copies > 1);
+        }
         std::vector<ScoreRow> rows;
         for (const char* row : {"1-2 3-4 5-6", "0-10 1-1 1-1", "9-8 7-6 5-4"})
             rows.push_back(*ScoreRow::fromText(QString::fromUtf8(row)));
@@ -267,7 +257,6 @@ private slots:
                 offered << button->text() << button->toolTip();
             return int(QDialog::Rejected);
         });
-        DialogPrinterChoice printers;
         printers.preview(nullptr, [&](QPrinter& printer) {
             PrintRun::previewPages(printer, Bet, rows, {}, 10);
         });

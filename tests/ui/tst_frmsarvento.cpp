@@ -84,8 +84,7 @@ private slots:
         for (const QString& key : keys)
             after << SettingsStore::read("Rekisteri", key);
         QTEST(after.join(','), "storedAfter");
-        QCOMPARE(w.WarningsOn(), !stored.endsWith("False"));
-        QCOMPARE(child<QAction>(w, "MnuVaroitukset")->isChecked(), w.WarningsOn());
+        QCOMPARE(observe(w, "warnings"), stored.endsWith("False") ? "0" : "1");
     }
 
     // What the player does (see play()) and what is seen then (see seen()).
