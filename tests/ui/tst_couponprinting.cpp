@@ -49,17 +49,16 @@ const CouponBet Bet{{true, true}, 3, 2};
 const QString BetScript =
     "menu MnuSarake2; choose OptPeli3; tick Chk2Markka; tab 1; grid 2 0 3 1; tab 0";
 
-class CouponPrintingTest : public QObject
+class CouponPrintingTest : public HeadlessWindowTest
 {
     Q_OBJECT
-
-    QTemporaryDir m_settings;
     std::unique_ptr<QTemporaryDir> m_out;
     FilePrinters* m_printers = nullptr; // the window's
 
-    // Pages into the run's folder, the bet set; what setting it told is forgotten.
+    // Pages into a fresh folder, the bet set; what setting it told is forgotten.
     QString setUp(MainWindow& w)
     {
+        m_out = std::make_unique<QTemporaryDir>();
         auto printers = std::make_unique<FilePrinters>(m_out->path());
         m_printers = printers.get();
         w.setPrinterChoice(std::move(printers));
@@ -79,14 +78,8 @@ class CouponPrintingTest : public QObject
         return shown.replaceInStrings(QRegularExpression("^Kesto [\\d,]+ s"), "Kesto")
             .replaceInStrings(m_out->path() + '/', "");
     }
+
 private slots:
-    void initTestCase() { setUpHeadless(m_settings); }
-    void init()
-    {
-        resetBetweenTests(m_settings);
-        m_out = std::make_unique<QTemporaryDir>();
-    }
-    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
     // Each command's coupons, shifted; earlier files replaced only when the player agrees.
     void coupons_data()
@@ -231,33 +224,23 @@ private slots:
             QVERIFY2(sheet.split(' ').contains(mark), mark);
     }
 
-    // Coupons print once each whatever the print dialog says; a listing in copies.
-    void copies_data()
+    // Coupons print once each whatever the print dialog says, a listing in copies. The preview
+    // offers no way to print: that would skip the stake check and the question.
+    void dialogs()
     {
-        QTest::addColumn<PrinterChoice::Job>("job");
-        QTest::addColumn<int>("copies"); // offered when more than one
-        QTest::newRow("coupons") << PrinterChoice::Coupons << 1;
-        QTest::newRow("listing") << PrinterChoice::Listing << 2;
-    }
-    void copies()
-    {
-        bool offered = false;
-        ModalRunner::setHandler([&](QDialog& dialog) {
-            auto* spin = dialog.findChild<QSpinBox*>("copies");
-            offered = spin && spin->isEnabled();
-            qobject_cast<QPrintDialog*>(&dialog)->printer()->setCopyCount(2);
-            return int(QDialog::Accepted);
-        });
         DialogPrinterChoice printers;
-        QFETCH(PrinterChoice::Job, job);
-        QFETCH(int, copies);
-        QCOMPARE(printers.choose(nullptr, "Tulosta", job)->copyCount(), copies);
-        QCOMPARE(offered, copies > 1);
-    }
-
-    // The preview offers no way to print: that would skip the stake check and the question.
-    void previewPrintsNothing()
-    {
+        for (const auto& [job, copies] :
+             {std::pair{PrinterChoice::Coupons, 1}, std::pair{PrinterChoice::Listing, 2}}) {
+            bool offered = false;
+            ModalRunner::setHandler([&offered](QDialog& dialog) {
+                auto* spin = dialog.findChild<QSpinBox*>("copies");
+                offered = spin && spin->isEnabled();
+                qobject_cast<QPrintDialog*>(&dialog)->printer()->setCopyCount(2);
+                return int(QDialog::Accepted);
+            });
+            QCOMPARE(printers.choose(nullptr, "Tulosta", job)->copyCount(), copies);
+            QCOMPARE(offered, copies > 1);
+        }
         std::vector<ScoreRow> rows;
         for (const char* row : {"1-2 3-4 5-6", "0-10 1-1 1-1", "9-8 7-6 5-4"})
             rows.push_back(*ScoreRow::fromText(QString::fromUtf8(row)));
@@ -274,7 +257,6 @@ private slots:
                 offered << button->text() << button->toolTip();
             return int(QDialog::Rejected);
         });
-        DialogPrinterChoice printers;
         printers.preview(nullptr, [&](QPrinter& printer) {
             PrintRun::previewPages(printer, Bet, rows, {}, 10);
         });

@@ -28,16 +28,12 @@ QWidget* visibleWindow(const QString& name)
 } // namespace
 
 // The main window played as a player would, every message box answered ahead.
-class TestFrmSarvento : public QObject
+class TestFrmSarvento : public HeadlessWindowTest
 {
     Q_OBJECT
-    QTemporaryDir m_settingsDir;
     QTemporaryDir m_files;
 
 private slots:
-    void initTestCase() { setUpHeadless(m_settingsDir); }
-    void init() { resetBetweenTests(m_settingsDir); }
-    void cleanup() { QCOMPARE(unusedQueues(), QString()); }
 
     // The start-up notice's clicks; "stored" holds Hyvaksy,AlaNaytaInfoa,Varoitus.
     void notice_data()
@@ -88,8 +84,7 @@ private slots:
         for (const QString& key : keys)
             after << SettingsStore::read("Rekisteri", key);
         QTEST(after.join(','), "storedAfter");
-        QCOMPARE(w.WarningsOn(), !stored.endsWith("False"));
-        QCOMPARE(child<QAction>(w, "MnuVaroitukset")->isChecked(), w.WarningsOn());
+        QCOMPARE(observe(w, "warnings"), stored.endsWith("False") ? "0" : "1");
     }
 
     // What the player does (see play()) and what is seen then (see seen()).

@@ -20,10 +20,9 @@ struct AnswerBox : InputBox
     }
 };
 
-class LottoWindowsTest : public QObject
+class LottoWindowsTest : public HeadlessWindowTest
 {
     Q_OBJECT
-    QTemporaryDir m_dir;
     GeneratorRandom m_random{20240611};
 
     static void click(QWidget& w, const QString& name) { child<QAbstractButton>(w, name)->click(); }
@@ -44,8 +43,6 @@ class LottoWindowsTest : public QObject
     }
 
 private slots:
-    void initTestCase() { setUpHeadless(m_dir); }
-    void init() { resetBetweenTests(m_dir); }
 
     // Steps: "optN" sizes the next draw, "Lotto"/"Viking" draws, else a button. "!": a message.
     void lottoDraws_data()

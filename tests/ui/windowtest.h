@@ -1,6 +1,7 @@
 #pragma once
 // Windows driven headless: controls by objectName, settings in a temporary folder, the main
 // window played from a script. Helpers return what went wrong for the test to check.
+#include "core/scoremodel.h"
 #include "settings/recentfiles.h"
 #include "settings/settingsstore.h"
 #include "tests/testfile.h"
@@ -21,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QUndoStack>
 #include <QtTest>
 #include <type_traits>
@@ -317,6 +319,42 @@ inline QString shownLabel(QWidget& w, const QString& name)
 {
     auto* label = child<QLabel>(w, name);
     return label->isHidden() ? "hidden" : label->text();
+}
+
+// Expected goals home - away of the three matches that chance tests use.
+inline const double ChanceGoals[3][2] = {{1.5, 1.0}, {2.0, 0.5}, {1.0, 1.0}};
+
+// Every match's expected goals typed and used in the probabilities window: ChanceGoals, or all
+// "rare".
+inline QString setChances(const QString& rare = {})
+{
+    QStringList steps;
+    for (int k = 1; k <= 3; ++k)
+        for (int side = 0; side < 2; ++side)
+            steps << QString("set txtOdotus%1_%2 %3")
+                         .arg(side ? "Vieras" : "Koti")
+                         .arg(k)
+                         .arg(rare.isEmpty() ? QLocale().toString(ChanceGoals[k - 1][side]) : rare);
+    return steps.join("; ") + "; click cmdKayta";
+}
+
+// The model ChanceGoals make for the first matches.
+inline ScoreModel chanceModel(int matches)
+{
+    std::vector<ExpectedGoals> goals;
+    for (int k = 0; k < matches; ++k)
+        goals.push_back({ChanceGoals[k][0], ChanceGoals[k][1]});
+    return *ScoreModel::make(goals, 0);
+}
+
+// The tooltip the main list shows over a row, "" when none.
+inline QString rowToolTip(frmSarvento& w, int row)
+{
+    auto* view = child<QAbstractItemView>(w, "lstLista");
+    const QRect rect = view->visualRect(view->model()->index(row, 0));
+    QHelpEvent help(QEvent::ToolTip, rect.center(), view->viewport()->mapToGlobal(rect.center()));
+    QApplication::sendEvent(view->viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 } // namespace WindowTest
