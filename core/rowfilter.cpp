@@ -97,18 +97,23 @@ RowFilterInput readRowFilter(const RowFilterTexts& texts, int matchCount, bool w
                     matchBox("txtEroMax", k), QStringLiteral("%1. kohteen maaliero").arg(k), true,
                     match.difference);
     }
-    ranges.read(texts.rowGoalsMin, texts.rowGoalsMax, QStringLiteral("txtRiviMaalitMin"),
-                QStringLiteral("txtRiviMaalitMax"), QStringLiteral("Rivin maalit"), false,
-                conditions.rowGoals);
-    ranges.read(texts.homeWinsMin, texts.homeWinsMax, QStringLiteral("txtKotivoitotMin"),
-                QStringLiteral("txtKotivoitotMax"), QStringLiteral("Kotivoitot"), false,
-                conditions.homeWins);
-    ranges.read(texts.drawsMin, texts.drawsMax, QStringLiteral("txtTasapelitMin"),
-                QStringLiteral("txtTasapelitMax"), QStringLiteral("Tasapelit"), false,
-                conditions.draws);
-    ranges.read(texts.awayWinsMin, texts.awayWinsMax, QStringLiteral("txtVierasvoitotMin"),
-                QStringLiteral("txtVierasvoitotMax"), QStringLiteral("Vierasvoitot"), false,
-                conditions.awayWins);
+    const struct
+    {
+        const QString &min, &max;
+        const char* box; // the boxes' names less "Min" and "Max"
+        const char* what;
+        FilterRange& into;
+    } rowRanges[] = {
+        {texts.rowGoalsMin, texts.rowGoalsMax, "txtRiviMaalit", "Rivin maalit",
+         conditions.rowGoals},
+        {texts.homeWinsMin, texts.homeWinsMax, "txtKotivoitot", "Kotivoitot", conditions.homeWins},
+        {texts.drawsMin, texts.drawsMax, "txtTasapelit", "Tasapelit", conditions.draws},
+        {texts.awayWinsMin, texts.awayWinsMax, "txtVierasvoitot", "Vierasvoitot",
+         conditions.awayWins}};
+    for (const auto& range : rowRanges)
+        ranges.read(range.min, range.max, QLatin1String(range.box) + QLatin1String("Min"),
+                    QLatin1String(range.box) + QLatin1String("Max"), QString::fromUtf8(range.what),
+                    false, range.into);
     if (withChance && !texts.chanceMin.trimmed().isEmpty()) {
         const std::optional<double> percent = parseDecimal(texts.chanceMin, locale);
         if (percent && *percent >= 0 && *percent <= RowFilterLimits::MaxChancePercent)
